@@ -1,0 +1,39 @@
+# Quick start: `make run` plays, `make test` runs the whole suite.
+# Both install any missing Debian packages first (tools/setup.sh).
+
+BUILD      ?= build
+BUILD_TYPE ?= RelWithDebInfo
+ASAN_BUILD ?= build-asan
+CMAKE_GEN  := -G Ninja
+JOBS       ?= $(shell nproc)
+
+.PHONY: all setup configure build run test asan clean
+
+all: build
+
+setup:
+	@./tools/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/vorka
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: setup
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVORKA_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
