@@ -1,0 +1,2 @@
+#include "game/FrmMainGame.h"
+FrmMainGame::FrmMainGame(QWidget* parent) : QWidget(parent) {}
