@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The command toolbar's entries in their designed order. Separators are
+// entries too (with an empty caption), so that a customised layout can move
+// and hide them like the buttons.
+struct ToolbarEntry {
+    QString key;         // "New", ... ("Separator", "Separator3" for the two separators)
+    QString caption;     // with its access key: "&New"
+    QString description; // what the customise dialog lists
+    QString toolTip;
+    QString icon; // resource path of the picture
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
+
+    bool isSeparator() const { return caption.isEmpty(); }
+};
+
+const QList<ToolbarEntry>& toolbarEntries();
+
+// Index into toolbarEntries() of the entry with this key (compared in upper
+// case), or -1.
+int toolbarEntryIndex(const QString& key);
+
+// A customised layout: the keys of the shown entries, in their order.
+// The designed layout shows all nine in their designed order.
+QStringList designedToolbarLayout();
+
+// Keeps only known keys, each once; an empty or unusable layout gives the
+// designed one back.
+QStringList sanitizedToolbarLayout(const QStringList& layout);
