@@ -1,2 +1,271 @@
 #include "game/FrmMainGame.h"
-FrmMainGame::FrmMainGame(QWidget* parent) : QWidget(parent) {}
+
+#include "ui/Fonts.h"
+#include "ui/FrmMessageBox.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+namespace {
+
+// Places are designed in twips, 15 to the pixel.
+QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+const QString kRollCaption = QStringLiteral("Roll  ");
+
+// The six die faces, drawn once and kept. Cell k shows face k + 1.
+const std::array<QPixmap, 6>& dieFaces(QSize size, qreal ratio) {
+    static std::array<QPixmap, 6> faces;
+    static QSize madeFor;
+    if (madeFor != size * ratio) {
+        madeFor = size * ratio;
+        for (int k = 0; k < 6; ++k) {
+            QPixmap pixmap(size * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            pixmap.fill(Qt::transparent);
+            QSvgRenderer svg(QStringLiteral(":/pictures/dice/%1.svg").arg(k + 1));
+            if (svg.isValid()) {
+                QPainter painter(&pixmap);
+                // Fit the square face into the slightly wider image, centred.
+                const int side = std::min(size.width(), size.height());
+                svg.render(&painter, QRectF((size.width() - side) / 2.0,
+                                            (size.height() - side) / 2.0, side, side));
+            }
+            faces[k] = pixmap;
+        }
+    }
+    return faces;
+}
+
+QLabel* makeCell(QWidget* parent, const QString& name, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(Fonts::font(Fonts::kArialRounded, 9.75, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QPushButton* makeCategoryButton(QWidget* parent, const QString& name, Category c,
+                                const QRect& place) {
+    auto* button = new QPushButton(categoryCaption(c), parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+} // namespace
+
+void DieImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && isEnabled()) emit clicked();
+    QLabel::mousePressEvent(event);
+}
+
+FrmMainGame::FrmMainGame(QWidget* parent, const Services& services)
+    : QWidget(parent), model_(services) {
+    setObjectName(QStringLiteral("FrmMainGame"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(kClientSize);
+    setFocusPolicy(Qt::StrongFocus);
+    buildControls();
+
+    model_.onDieDrawn = [this](int die) { showDie(die); };
+    model_.onChanged = [this] { refresh(); };
+    model_.confirmZero = [] {
+        return MdlGlobalDecs::ShowMessageBox(MdlGlobalDecs::DialogKind::ConfirmZero).toBool();
+    };
+    refresh();
+}
+
+void FrmMainGame::buildControls() {
+    for (int i = 0; i < 6; ++i) {
+        const auto c = categoryAt(i);
+        Label2[i] =
+            makeCell(this, QStringLiteral("Label2_%1").arg(i), twips(75 + 495 * i, 90, 450, 225));
+        Command2[i] = makeCategoryButton(this, QStringLiteral("Command2_%1").arg(i), c,
+                                         twips(60 + 495 * i, 330, 495, 390));
+        connect(Command2[i], &QPushButton::clicked, this,
+                [this, i] { Command2_Click(int16_t(i)); });
+    }
+    Label12 = makeCell(this, QStringLiteral("Label12"), twips(90, 735, 2910, 225));
+
+    // Cell place, then button place (left, top, width; heights are 225 and 390).
+    struct Lower {
+        Category category;
+        QLabel** label;
+        QPushButton** button;
+        void (FrmMainGame::*click)();
+        int cellLeft, cellTop, cellWidth, buttonLeft, buttonTop, buttonWidth;
+    };
+    using F = FrmMainGame;
+    const Lower lower[] = {
+        {Category::OnePair, &Label3, &Command3, &F::Command3_Click, 75, 990, 1440, 60, 1230, 1485},
+        {Category::TwoPairs, &Label4, &Command4, &F::Command4_Click, 1560, 990, 1440, 1545, 1230,
+         1485},
+        {Category::ThreeOfAKind, &Label5, &Command5, &F::Command5_Click, 75, 1650, 945, 60, 1905,
+         990},
+        {Category::FourOfAKind, &Label6, &Command6, &F::Command6_Click, 1065, 1650, 945, 1050, 1905,
+         990},
+        {Category::Vorka, &Label11, &Command11, &F::Command11_Click, 2055, 1650, 945, 2040, 1905,
+         990},
+        {Category::LowStraight, &Label7, &Command7, &F::Command7_Click, 75, 2325, 1440, 60, 2580,
+         1485},
+        {Category::HighStraight, &Label8, &Command8, &F::Command8_Click, 1560, 2325, 1440, 1545,
+         2580, 1485},
+        {Category::FullHouse, &Label9, &Command9, &F::Command9_Click, 75, 3000, 1440, 60, 3255,
+         1485},
+        {Category::Chance, &Label10, &Command10, &F::Command10_Click, 1560, 3000, 1440, 1545, 3255,
+         1485},
+    };
+    for (const Lower& l : lower) {
+        const int number = 3 + categoryIndex(l.category) - categoryIndex(Category::OnePair);
+        *l.label = makeCell(this, QStringLiteral("Label%1").arg(number),
+                            twips(l.cellLeft, l.cellTop, l.cellWidth, 225));
+        *l.button = makeCategoryButton(this, QStringLiteral("Command%1").arg(number), l.category,
+                                       twips(l.buttonLeft, l.buttonTop, l.buttonWidth, 390));
+        connect(*l.button, &QPushButton::clicked, this, l.click);
+    }
+    Label13 = makeCell(this, QStringLiteral("Label13"), twips(90, 3660, 2910, 225));
+
+    for (int i = 0; i < 6; ++i) {
+        categoryButtons_[i] = Command2[i];
+        scoreCells_[i] = Label2[i];
+    }
+    const std::array<QPushButton*, 9> lowerButtons = {
+        Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11};
+    const std::array<QLabel*, 9> lowerCells = {Label3, Label4, Label5,  Label6, Label7,
+                                               Label8, Label9, Label10, Label11};
+    for (int i = 0; i < 9; ++i) {
+        categoryButtons_[kUpperCount + i] = lowerButtons[i];
+        scoreCells_[kUpperCount + i] = lowerCells[i];
+    }
+
+    for (int i = 0; i < 5; ++i) {
+        Label1[i] = new QLabel(this);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Label1[i]->setTextFormat(Qt::PlainText);
+        Label1[i]->setFont(Fonts::font(Fonts::kArialRounded, 48, true));
+        Label1[i]->hide();
+
+        Digits[i] = new DieImage(this);
+        Digits[i]->setObjectName(QStringLiteral("Digits_%1").arg(i));
+        Digits[i]->setGeometry(twips(75 + 585 * i, 3975, 600, 585));
+        Digits[i]->setAlignment(Qt::AlignCenter);
+        connect(Digits[i], &DieImage::clicked, this, [this, i] { Digits_Click(int16_t(i)); });
+    }
+
+    Command1 = new QPushButton(kRollCaption, this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips(60, 4710, 2970, 495));
+    Command1->setFont(Fonts::font(Fonts::kImpact, 20.25));
+    connect(Command1, &QPushButton::clicked, this, &FrmMainGame::Command1_Click);
+
+    // Below the visible area: reached only with the Tab key, never seen.
+    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twips(270, 5310, 2145, 300));
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
+
+    // Keyboard order: the card in its order, the Roll button, then the box.
+    QWidget* previous = Command2[0];
+    for (int i = 1; i < kCategoryCount; ++i) {
+        setTabOrder(previous, categoryButtons_[i]);
+        previous = categoryButtons_[i];
+    }
+    setTabOrder(previous, Command1);
+    setTabOrder(Command1, Text1);
+}
+
+void FrmMainGame::showDie(int die) {
+    Label1[die]->setText(model_.faceTexts()[die]);
+    const int cell = model_.diePictures()[die];
+    if (cell == Board::kNoPicture) {
+        Digits[die]->clear();
+    } else {
+        Digits[die]->setPixmap(dieFaces(Digits[die]->size(), devicePixelRatioF())[cell]);
+    }
+}
+
+void FrmMainGame::refresh() {
+    for (int i = 0; i < Board::kDice; ++i) {
+        showDie(i);
+        Digits[i]->setEnabled(model_.diceEnabled());
+    }
+    Command1->setEnabled(model_.rollEnabled());
+    for (Category c : kAllCategories) {
+        QPushButton* button = categoryButton(c);
+        button->setEnabled(model_.categoryEnabled(c));
+        button->setProperty("Tag", model_.card().tag(c));
+        scoreCell(c)->setText(model_.card().cellText(c));
+    }
+    Label12->setText(model_.upperTotalText());
+    Label13->setText(model_.grandTotalText());
+}
+
+void FrmMainGame::Command1_Click() {
+    model_.rollAll();
+}
+
+void FrmMainGame::Digits_Click(int16_t Index) {
+    model_.clickDie(Index);
+}
+
+void FrmMainGame::score(Category c) {
+    model_.scoreCategory(c);
+}
+
+void FrmMainGame::Command2_Click(int16_t Index) {
+    score(categoryAt(Index));
+}
+void FrmMainGame::Command3_Click() {
+    score(Category::OnePair);
+}
+void FrmMainGame::Command4_Click() {
+    score(Category::TwoPairs);
+}
+void FrmMainGame::Command5_Click() {
+    score(Category::ThreeOfAKind);
+}
+void FrmMainGame::Command6_Click() {
+    score(Category::FourOfAKind);
+}
+void FrmMainGame::Command7_Click() {
+    score(Category::LowStraight);
+}
+void FrmMainGame::Command8_Click() {
+    score(Category::HighStraight);
+}
+void FrmMainGame::Command9_Click() {
+    score(Category::FullHouse);
+}
+void FrmMainGame::Command10_Click() {
+    score(Category::Chance);
+}
+void FrmMainGame::Command11_Click() {
+    score(Category::Vorka);
+}
+
+void FrmMainGame::Text1_KeyPress(int16_t KeyAscii) {
+    if (KeyAscii != 13) return;
+    model_.applyHiddenCodes(Text1->text());
+    Text1->clear();
+}
+
+void FrmMainGame::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (onGotFocus) onGotFocus(*this);
+}

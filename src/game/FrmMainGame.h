@@ -1,7 +1,105 @@
 #pragma once
+
+#include "game/Board.h"
+
+#include <QLabel>
 #include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QLineEdit;
+class QPushButton;
+
+// A die picture that takes clicks while it is switched on.
+class DieImage : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// One player's board: five dice, the Roll button and the score card. A thin
+// view over its Board model: every click goes to the model, and the controls
+// mirror the model after every change.
 class FrmMainGame : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmMainGame(QWidget* parent = nullptr);
+    explicit FrmMainGame(QWidget* parent = nullptr, const Services& services = ::services());
+
+    Board& model() { return model_; }
+    const Board& model() const { return model_; }
+
+    // The board's index as decimal text (its place in the game's Boards).
+    QString Tag;
+
+    QPushButton* Command1;                // Roll
+    std::array<QPushButton*, 6> Command2; // Ones .. Sixes
+    QPushButton* Command3;                // 1 Pair
+    QPushButton* Command4;                // 2 Pairs
+    QPushButton* Command5;                // 3 of a Kind
+    QPushButton* Command6;                // 4 of a Kind
+    QPushButton* Command7;                // Low Straight
+    QPushButton* Command8;                // High Straight
+    QPushButton* Command9;                // Full House
+    QPushButton* Command10;               // Chance
+    QPushButton* Command11;               // Vorka
+    std::array<QLabel*, 5> Label1;        // hidden face values
+    std::array<QLabel*, 6> Label2;        // score cells of Ones .. Sixes
+    QLabel* Label3;                       // score cells of 1 Pair .. Vorka
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label9;
+    QLabel* Label10;
+    QLabel* Label11;
+    QLabel* Label12; // "1-6 Total: "
+    QLabel* Label13; // "Total: "
+    std::array<DieImage*, 5> Digits;
+    QLineEdit* Text1; // takes the hidden codes
+
+    QPushButton* categoryButton(Category c) const { return categoryButtons_[categoryIndex(c)]; }
+    QLabel* scoreCell(Category c) const { return scoreCells_[categoryIndex(c)]; }
+
+    // Client size in pixels.
+    static constexpr QSize kClientSize{207, 352};
+
+    // Runs when the board receives the focus (the player toolbar follows it).
+    std::function<void(FrmMainGame&)> onGotFocus;
+
+public slots:
+    void Command1_Click();
+    void Digits_Click(int16_t Index);
+    void Command2_Click(int16_t Index);
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Text1_KeyPress(int16_t KeyAscii);
+
+    // Mirrors the whole model into the controls.
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void buildControls();
+    void showDie(int die);
+    void score(Category c);
+
+    Board model_;
+    std::array<QPushButton*, kCategoryCount> categoryButtons_{};
+    std::array<QLabel*, kCategoryCount> scoreCells_{};
 };

@@ -1,0 +1,239 @@
+#include "game/FrmMainGame.h"
+#include "game/MdlGlobalDecs.h"
+#include "ui/Fonts.h"
+
+#include "support/Fakes.h"
+#include "support/ScriptedModals.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(Category)
+
+namespace {
+
+QStringList faceTexts(const FrmMainGame& board) {
+    QStringList out;
+    for (QLabel* label : board.Label1) out << label->text();
+    return out;
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// Moves the fake clock on by one frame and lets Qt really handle events.
+class RealPump final : public EventPump {
+public:
+    explicit RealPump(FakeClock& clock) : clock_(clock) {}
+    void processEvents() override {
+        clock_.now += 10'000'000;
+        QCoreApplication::processEvents();
+    }
+
+private:
+    FakeClock& clock_;
+};
+
+} // namespace
+
+class FrmMainGameTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> fake;
+    std::unique_ptr<ScriptedModals> modals;
+    std::unique_ptr<FrmMainGame> board;
+
+    void roll(const std::vector<int>& faces) {
+        fake->random.setFaces(faces);
+        QTest::mouseClick(board->Command1, Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { Fonts::installFontSubstitutes(); }
+
+    void init() {
+        MdlGlobalDecs::resetState();
+        fake = std::make_unique<FakeServices>();
+        fake->install();
+        modals = std::make_unique<ScriptedModals>();
+        board = std::make_unique<FrmMainGame>(nullptr, fake->services());
+        board->show();
+    }
+    void cleanup() {
+        board.reset();
+        modals.reset();
+        resetServices();
+    }
+
+    void places_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("Roll") << "Command1" << QRect(4, 314, 198, 33);
+        QTest::newRow("die 0") << "Digits_0" << QRect(5, 265, 40, 39);
+        QTest::newRow("die 4") << "Digits_4" << QRect(161, 265, 40, 39);
+        QTest::newRow("Ones cell") << "Label2_0" << QRect(5, 6, 30, 15);
+        QTest::newRow("Sixes button") << "Command2_5" << QRect(169, 22, 33, 26);
+        QTest::newRow("upper total") << "Label12" << QRect(6, 49, 194, 15);
+        QTest::newRow("2 Pairs button") << "Command4" << QRect(103, 82, 99, 26);
+        QTest::newRow("Vorka cell") << "Label11" << QRect(137, 110, 63, 15);
+        QTest::newRow("Vorka button") << "Command11" << QRect(136, 127, 66, 26);
+        QTest::newRow("Full House button") << "Command9" << QRect(4, 217, 99, 26);
+        QTest::newRow("grand total") << "Label13" << QRect(6, 244, 194, 15);
+        QTest::newRow("hidden box") << "Text1" << QRect(18, 354, 143, 20);
+    }
+    void places() {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        auto* widget = board->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), place);
+    }
+
+    void captionsAndNewBoard() {
+        QCOMPARE(board->Command1->text(), QString("Roll  "));
+        QCOMPARE(board->Command5->text(), QString("3 of a Kind"));
+        QCOMPARE(board->Command2[3]->text(), QString("4"));
+        QCOMPARE(board->Label12->text(), QString("1-6 Total: 0"));
+        QCOMPARE(board->Label13->text(), QString("Total: 0"));
+        QCOMPARE(faceTexts(*board), QStringList({"6", "6", "6", "6", "6"}));
+        QVERIFY(board->Command1->isEnabled());
+        for (Category c : kAllCategories) {
+            QVERIFY(!board->categoryButton(c)->isEnabled());
+            QCOMPARE(board->categoryButton(c)->property("Tag").toString(), QString("-1"));
+            QCOMPARE(board->scoreCell(c)->text(), QString());
+        }
+        for (auto* die : board->Digits) {
+            QVERIFY(!die->isEnabled());
+            QVERIFY(die->pixmap().isNull());
+        }
+        // The hidden box lies below the visible client area.
+        QVERIFY(board->Text1->geometry().top() >= board->height());
+    }
+
+    // Every caption font resolves to a face that has letters.
+    void fontsHaveLetters() {
+        for (QWidget* w :
+             {static_cast<QWidget*>(board->Command1), static_cast<QWidget*>(board->Label13),
+              static_cast<QWidget*>(board->Command9)}) {
+            const QFontMetrics metrics(w->font());
+            for (QChar ch : QStringLiteral("Roll Total 1-6 Full House"))
+                QVERIFY2(metrics.inFontUcs4(ch.unicode()),
+                         qPrintable(QFontInfo(w->font()).family()));
+            QVERIFY(QFontInfo(w->font()).family() != QStringLiteral("Impact"));
+        }
+    }
+
+    void rollShowsOrderedDice() {
+        roll({5, 2, 6, 2, 1});
+        QCOMPARE(faceTexts(*board), QStringList({"1", "2", "2", "5", "6"}));
+        for (auto* die : board->Digits) {
+            QVERIFY(die->isEnabled());
+            QVERIFY(!die->pixmap().isNull());
+        }
+        for (Category c : kAllCategories) QVERIFY(board->categoryButton(c)->isEnabled());
+        QCOMPARE(fake->sound.played, QStringList({"BPRESS", "ROLL"}));
+
+        fake->random.setFaces({4});
+        QTest::mouseClick(board->Digits[0], Qt::LeftButton);
+        QCOMPARE(faceTexts(*board), QStringList({"4", "2", "2", "5", "6"}));
+        QCOMPARE(board->model().rollsLeft(), int16_t(1));
+    }
+
+    void pictureFollowsFace() {
+        roll({3, 3, 3, 3, 3});
+        const QImage three = board->Digits[0]->pixmap().toImage();
+        roll({6, 6, 6, 6, 6});
+        QVERIFY(board->Digits[0]->pixmap().toImage() != three);
+        QCOMPARE(board->Digits[0]->pixmap().toImage(), board->Digits[4]->pixmap().toImage());
+    }
+
+    void thirdRollDisablesRoll() {
+        roll({1, 2, 3, 4, 5});
+        roll({1, 2, 3, 4, 5});
+        QTest::mouseClick(board->Digits[2], Qt::LeftButton);
+        QVERIFY(!board->Command1->isEnabled());
+        const QStringList before = faceTexts(*board);
+        QTest::mouseClick(board->Digits[2], Qt::LeftButton);
+        QCOMPARE(faceTexts(*board), before);
+    }
+
+    void scoringWritesCellAndTotals() {
+        roll({1, 1, 3, 1, 6});
+        QTest::mouseClick(board->Command2[0], Qt::LeftButton);
+        QCOMPARE(board->Label2[0]->text(), QString(" 3"));
+        QCOMPARE(board->Command2[0]->property("Tag").toString(), QString("0"));
+        QCOMPARE(board->Label12->text(), QString("1-6 Total: 3"));
+        QCOMPARE(board->Label13->text(), QString("Total: 3"));
+        QVERIFY(board->Command1->isEnabled());
+        for (Category c : kAllCategories) QVERIFY(!board->categoryButton(c)->isEnabled());
+        QVERIFY(modals->shown.isEmpty());
+    }
+
+    void zeroNeedsConfirmation_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("YEAH") << "Command2"
+                              << " 0";
+        QTest::newRow("NA") << "Command3"
+                            << "";
+    }
+    void zeroNeedsConfirmation() {
+        QFETCH(QString, button);
+        QFETCH(QString, cell);
+        roll({1, 3, 4, 5, 6});
+        modals->thenClick(button);
+        QTest::mouseClick(board->Command2[1], Qt::LeftButton);
+        QCOMPARE(modals->shown, QStringList({"FrmMessageBox"}));
+        QCOMPARE(board->Label2[1]->text(), cell);
+        QCOMPARE(board->Command2[1]->isEnabled(), cell.isEmpty());
+        QCOMPARE(board->model().rollsLeft(), int16_t(cell.isEmpty() ? 2 : 3));
+    }
+
+    void hiddenCodeNeedsEnter() {
+        roll({1, 2, 3, 4, 5});
+        QTest::mouseClick(board->Command10, Qt::LeftButton);
+        QCOMPARE(board->Command10->property("Tag").toString(), QString("0"));
+        board->Text1->clear();
+        QTest::keyClicks(board->Text1, "abc vmqZta");
+        QCOMPARE(board->Command10->property("Tag").toString(), QString("0"));
+        QTest::keyClick(board->Text1, Qt::Key_Return);
+        QCOMPARE(board->Command10->property("Tag").toString(), QString("-1"));
+        QCOMPARE(board->Text1->text(), QString());
+        QCOMPARE(board->Label10->text(), QString(" 15")); // the cell keeps its score
+
+        QTest::keyClicks(board->Text1, "bxnrywe");
+        QTest::keyClick(board->Text1, Qt::Key_Enter);
+        QCOMPARE(board->model().rollsLeft(), int16_t(2));
+    }
+
+    // The window repaints the dice while they spin.
+    void rollRepaints() {
+        RealPump pump(fake->clock);
+        Services live = fake->services();
+        live.events = &pump;
+        FrmMainGame liveBoard(nullptr, live);
+        liveBoard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&liveBoard));
+        PaintCounter counter;
+        liveBoard.Digits[2]->installEventFilter(&counter);
+        std::vector<float> randoms;
+        for (int i = 0; i < 400; ++i) randoms.push_back(float(i % 6) / 6.0f + 0.01f);
+        fake->random.script = randoms;
+        liveBoard.Command1_Click();
+        QVERIFY2(counter.paints >= 20, qPrintable(QString::number(counter.paints)));
+    }
+};
+
+QTEST_MAIN(FrmMainGameTest)
+#include "FrmMainGameTest.moc"
