@@ -1,0 +1,459 @@
+#include "ui/FrmMessageBox.h"
+
+#include "game/MdlGlobalDecs.h"
+#include "game/NumericValue.h"
+#include "game/Seams.h"
+#include "game/Text.h"
+#include "ui/Fonts.h"
+#include "ui/ModalRunner.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTreeWidget>
+
+using MdlGlobalDecs::DialogKind;
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+constexpr int kCellWidth = 117;
+constexpr int kCellHeight = 167;
+constexpr int kCaptionMargin = 6;
+
+const QString kOk = QStringLiteral("OK  ");
+const QString kYes = QStringLiteral("YES  ");
+const QString kNo = QStringLiteral("NO  ");
+const QString kYeah = QStringLiteral("YEAH  ");
+const QString kNa = QStringLiteral("NA  ");
+const QString kCancel = QStringLiteral("CANCEL  ");
+const QString kNext = QStringLiteral("NEXT  ");
+const QString kOnMyOwn = QStringLiteral("On my own");
+const QString kWithOthers = QStringLiteral("With others");
+const QString kNoname = QStringLiteral("Noname");
+
+const QString kWelcome = QStringLiteral("Welcome to Vorka.") + CR + CR +
+                         "Please select whether you would like to play alone or with others.";
+const QString kPlayerNames = QStringLiteral("Please enter the names of those playing.") + CR + CR +
+                             "If you have reached the end of the list, click OK";
+const QString kOwnName = QStringLiteral("Please enter your name.");
+const QString kConfirmZero =
+    QStringLiteral("Chosing this option would place 0 in this cell.") + CR + CR + "Are you sure?";
+// "\?" keeps the compiler from reading "??!" as a trigraph.
+const QString kConfirmLeave = QStringLiteral("LEAVE VORKA???\?!!!") + CR + CR + "Are you sure????";
+const QString kForfeitWarning = QString(CR) + CR + "You'll forfeit the current game!!";
+const QString kConfirmForfeit =
+    QStringLiteral("Choosing this option will forfeit the current game.") + CR + CR +
+    "Are you sure?";
+
+const QString kStart = QStringLiteral("START");
+const QString kFanfare = QStringLiteral("FANFARE");
+const QString kQuestion = QStringLiteral("QUESTION");
+const QString kWin = QStringLiteral("WIN");
+const QString kEnd = QStringLiteral("END");
+const QString kButtonPress = QStringLiteral("BPRESS");
+
+constexpr int16_t kOkAlone = 1;
+constexpr int16_t kYeahNa = 2;
+constexpr int16_t kOkCancel = 3;
+
+// Places are designed in twips, 15 to the pixel.
+QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QPixmap loadCell(int cell) {
+    QSvgRenderer renderer(QStringLiteral(":/pictures/pics/%1.svg").arg(cell));
+    if (!renderer.isValid()) return {};
+    QPixmap pixmap(kCellWidth, kCellHeight);
+    pixmap.fill(kYellow);
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(0, 0, kCellWidth, kCellHeight));
+    return pixmap;
+}
+
+// Centres `window` on the screen the player is looking at: the one of the
+// active window, else the primary screen.
+void centreOnScreen(QWidget& window) {
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    window.move(area.left() + (area.width() - window.width()) / 2,
+                area.top() + (area.height() - window.height()) / 2);
+}
+
+// The buttons' face. Where Impact itself is missing its look-alike is wider,
+// so the face is narrowed until the widest caption, blanks included, fits a
+// half-width button; every button then shares that one face.
+QFont buttonFont(int halfWidth) {
+    QFont font = Fonts::font(Fonts::kImpact, 27.75);
+    const int room = halfWidth - 2 * kCaptionMargin;
+    for (int stretch = 100; stretch > 50; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(kCancel) <= room) break;
+    }
+    return font;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& place, const QFont& font) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setFont(font);
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+FrmMessageBox::FrmMessageBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("FrmMessageBox"));
+    setModal(true);
+    setFixedSize(kWidth, kHeight);
+    setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
+    QPalette yellow = palette();
+    yellow.setColor(QPalette::Window, kYellow);
+    yellow.setColor(QPalette::WindowText, Qt::black);
+    setPalette(yellow);
+    setAutoFillBackground(true);
+
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(0, 0, kWidth, kHeight);
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setLineWidth(1);
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twips(75, 210, 1875, 2550));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twips(2055, 270, 4140, 1335));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(Fonts::font(Fonts::kArial, 9.75, true));
+
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(twips(2040, 1155, 4200, 870));
+    ListView1->setColumnCount(2);
+    ListView1->setHeaderLabels({QStringLiteral("Score"), QStringLiteral("Name")});
+    ListView1->setRootIsDecorated(false);
+    ListView1->hide();
+
+    Option1[0] = new QRadioButton(kOnMyOwn, this);
+    Option1[0]->setObjectName(QStringLiteral("Option1_0"));
+    Option1[0]->setGeometry(twips(2190, 1740, 1830, 240));
+    Option1[0]->setChecked(true);
+    Option1[0]->hide();
+    Option1[1] = new QRadioButton(kWithOthers, this);
+    Option1[1]->setObjectName(QStringLiteral("Option1_1"));
+    Option1[1]->setGeometry(twips(4155, 1740, 1830, 240));
+    Option1[1]->hide();
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twips(2040, 1680, 4185, 330));
+    Text1->hide();
+    Text1->installEventFilter(this);
+
+    const QRect half = twips(2025, 2070, 2100, 690);
+    const QFont face = buttonFont(half.width());
+    Command1 =
+        makeButton(this, QStringLiteral("Command1"), kOk, twips(2025, 2070, 4200, 690), face);
+    Command2 = makeButton(this, QStringLiteral("Command2"), kYes, half, face);
+    Command3 =
+        makeButton(this, QStringLiteral("Command3"), kNo, twips(4125, 2070, 2100, 690), face);
+    connect(Command1, &QPushButton::clicked, this, &FrmMessageBox::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FrmMessageBox::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &FrmMessageBox::Command3_Click);
+
+    setTabOrder(Command1, Option1[0]);
+    setTabOrder(Option1[0], Option1[1]);
+    setTabOrder(Option1[1], Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Text1);
+
+    for (int cell = 0; cell < kPictureCells; ++cell) Pics[cell] = loadCell(cell);
+
+    centreOnScreen(*this);
+}
+
+void FrmMessageBox::setKind(DialogKind kind) {
+    Tag = QString::number(static_cast<int>(kind));
+}
+
+int16_t FrmMessageBox::kind() const {
+    return numericValue16(Tag);
+}
+
+void FrmMessageBox::setMessage(const QString& message) {
+    message_ = message;
+    // A label breaks lines at '\n' only; the game's messages use CR.
+    QString shown = message;
+    shown.replace(CR, u'\n');
+    Label1->setText(shown);
+}
+
+void FrmMessageBox::setPicture(int16_t cell) {
+    picture_ = cell;
+    if (cell >= 0 && cell < kPictureCells)
+        Image1->setPixmap(Pics[cell]);
+    else
+        Image1->clear();
+}
+
+void FrmMessageBox::setButtonSet(int16_t buttons) {
+    if (buttons == kYeahNa || buttons == kOkCancel) {
+        Command1->hide();
+        Command2->setText(buttons == kYeahNa ? kYeah : kOk);
+        Command3->setText(buttons == kYeahNa ? kNa : kCancel);
+        Command2->show();
+        Command3->show();
+    } else {
+        // Set 1, and anything else, so that the window can always be answered.
+        Command2->hide();
+        Command3->hide();
+        Command1->setText(kOk);
+        Command1->show();
+    }
+}
+
+void FrmMessageBox::showNameBox() {
+    Text1->setText(kNoname);
+    Text1->show();
+}
+
+void FrmMessageBox::focusFirstControl() {
+    if (!Text1->isHidden()) {
+        Text1->selectAll();
+        Text1->setFocus();
+        return;
+    }
+    for (QWidget* control : {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Option1[0]),
+                             static_cast<QWidget*>(Option1[1]), static_cast<QWidget*>(Command2),
+                             static_cast<QWidget*>(Command3)}) {
+        if (!control->isHidden()) {
+            control->setFocus();
+            return;
+        }
+    }
+}
+
+QString FrmMessageBox::nameTyped() const {
+    // Only the empty box stands for "Noname"; blanks are a name as typed.
+    const QString typed = Text1->text();
+    return typed.isEmpty() ? kNoname : typed;
+}
+
+void FrmMessageBox::Command1_Click() {
+    auto& state = MdlGlobalDecs::state();
+    if (state.SoundsOn) PlayResourceSound(kButtonPress);
+    switch (static_cast<DialogKind>(kind())) {
+    case DialogKind::Welcome:
+        state.DialogAnswer = Option1[0]->isChecked() ? 0 : 1;
+        break;
+    case DialogKind::OwnName:
+        state.DialogAnswer = nameTyped();
+        break;
+    default:
+        break;
+    }
+    unload();
+}
+
+void FrmMessageBox::Command2_Click() {
+    auto& state = MdlGlobalDecs::state();
+    if (state.SoundsOn) PlayResourceSound(kButtonPress);
+    switch (static_cast<DialogKind>(kind())) {
+    case DialogKind::PlayerNames:
+        state.DialogAnswer = nameTyped();
+        break;
+    case DialogKind::ConfirmZero:
+    case DialogKind::ConfirmLeave:
+    case DialogKind::ConfirmForfeit:
+    case DialogKind::Notice:
+        state.DialogAnswer = true;
+        break;
+    default:
+        break;
+    }
+    unload();
+}
+
+void FrmMessageBox::Command3_Click() {
+    auto& state = MdlGlobalDecs::state();
+    if (state.SoundsOn) PlayResourceSound(kButtonPress);
+    switch (static_cast<DialogKind>(kind())) {
+    case DialogKind::PlayerNames:
+        // The NUL marks the last name of the list.
+        state.DialogAnswer = nameTyped() + QChar(u'\0');
+        break;
+    case DialogKind::ConfirmZero:
+    case DialogKind::ConfirmLeave:
+    case DialogKind::ConfirmForfeit:
+    case DialogKind::Notice:
+        state.DialogAnswer = false;
+        break;
+    default:
+        break;
+    }
+    unload();
+}
+
+void FrmMessageBox::Text1_KeyPress(int16_t KeyAscii) {
+    if (KeyAscii != 13) return;
+    switch (static_cast<DialogKind>(kind())) {
+    case DialogKind::PlayerNames:
+        Command2_Click();
+        break;
+    case DialogKind::OwnName:
+        Command1_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+bool FrmMessageBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Enter belongs to the name box alone: it must not also reach
+            // the dialog and press a default button.
+            Text1_KeyPress(13);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmMessageBox::unload() {
+    answered_ = true;
+    accept();
+}
+
+void FrmMessageBox::reject() {
+    // Escape and the window manager's close come here; only a button answers.
+    if (answered_) QDialog::reject();
+}
+
+void FrmMessageBox::closeEvent(QCloseEvent* event) {
+    if (answered_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace MdlGlobalDecs {
+
+QVariant ShowMessageBox(DialogKind kind) {
+    FrmMessageBox box;
+    QString sound;
+    switch (kind) {
+    case DialogKind::Welcome:
+        box.setMessage(kWelcome);
+        box.setPicture(0);
+        box.Command1->setText(kOk);
+        box.Command1->show();
+        box.Option1[0]->setText(kOnMyOwn);
+        box.Option1[1]->setText(kWithOthers);
+        box.Option1[0]->show();
+        box.Option1[1]->show();
+        sound = kStart;
+        break;
+    case DialogKind::PlayerNames:
+        box.setMessage(kPlayerNames);
+        box.setPicture(0);
+        box.showNameBox();
+        box.Command2->setText(kNext);
+        box.Command3->setText(kOk);
+        box.Command2->show();
+        box.Command3->show();
+        sound = kFanfare;
+        break;
+    case DialogKind::OwnName:
+        box.setMessage(kOwnName);
+        box.setPicture(0);
+        box.showNameBox();
+        box.Command1->setText(kOk);
+        box.Command1->show();
+        sound = kFanfare;
+        break;
+    case DialogKind::ConfirmZero:
+        box.setMessage(kConfirmZero);
+        box.setPicture(1);
+        box.setButtonSet(kYeahNa);
+        sound = kQuestion;
+        break;
+    case DialogKind::ConfirmLeave:
+        box.setMessage(state().GameInProgress ? kConfirmLeave + kForfeitWarning : kConfirmLeave);
+        box.setPicture(3);
+        box.setButtonSet(kYeahNa);
+        sound = kQuestion;
+        break;
+    case DialogKind::ConfirmForfeit:
+        box.setMessage(kConfirmForfeit);
+        box.setPicture(1);
+        box.setButtonSet(kYeahNa);
+        sound = kQuestion;
+        break;
+    case DialogKind::Notice:
+        // Notices come through ShowNotice; this one can at least be closed.
+        box.setButtonSet(kOkAlone);
+        break;
+    }
+    if (state().SoundsOn && !sound.isEmpty()) PlayResourceSound(sound);
+    box.setKind(kind);
+    box.focusFirstControl();
+    modalRunner().run(box);
+    return state().DialogAnswer;
+}
+
+QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, int16_t sound) {
+    FrmMessageBox box;
+    box.setMessage(message);
+    box.setPicture(picture);
+    box.setButtonSet(buttons);
+    QString soundName;
+    switch (sound) {
+    case 0:
+        soundName = kStart;
+        break;
+    case 2:
+        soundName = kWin;
+        break;
+    case 3:
+        soundName = kFanfare;
+        break;
+    case 4:
+        soundName = kEnd;
+        break;
+    default:
+        break;
+    }
+    if (soundName.isEmpty()) soundName = kQuestion;
+    if (state().SoundsOn) PlayResourceSound(soundName);
+    box.setKind(DialogKind::Notice);
+    box.focusFirstControl();
+    modalRunner().run(box);
+    return state().DialogAnswer;
+}
+
+} // namespace MdlGlobalDecs

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+
+namespace MdlGlobalDecs {
+
+// What the message dialog is showing; its number is what the window records.
+enum class DialogKind : int16_t {
+    Welcome = 0,
+    PlayerNames = 1,
+    OwnName = 2,
+    ConfirmZero = 3,
+    ConfirmLeave = 4,
+    ConfirmForfeit = 5,
+    Notice = 99
+};
+
+// Shows the message dialog as one of the built-in kinds and waits for a
+// button. Returns a copy of DialogAnswer as that button left it.
+QVariant ShowMessageBox(DialogKind kind);
+
+// Shows `message` as a Notice. `buttons`: 1 "OK  " alone, 2 "YEAH  "/"NA  ",
+// 3 "OK  "/"CANCEL  ". `picture`: the picture cell 0..3. `sound`: 0 START,
+// 2 WIN, 3 FANFARE, 4 END, anything else QUESTION. Returns a copy of
+// DialogAnswer.
+QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, int16_t sound);
+
+} // namespace MdlGlobalDecs
+
+// The game's own message box: a yellow, borderless window with a picture, a
+// message and the controls each kind needs. It is loaded for one showing and
+// answers through DialogAnswer. It cannot be closed except by its buttons.
+//
+// A caller that builds a Notice of its own (the end of a game) sets the
+// message, picture, kind and buttons through the setters below, fills
+// ListView1, shows it and runs it through modalRunner().
+class FrmMessageBox : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 435;
+    static constexpr int kHeight = 201;
+    static constexpr int kPictureCells = 4;
+
+    explicit FrmMessageBox(QWidget* parent = nullptr);
+
+    QFrame* Shape1;
+    QLabel* Image1;
+    QLabel* Label1;
+    QTreeWidget* ListView1;               // "Score", "Name"
+    std::array<QRadioButton*, 2> Option1; // "On my own", "With others"
+    QLineEdit* Text1;
+    QPushButton* Command1;                   // the wide button
+    QPushButton* Command2;                   // left half
+    QPushButton* Command3;                   // right half
+    std::array<QPixmap, kPictureCells> Pics; // the picture cells
+
+    // The kind as the window records it: decimal text, read back as a number.
+    QString Tag;
+    void setKind(MdlGlobalDecs::DialogKind kind);
+    int16_t kind() const;
+
+    // The message exactly as given (lines joined with CR); Label1 shows it
+    // with the CRs as line breaks.
+    void setMessage(const QString& message);
+    const QString& message() const { return message_; }
+
+    // Shows picture cell `cell` in Image1; a cell outside 0..3 shows nothing.
+    void setPicture(int16_t cell);
+    int16_t picture() const { return picture_; }
+
+    // Shows the buttons of button set 1, 2 or 3 with their captions.
+    void setButtonSet(int16_t buttons);
+
+    // Shows Text1 holding "Noname", ready for a name to be typed.
+    void showNameBox();
+
+    // Gives the keyboard focus to the first shown control a player answers
+    // with: the name box when it is shown, otherwise the first button.
+    void focusFirstControl();
+
+public slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+public:
+    // A key typed into the name box; 13 is Enter.
+    void Text1_KeyPress(int16_t KeyAscii);
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString nameTyped() const;
+    void unload();
+
+    QString message_;
+    int16_t picture_ = -1;
+    bool answered_ = false;
+};

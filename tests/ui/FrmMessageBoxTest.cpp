@@ -1,0 +1,689 @@
+#include "ui/FrmMessageBox.h"
+#include "game/MdlGlobalDecs.h"
+#include "support/Fakes.h"
+#include "support/ScriptedModals.h"
+#include "ui/Fonts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
+
+using MdlGlobalDecs::DialogKind;
+using MdlGlobalDecs::ShowMessageBox;
+using MdlGlobalDecs::ShowNotice;
+
+Q_DECLARE_METATYPE(DialogKind)
+
+namespace {
+
+// "\?" keeps the compiler from reading "??!" as a trigraph.
+const QString kLeave = QStringLiteral("LEAVE VORKA???\?!!!\r\rAre you sure????");
+const QString kClearAll = QStringLiteral("Choosing this option will delete all scores on both the "
+                                         "Hall of Fame and the Hall of Shame.\r\rAre you sure?");
+const QString kNul = QString(QChar(u'\0'));
+
+const QStringList kOptionalControls = {"Command1",  "Command2", "Command3", "Option1_0",
+                                       "Option1_1", "Text1",    "ListView1"};
+
+FrmMessageBox& asBox(QDialog& dialog) {
+    auto* box = qobject_cast<FrmMessageBox*>(&dialog);
+    if (!box) qFatal("the window shown is not the message dialog");
+    return *box;
+}
+
+// What a player sees of the window while it is up.
+struct Seen {
+    QString message;
+    QString label;
+    int16_t picture = -1;
+    QStringList visible;
+    QStringList captions; // "control=caption" of every shown button, option and box
+    QString focus;
+};
+
+Seen look(FrmMessageBox& box) {
+    Seen seen;
+    seen.message = box.message();
+    seen.label = box.Label1->text();
+    seen.picture = box.picture();
+    for (const QString& name : kOptionalControls) {
+        auto* control = box.findChild<QWidget*>(name);
+        if (control && control->isVisible()) seen.visible.append(name);
+    }
+    for (auto* button : box.findChildren<QAbstractButton*>())
+        if (button->isVisible()) seen.captions.append(button->objectName() + "=" + button->text());
+    if (box.Text1->isVisible()) seen.captions.append("Text1=" + box.Text1->text());
+    seen.captions.sort();
+    if (QWidget* focus = box.focusWidget()) seen.focus = focus->objectName();
+    return seen;
+}
+
+void saveShotIfAsked(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("VORKA_SHOTS");
+    if (!folder.isEmpty()) window.grab().save(folder + "/" + name + ".png");
+}
+
+// Types into the name box as a player does: select all, then type over it.
+void typeName(FrmMessageBox& box, const QString& text) {
+    box.Text1->selectAll();
+    QTest::keyClick(box.Text1, Qt::Key_Backspace);
+    QTest::keyClicks(box.Text1, text);
+}
+
+} // namespace
+
+class FrmMessageBoxTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fakes;
+
+private slots:
+    void initTestCase() { Fonts::installFontSubstitutes(); }
+    void init() {
+        MdlGlobalDecs::resetState();
+        fakes.sound.played.clear();
+        fakes.sound.waited.clear();
+        fakes.install();
+    }
+    void cleanup() {
+        resetServices();
+        MdlGlobalDecs::resetState();
+    }
+
+    void window();
+    void controlPlaces_data();
+    void controlPlaces();
+    void tabOrder();
+    void pictureCells();
+    void kinds_data();
+    void kinds();
+    void answers_data();
+    void answers();
+    void enterInNameBoxPressesOnce_data();
+    void enterInNameBoxPressesOnce();
+    void enterElsewhereDoesNothing();
+    void notices_data();
+    void notices();
+    void noticeSounds_data();
+    void noticeSounds();
+    void noticeWithoutAnswerKeepsPrevious();
+    void soundsOff_data();
+    void soundsOff();
+    void closeIsRefused();
+    void markupIsShownAsText();
+    void messagesFitTheirLabel_data();
+    void messagesFitTheirLabel();
+    void captionsAreLettersAndFit_data();
+    void captionsAreLettersAndFit();
+    void ownNoticeWithScoreList();
+};
+
+void FrmMessageBoxTest::window() {
+    FrmMessageBox box;
+    QCOMPARE(box.objectName(), QStringLiteral("FrmMessageBox"));
+    QCOMPARE(box.size(), QSize(435, 201));
+    QVERIFY(box.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(box.palette().color(QPalette::Window), QColor(255, 255, 0));
+    QCOMPARE(box.Shape1->geometry(), QRect(0, 0, 435, 201));
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(box.pos(), QPoint(screen.left() + (screen.width() - 435) / 2,
+                               screen.top() + (screen.height() - 201) / 2));
+
+    // The frame is black on yellow, all the way round.
+    const QImage image = box.grab().toImage();
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(434, 200), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(217, 200), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(2, 100), QColor(255, 255, 0));
+
+    // Loaded, every optional control is hidden and "On my own" is chosen.
+    for (const QString& name : kOptionalControls)
+        QVERIFY2(box.findChild<QWidget*>(name)->isHidden(), qPrintable(name));
+    QVERIFY(box.Option1[0]->isChecked());
+    QVERIFY(!box.Option1[1]->isChecked());
+    QCOMPARE(box.Command1->text(), QStringLiteral("OK  "));
+    QCOMPARE(box.Command2->text(), QStringLiteral("YES  "));
+    QCOMPARE(box.Command3->text(), QStringLiteral("NO  "));
+    QCOMPARE(box.Option1[0]->text(), QStringLiteral("On my own"));
+    QCOMPARE(box.Option1[1]->text(), QStringLiteral("With others"));
+}
+
+void FrmMessageBoxTest::controlPlaces_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("picture") << "Image1" << QRect(5, 14, 125, 170);
+    QTest::newRow("message") << "Label1" << QRect(137, 18, 276, 89);
+    QTest::newRow("score list") << "ListView1" << QRect(136, 77, 280, 58);
+    QTest::newRow("on my own") << "Option1_0" << QRect(146, 116, 122, 16);
+    QTest::newRow("with others") << "Option1_1" << QRect(277, 116, 122, 16);
+    QTest::newRow("name box") << "Text1" << QRect(136, 112, 279, 22);
+    QTest::newRow("wide button") << "Command1" << QRect(135, 138, 280, 46);
+    QTest::newRow("left button") << "Command2" << QRect(135, 138, 140, 46);
+    QTest::newRow("right button") << "Command3" << QRect(275, 138, 140, 46);
+}
+
+void FrmMessageBoxTest::controlPlaces() {
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    FrmMessageBox box;
+    auto* control = box.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), place);
+}
+
+void FrmMessageBoxTest::tabOrder() {
+    FrmMessageBox box;
+    QStringList order;
+    QWidget* w = box.Command1;
+    const QStringList expected = {"Command1", "Option1_0", "Option1_1",
+                                  "Command2", "Command3",  "Text1"};
+    for (int i = 0; i < expected.size(); ++i) {
+        order.append(w->objectName());
+        w = w->nextInFocusChain();
+    }
+    QCOMPARE(order, expected);
+}
+
+void FrmMessageBoxTest::pictureCells() {
+    FrmMessageBox box;
+    for (int cell = 0; cell < 4; ++cell) {
+        QVERIFY2(!box.Pics[cell].isNull(), qPrintable(QString("cell %1 is missing").arg(cell)));
+        QCOMPARE(box.Pics[cell].size(), QSize(117, 167));
+        // Drawn on a yellow ground, with a figure on it.
+        const QImage image = box.Pics[cell].toImage();
+        QCOMPARE(image.pixelColor(0, 0), QColor(255, 255, 0));
+        bool drawn = false;
+        for (int y = 0; y < image.height() && !drawn; y += 3)
+            for (int x = 0; x < image.width() && !drawn; x += 3)
+                drawn = image.pixelColor(x, y) != QColor(255, 255, 0);
+        QVERIFY2(drawn, qPrintable(QString("cell %1 is blank").arg(cell)));
+        for (int other = 0; other < cell; ++other) QVERIFY(box.Pics[other].toImage() != image);
+    }
+    box.setPicture(2);
+    QCOMPARE(box.Image1->pixmap().toImage(), box.Pics[2].toImage());
+    box.setPicture(7); // no such cell: nothing shown, nothing broken
+    QVERIFY(box.Image1->pixmap().isNull());
+}
+
+void FrmMessageBoxTest::kinds_data() {
+    QTest::addColumn<DialogKind>("kind");
+    QTest::addColumn<bool>("gameInProgress");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QStringList>("visible");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("sound");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("close");
+
+    QTest::newRow("Welcome")
+        << DialogKind::Welcome << false
+        << "Welcome to Vorka.\r\rPlease select whether you would like to play alone or with "
+           "others."
+        << 0 << QStringList{"Command1", "Option1_0", "Option1_1"}
+        << QStringList{"Command1=OK  ", "Option1_0=On my own", "Option1_1=With others"} << "START"
+        << "Command1"
+        << "Command1";
+    QTest::newRow("PlayerNames")
+        << DialogKind::PlayerNames << false
+        << "Please enter the names of those playing.\r\rIf you have reached the end of the list, "
+           "click OK"
+        << 0 << QStringList{"Command2", "Command3", "Text1"}
+        << QStringList{"Command2=NEXT  ", "Command3=OK  ", "Text1=Noname"} << "FANFARE"
+        << "Text1"
+        << "Command3";
+    QTest::newRow("OwnName") << DialogKind::OwnName << false << "Please enter your name." << 0
+                             << QStringList{"Command1", "Text1"}
+                             << QStringList{"Command1=OK  ", "Text1=Noname"} << "FANFARE"
+                             << "Text1"
+                             << "Command1";
+    QTest::newRow("ConfirmZero")
+        << DialogKind::ConfirmZero << false
+        << "Chosing this option would place 0 in this cell.\r\rAre you sure?" << 1
+        << QStringList{"Command2", "Command3"} << QStringList{"Command2=YEAH  ", "Command3=NA  "}
+        << "QUESTION"
+        << "Command2"
+        << "Command3";
+    QTest::newRow("ConfirmLeave, no game")
+        << DialogKind::ConfirmLeave << false << kLeave << 3 << QStringList{"Command2", "Command3"}
+        << QStringList{"Command2=YEAH  ", "Command3=NA  "} << "QUESTION"
+        << "Command2"
+        << "Command3";
+    QTest::newRow("ConfirmLeave, during a game")
+        << DialogKind::ConfirmLeave << true << kLeave + "\r\rYou'll forfeit the current game!!" << 3
+        << QStringList{"Command2", "Command3"} << QStringList{"Command2=YEAH  ", "Command3=NA  "}
+        << "QUESTION"
+        << "Command2"
+        << "Command3";
+    QTest::newRow("ConfirmForfeit")
+        << DialogKind::ConfirmForfeit << true
+        << "Choosing this option will forfeit the current game.\r\rAre you sure?" << 1
+        << QStringList{"Command2", "Command3"} << QStringList{"Command2=YEAH  ", "Command3=NA  "}
+        << "QUESTION"
+        << "Command2"
+        << "Command3";
+}
+
+void FrmMessageBoxTest::kinds() {
+    QFETCH(DialogKind, kind);
+    QFETCH(bool, gameInProgress);
+    QFETCH(QString, message);
+    QFETCH(int, picture);
+    QFETCH(QStringList, visible);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, sound);
+    QFETCH(QString, focus);
+    QFETCH(QString, close);
+
+    MdlGlobalDecs::state().GameInProgress = gameInProgress;
+    ScriptedModals modals;
+    Seen seen;
+    QStringList soundsWhileUp;
+    modals.then([&](QDialog& dialog) {
+        FrmMessageBox& box = asBox(dialog);
+        seen = look(box);
+        soundsWhileUp = fakes.sound.played;
+        QCOMPARE(box.kind(), static_cast<int16_t>(kind));
+        QCOMPARE(box.Tag, QString::number(static_cast<int>(kind)));
+        if (picture >= 0) QCOMPARE(box.Image1->pixmap().toImage(), box.Pics[picture].toImage());
+        saveShotIfAsked(box, QString("messagebox-%1").arg(QTest::currentDataTag()));
+        ScriptedModals::click(close)(dialog);
+    });
+    ShowMessageBox(kind);
+
+    QCOMPARE(modals.shown, QStringList{"FrmMessageBox"});
+    QCOMPARE(seen.message, message);
+    QCOMPARE(seen.label, QString(message).replace(u'\r', u'\n'));
+    QCOMPARE(seen.picture, static_cast<int16_t>(picture));
+    visible.sort();
+    seen.visible.sort();
+    QCOMPARE(seen.visible, visible);
+    captions.sort();
+    QCOMPARE(seen.captions, captions);
+    QCOMPARE(seen.focus, focus);
+    // The kind's sound starts as the window opens, before any button.
+    QCOMPARE(soundsWhileUp, QStringList{sound});
+    QCOMPARE(fakes.sound.played, (QStringList{sound, "BPRESS"}));
+    QVERIFY(fakes.sound.waited.isEmpty());
+}
+
+void FrmMessageBoxTest::answers_data() {
+    QTest::addColumn<DialogKind>("kind");
+    QTest::addColumn<bool>("retype");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("withOthers");
+    QTest::addColumn<QString>("press"); // a button, or "Enter" in the name box
+    QTest::addColumn<QVariant>("answer");
+
+    QTest::newRow("Welcome untouched")
+        << DialogKind::Welcome << false << QString() << false << "Command1" << QVariant(0);
+    QTest::newRow("Welcome with others")
+        << DialogKind::Welcome << false << QString() << true << "Command1" << QVariant(1);
+
+    QTest::newRow("names NEXT untouched") << DialogKind::PlayerNames << false << QString() << false
+                                          << "Command2" << QVariant(QString("Noname"));
+    QTest::newRow("names Enter untouched") << DialogKind::PlayerNames << false << QString() << false
+                                           << "Enter" << QVariant(QString("Noname"));
+    QTest::newRow("names OK untouched") << DialogKind::PlayerNames << false << QString() << false
+                                        << "Command3" << QVariant(QString("Noname") + kNul);
+    QTest::newRow("names NEXT cleared") << DialogKind::PlayerNames << true << QString() << false
+                                        << "Command2" << QVariant(QString("Noname"));
+    QTest::newRow("names Enter cleared") << DialogKind::PlayerNames << true << QString() << false
+                                         << "Enter" << QVariant(QString("Noname"));
+    QTest::newRow("names OK cleared") << DialogKind::PlayerNames << true << QString() << false
+                                      << "Command3" << QVariant(QString("Noname") + kNul);
+    QTest::newRow("names NEXT Ann") << DialogKind::PlayerNames << true << "Ann" << false
+                                    << "Command2" << QVariant(QString("Ann"));
+    QTest::newRow("names Enter Ann")
+        << DialogKind::PlayerNames << true << "Ann" << false << "Enter" << QVariant(QString("Ann"));
+    QTest::newRow("names OK Ann") << DialogKind::PlayerNames << true << "Ann" << false << "Command3"
+                                  << QVariant(QString("Ann") + kNul);
+    QTest::newRow("names blanks stay") << DialogKind::PlayerNames << true << "   " << false
+                                       << "Command2" << QVariant(QString("   "));
+    QTest::newRow("names blanks stay, last") << DialogKind::PlayerNames << true << " " << false
+                                             << "Command3" << QVariant(QString(" ") + kNul);
+
+    QTest::newRow("own name OK untouched") << DialogKind::OwnName << false << QString() << false
+                                           << "Command1" << QVariant(QString("Noname"));
+    QTest::newRow("own name OK cleared") << DialogKind::OwnName << true << QString() << false
+                                         << "Command1" << QVariant(QString("Noname"));
+    QTest::newRow("own name Enter Bob")
+        << DialogKind::OwnName << true << "Bob" << false << "Enter" << QVariant(QString("Bob"));
+    QTest::newRow("own name OK Bob")
+        << DialogKind::OwnName << true << "Bob" << false << "Command1" << QVariant(QString("Bob"));
+
+    QTest::newRow("zero YEAH") << DialogKind::ConfirmZero << false << QString() << false
+                               << "Command2" << QVariant(true);
+    QTest::newRow("zero NA") << DialogKind::ConfirmZero << false << QString() << false << "Command3"
+                             << QVariant(false);
+    QTest::newRow("leave YEAH") << DialogKind::ConfirmLeave << false << QString() << false
+                                << "Command2" << QVariant(true);
+    QTest::newRow("leave NA") << DialogKind::ConfirmLeave << false << QString() << false
+                              << "Command3" << QVariant(false);
+    QTest::newRow("forfeit YEAH") << DialogKind::ConfirmForfeit << false << QString() << false
+                                  << "Command2" << QVariant(true);
+    QTest::newRow("forfeit NA") << DialogKind::ConfirmForfeit << false << QString() << false
+                                << "Command3" << QVariant(false);
+}
+
+void FrmMessageBoxTest::answers() {
+    QFETCH(DialogKind, kind);
+    QFETCH(bool, retype);
+    QFETCH(QString, typed);
+    QFETCH(bool, withOthers);
+    QFETCH(QString, press);
+    QFETCH(QVariant, answer);
+
+    MdlGlobalDecs::state().DialogAnswer = QStringLiteral("from before");
+    ScriptedModals modals;
+    modals.then([&](QDialog& dialog) {
+        FrmMessageBox& box = asBox(dialog);
+        if (retype) typeName(box, typed);
+        if (withOthers) {
+            QTest::mouseClick(box.Option1[1], Qt::LeftButton);
+            QVERIFY(box.Option1[1]->isChecked());
+            QVERIFY(!box.Option1[0]->isChecked());
+        }
+        if (press == "Enter")
+            QTest::keyClick(box.Text1, Qt::Key_Return);
+        else
+            ScriptedModals::click(press)(dialog);
+    });
+    const QVariant returned = ShowMessageBox(kind);
+
+    QCOMPARE(returned.typeId(), answer.typeId());
+    QCOMPARE(returned, answer);
+    QCOMPARE(MdlGlobalDecs::state().DialogAnswer, answer);
+    QCOMPARE(fakes.sound.played.count("BPRESS"), 1);
+}
+
+void FrmMessageBoxTest::enterInNameBoxPressesOnce_data() {
+    QTest::addColumn<DialogKind>("kind");
+    QTest::addColumn<int>("key");
+    QTest::newRow("names, Return") << DialogKind::PlayerNames << int(Qt::Key_Return);
+    QTest::newRow("names, keypad Enter") << DialogKind::PlayerNames << int(Qt::Key_Enter);
+    QTest::newRow("own name, Return") << DialogKind::OwnName << int(Qt::Key_Return);
+}
+
+void FrmMessageBoxTest::enterInNameBoxPressesOnce() {
+    QFETCH(DialogKind, kind);
+    QFETCH(int, key);
+    ScriptedModals modals;
+    modals.then([&](QDialog& dialog) {
+        FrmMessageBox& box = asBox(dialog);
+        typeName(box, "Cy");
+        // Typing goes into the box as usual, Enter excepted.
+        QCOMPARE(box.Text1->text(), QStringLiteral("Cy"));
+        QTest::keyClick(box.Text1, Qt::Key(key));
+    });
+    QCOMPARE(ShowMessageBox(kind), QVariant(QStringLiteral("Cy")));
+    // One press, not a second one by a default button.
+    QCOMPARE(fakes.sound.played, (QStringList{"FANFARE", "BPRESS"}));
+}
+
+void FrmMessageBoxTest::enterElsewhereDoesNothing() {
+    MdlGlobalDecs::state().DialogAnswer = 42;
+    ScriptedModals modals;
+    modals.then([&](QDialog& dialog) {
+        FrmMessageBox& box = asBox(dialog);
+        box.Text1_KeyPress(13);
+        QVERIFY(box.isVisible());
+        QCOMPARE(MdlGlobalDecs::state().DialogAnswer, QVariant(42));
+        ScriptedModals::click("Command3")(dialog);
+    });
+    QCOMPARE(ShowMessageBox(DialogKind::ConfirmZero), QVariant(false));
+    QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
+}
+
+void FrmMessageBoxTest::notices_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QVariant>("answer");
+    const QVariant before(QStringLiteral("from before"));
+    QTest::newRow("set 1, OK") << 1 << QStringList{"Command1=OK  "} << "Command1" << before;
+    QTest::newRow("set 2, YEAH") << 2 << QStringList{"Command2=YEAH  ", "Command3=NA  "}
+                                 << "Command2" << QVariant(true);
+    QTest::newRow("set 2, NA") << 2 << QStringList{"Command2=YEAH  ", "Command3=NA  "} << "Command3"
+                               << QVariant(false);
+    QTest::newRow("set 3, OK") << 3 << QStringList{"Command2=OK  ", "Command3=CANCEL  "}
+                               << "Command2" << QVariant(true);
+    QTest::newRow("set 3, CANCEL")
+        << 3 << QStringList{"Command2=OK  ", "Command3=CANCEL  "} << "Command3" << QVariant(false);
+}
+
+void FrmMessageBoxTest::notices() {
+    QFETCH(int, buttons);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, press);
+    QFETCH(QVariant, answer);
+
+    MdlGlobalDecs::state().DialogAnswer = QStringLiteral("from before");
+    ScriptedModals modals;
+    Seen seen;
+    modals.then([&](QDialog& dialog) {
+        FrmMessageBox& box = asBox(dialog);
+        seen = look(box);
+        QCOMPARE(box.kind(), int16_t(99));
+        saveShotIfAsked(box, QString("notice-%1").arg(buttons));
+        ScriptedModals::click(press)(dialog);
+    });
+    const QVariant returned = ShowNotice(kClearAll, int16_t(buttons), 1, 1);
+
+    QCOMPARE(seen.message, kClearAll);
+    QCOMPARE(seen.picture, int16_t(1));
+    QCOMPARE(seen.captions, captions);
+    QCOMPARE(returned, answer);
+    QCOMPARE(MdlGlobalDecs::state().DialogAnswer, answer);
+    QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
+}
+
+void FrmMessageBoxTest::noticeSounds_data() {
+    QTest::addColumn<int>("sound");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("0") << 0 << "START";
+    QTest::newRow("1") << 1 << "QUESTION";
+    QTest::newRow("2") << 2 << "WIN";
+    QTest::newRow("3") << 3 << "FANFARE";
+    QTest::newRow("4") << 4 << "END";
+    QTest::newRow("5") << 5 << "QUESTION";
+    QTest::newRow("-1") << -1 << "QUESTION";
+    QTest::newRow("99") << 99 << "QUESTION";
+}
+
+void FrmMessageBoxTest::noticeSounds() {
+    QFETCH(int, sound);
+    QFETCH(QString, name);
+    ScriptedModals modals;
+    modals.thenClick("Command1");
+    ShowNotice("Game over.", 1, 0, int16_t(sound));
+    QCOMPARE(fakes.sound.played, (QStringList{name, "BPRESS"}));
+    // Only the exit waits for its sound; a notice never does.
+    QVERIFY(fakes.sound.waited.isEmpty());
+}
+
+void FrmMessageBoxTest::noticeWithoutAnswerKeepsPrevious() {
+    // Two notices in a row: the OK of the second leaves the first's answer.
+    ScriptedModals modals;
+    modals.thenClick("Command3");
+    modals.thenClick("Command1");
+    QCOMPARE(ShowNotice("First", 2, 1, 1), QVariant(false));
+    QCOMPARE(ShowNotice("Second", 1, 2, 2), QVariant(false));
+}
+
+void FrmMessageBoxTest::soundsOff_data() {
+    QTest::addColumn<DialogKind>("kind");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QVariant>("answer");
+    QTest::newRow("Welcome") << DialogKind::Welcome << "Command1" << QVariant(0);
+    QTest::newRow("PlayerNames") << DialogKind::PlayerNames << "Command3"
+                                 << QVariant(QString("Noname") + kNul);
+    QTest::newRow("OwnName") << DialogKind::OwnName << "Command1" << QVariant(QString("Noname"));
+    QTest::newRow("ConfirmZero") << DialogKind::ConfirmZero << "Command2" << QVariant(true);
+    QTest::newRow("ConfirmLeave") << DialogKind::ConfirmLeave << "Command3" << QVariant(false);
+    QTest::newRow("ConfirmForfeit") << DialogKind::ConfirmForfeit << "Command2" << QVariant(true);
+    QTest::newRow("Notice") << DialogKind::Notice << "Command1" << QVariant();
+}
+
+void FrmMessageBoxTest::soundsOff() {
+    QFETCH(DialogKind, kind);
+    QFETCH(QString, press);
+    QFETCH(QVariant, answer);
+    MdlGlobalDecs::state().SoundsOn = false;
+    ScriptedModals modals;
+    modals.thenClick(press);
+    if (kind == DialogKind::Notice) {
+        modals.thenClick("Command2");
+        QCOMPARE(ShowNotice("Silent", 1, 3, 4), answer);
+        QCOMPARE(ShowNotice("Silent", 3, 3, 0), QVariant(true));
+    } else {
+        QCOMPARE(ShowMessageBox(kind), answer);
+    }
+    QCOMPARE(fakes.sound.played, QStringList());
+}
+
+void FrmMessageBoxTest::closeIsRefused() {
+    MdlGlobalDecs::state().DialogAnswer = QStringLiteral("from before");
+    ScriptedModals modals;
+    modals.then([&](QDialog& dialog) {
+        // The window manager's close, Escape and a plain reject all leave
+        // the question up and the answer as it was.
+        QVERIFY(!dialog.close());
+        QVERIFY(dialog.isVisible());
+        QCloseEvent event;
+        QApplication::sendEvent(&dialog, &event);
+        QVERIFY(!event.isAccepted());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        dialog.reject();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(MdlGlobalDecs::state().DialogAnswer, QVariant(QStringLiteral("from before")));
+        ScriptedModals::click("Command2")(dialog);
+    });
+    QCOMPARE(ShowMessageBox(DialogKind::ConfirmLeave), QVariant(true));
+    QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
+}
+
+void FrmMessageBoxTest::markupIsShownAsText() {
+    const QString name = QStringLiteral("<h1>Bob</h1><img src=\":/pictures/pics/0.svg\">");
+    FrmMessageBox box;
+    box.setMessage(name + "\rwins");
+    QCOMPARE(box.Label1->textFormat(), Qt::PlainText);
+    QCOMPARE(box.Label1->text(), name + "\nwins");
+    // Shown as text, the markup is as wide as its characters.
+    box.Label1->setWordWrap(false);
+    QVERIFY(box.Label1->sizeHint().width() >=
+            box.Label1->fontMetrics().horizontalAdvance(name) - 2);
+
+    auto* row = new QTreeWidgetItem(box.ListView1, {"250", name});
+    QCOMPARE(row->text(1), name);
+}
+
+void FrmMessageBoxTest::messagesFitTheirLabel_data() {
+    QTest::addColumn<DialogKind>("kind");
+    QTest::addColumn<bool>("gameInProgress");
+    QTest::newRow("Welcome") << DialogKind::Welcome << false;
+    QTest::newRow("PlayerNames") << DialogKind::PlayerNames << false;
+    QTest::newRow("OwnName") << DialogKind::OwnName << false;
+    QTest::newRow("ConfirmZero") << DialogKind::ConfirmZero << false;
+    QTest::newRow("ConfirmLeave, during a game") << DialogKind::ConfirmLeave << true;
+    QTest::newRow("ConfirmForfeit") << DialogKind::ConfirmForfeit << false;
+    QTest::newRow("clearing the Halls") << DialogKind::Notice << false;
+}
+
+void FrmMessageBoxTest::messagesFitTheirLabel() {
+    QFETCH(DialogKind, kind);
+    QFETCH(bool, gameInProgress);
+    MdlGlobalDecs::state().GameInProgress = gameInProgress;
+    ScriptedModals modals;
+    modals.then([](QDialog& dialog) {
+        FrmMessageBox& box = asBox(dialog);
+        const int needed = box.Label1->heightForWidth(box.Label1->width());
+        QVERIFY2(
+            needed <= box.Label1->height(),
+            qPrintable(QString("needs %1 pixels of %2").arg(needed).arg(box.Label1->height())));
+        // And it ends above the first control below it.
+        for (QWidget* below :
+             {static_cast<QWidget*>(box.Text1), static_cast<QWidget*>(box.Option1[0])})
+            if (below->isVisible()) QVERIFY(box.Label1->y() + needed <= below->y());
+        ScriptedModals::click(box.Command1->isVisible() ? "Command1" : "Command2")(dialog);
+    });
+    if (kind == DialogKind::Notice)
+        ShowNotice(kClearAll, 2, 1, 1);
+    else
+        ShowMessageBox(kind);
+}
+
+void FrmMessageBoxTest::captionsAreLettersAndFit_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    for (const char* caption : {"OK  ", "YES  ", "NO  ", "YEAH  ", "NA  ", "CANCEL  ", "NEXT  "}) {
+        QTest::addRow("Command2 %s", caption) << "Command2" << caption;
+        QTest::addRow("Command3 %s", caption) << "Command3" << caption;
+    }
+    QTest::newRow("Command1 OK") << "Command1"
+                                 << "OK  ";
+    QTest::newRow("option 0") << "Option1_0"
+                              << "On my own";
+    QTest::newRow("option 1") << "Option1_1"
+                              << "With others";
+}
+
+void FrmMessageBoxTest::captionsAreLettersAndFit() {
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    FrmMessageBox box;
+    auto* control = box.findChild<QAbstractButton*>(button);
+    QVERIFY(control);
+    const QFontInfo info(control->font());
+    QVERIFY2(QFontDatabase::writingSystems(info.family()).contains(QFontDatabase::Latin),
+             qPrintable(info.family()));
+    QVERIFY(!QFontDatabase::writingSystems(info.family()).contains(QFontDatabase::Symbol));
+    const QFontMetrics metrics(control->font());
+    for (QChar c : caption.trimmed()) QVERIFY(metrics.inFont(c));
+    // The caption fits inside the button, blanks included: centred, a wider
+    // one would lose letters at both edges.
+    control->setText(caption);
+    const int room = qobject_cast<QRadioButton*>(control) ? 24 : 4;
+    QVERIFY2(metrics.horizontalAdvance(caption) + room <= control->width(),
+             qPrintable(QString("%1 pixels wide").arg(metrics.horizontalAdvance(caption))));
+    QVERIFY(metrics.height() <= control->height());
+}
+
+void FrmMessageBoxTest::ownNoticeWithScoreList() {
+    // The end of a game builds its notice itself: message, picture, OK and
+    // the list of scores.
+    MdlGlobalDecs::state().DialogAnswer = true;
+    ScriptedModals modals;
+    FrmMessageBox box;
+    QCOMPARE(box.ListView1->headerItem()->text(0), QStringLiteral("Score"));
+    QCOMPARE(box.ListView1->headerItem()->text(1), QStringLiteral("Name"));
+    QVERIFY(!box.ListView1->rootIsDecorated());
+    box.setMessage(QStringLiteral("Ann wins!"));
+    box.setPicture(0);
+    box.setButtonSet(1);
+    new QTreeWidgetItem(box.ListView1, {"250", "Ann"});
+    new QTreeWidgetItem(box.ListView1, {"190", "Bob"});
+    box.ListView1->show();
+    box.setKind(DialogKind::Notice);
+    modals.then([](QDialog& dialog) {
+        saveShotIfAsked(dialog, "notice-game-over");
+        ScriptedModals::click("Command1")(dialog);
+    });
+    modalRunner().run(box);
+    QVERIFY(!box.isVisible());
+    QCOMPARE(MdlGlobalDecs::state().DialogAnswer, QVariant(true));
+    QCOMPARE(fakes.sound.played, QStringList{"BPRESS"});
+}
+
+QTEST_MAIN(FrmMessageBoxTest)
+#include "FrmMessageBoxTest.moc"
