@@ -1,0 +1,194 @@
+#include "players/FrmNewPlayer.h"
+
+#include "game/MdlGlobalDecs.h"
+#include "game/Seams.h"
+#include "ui/Fonts.h"
+#include "ui/ModalRunner.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTimer>
+
+namespace {
+
+const QString kIts = QStringLiteral("IT's");
+const QString kGo = QStringLiteral("GO!");
+const QString kOk = QStringLiteral("OK  ");
+const QString kPossessive = QStringLiteral("'s");
+const QString kNewPlayerSound = QStringLiteral("NEWPLAYER");
+const QString kOkSound = QStringLiteral("OKNWPLYR");
+
+constexpr int kTickMilliseconds = 10;
+constexpr int16_t kStartWidth = 150;
+constexpr int16_t kStartStep = -8;
+constexpr int16_t kNarrowest = 150;
+constexpr int16_t kWidest = 344;
+
+// The decoration sits in the free corner left of "GO!" and below the strip.
+const QRect kDecoration(6, 114, 66, 98);
+
+QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QFont nameFont() {
+    return Fonts::font(Fonts::kArial, 36, true);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(nameFont());
+    label->setText(text);
+    label->move(left / 15, top / 15);
+    label->adjustSize();
+    return label;
+}
+
+QPixmap decoration() {
+    QSvgRenderer renderer(QStringLiteral(":/pictures/newplayer.svg"));
+    if (!renderer.isValid()) return {};
+    QPixmap pixmap(kDecoration.size());
+    pixmap.fill(Qt::transparent);
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), kDecoration.size()));
+    return pixmap;
+}
+
+void centreOnScreen(QWidget& window) {
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    window.move(area.left() + (area.width() - window.width()) / 2,
+                area.top() + (area.height() - window.height()) / 2);
+}
+
+} // namespace
+
+FrmNewPlayer::FrmNewPlayer(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("FrmNewPlayer"));
+    setModal(true);
+    setFixedSize(kWidth, kHeight);
+
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(0, 0, kWidth, kHeight);
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setLineWidth(1);
+    QPalette black = Shape1->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    Shape1->setPalette(black);
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(kDecoration);
+    Image2->setAlignment(Qt::AlignCenter);
+    Image2->setPixmap(decoration());
+
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), kIts, 2025, -60);
+    Label2->setPalette(blue);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), kGo, 1890, 1770);
+    Label3->setPalette(blue);
+
+    Picture2 = new QLabel(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(twips(15, 840, 5250, 825));
+    strip_ = QPixmap(kStripWidth, kStripHeight);
+    strip_.fill(palette().color(QPalette::Base));
+    Picture2->setPixmap(strip_);
+
+    Command1 = new QPushButton(kOk, this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips(1155, 2535, 4080, 645));
+    Command1->setFont(Fonts::font(Fonts::kArial, 26.25, true));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &FrmNewPlayer::Command1_Click);
+
+    // Below the client area: measured, never seen.
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QString(), 1455, 3765);
+
+    width_ = kStartWidth;
+    step_ = kStartStep;
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &FrmNewPlayer::Timer1_Timer);
+    Timer1->start();
+
+    centreOnScreen(*this);
+}
+
+void FrmNewPlayer::ShowFrmNewPlayer() {
+    // Label1 sizes itself to the name, and Picture1 takes its size.
+    Label1->adjustSize();
+    Picture1 = QPixmap(Label1->size());
+    Picture1.fill(palette().color(QPalette::Base));
+    {
+        QPainter painter(&Picture1);
+        painter.setFont(nameFont());
+        painter.setPen(Qt::red);
+        painter.drawText(Picture1.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                         Label1->text());
+    }
+    services().events->processEvents();
+}
+
+void FrmNewPlayer::Timer1_Timer() {
+    if (width_ <= kNarrowest || width_ >= kWidest) step_ = static_cast<int16_t>(-step_);
+    width_ = static_cast<int16_t>(width_ + step_);
+
+    strip_.fill(palette().color(QPalette::Base));
+    if (!Picture1.isNull()) {
+        QPainter painter(&strip_);
+        // A plain stretched copy: no smoothing.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        const int left = (kStripWidth - width_) / 2;
+        painter.drawPixmap(QRect(left, 0, width_, Picture1.height()), Picture1, Picture1.rect());
+    }
+    Picture2->setPixmap(strip_);
+}
+
+void FrmNewPlayer::Command1_Click() {
+    if (MdlGlobalDecs::state().SoundsOn) PlayResourceSound(kOkSound);
+    answered_ = true;
+    Timer1->stop();
+    accept();
+}
+
+void FrmNewPlayer::reject() {
+    // Escape and the window manager's close come here; only "OK  " answers.
+    if (answered_) QDialog::reject();
+}
+
+void FrmNewPlayer::closeEvent(QCloseEvent* event) {
+    if (answered_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace MdlGlobalDecs {
+
+void AnnounceTurn(const QString& name) {
+    FrmNewPlayer window;
+    window.Label1->setText(name.toUpper() + kPossessive);
+    services().events->processEvents();
+    window.ShowFrmNewPlayer();
+    if (state().SoundsOn) PlayResourceSound(kNewPlayerSound);
+    modalRunner().run(window);
+}
+
+} // namespace MdlGlobalDecs
