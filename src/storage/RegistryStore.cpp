@@ -1,0 +1,295 @@
+#include "storage/RegistryStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+// Marks a database as this game's store ("Vork").
+constexpr qint64 kApplicationId = 0x566F726B;
+constexpr int kSchemaVersion = 1;
+
+std::atomic<int> connectionCounter{0};
+
+QString parentOf(const QString& path) {
+    const qsizetype cut = path.lastIndexOf(u'\\');
+    return cut < 0 ? QString() : path.left(cut);
+}
+
+bool isRoot(const QString& path) {
+    return !path.contains(u'\\');
+}
+
+// Runs one statement; `query` keeps its result for the caller.
+bool run(QSqlQuery& query, const QString& sql, const QVariantList& binds = {}) {
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) return false;
+    for (const QVariant& v : binds) query.addBindValue(v);
+    return query.exec();
+}
+
+// Ends a write: commits it when it went well, else undoes it.
+class WriteScope {
+public:
+    explicit WriteScope(RegistryStore& store) : store_(store), begun_(store.beginTransaction()) {}
+    ~WriteScope() {
+        if (begun_ && !done_) store_.rollbackTransaction();
+    }
+    bool begun() const { return begun_; }
+    bool commit() {
+        done_ = true;
+        return store_.commitTransaction();
+    }
+
+private:
+    RegistryStore& store_;
+    bool begun_;
+    bool done_ = false;
+};
+
+} // namespace
+
+RegistryStore::RegistryStore(const QString& file, int busyTimeoutMs)
+    : file_(file), connectionName_(QStringLiteral("vorka-store-%1").arg(++connectionCounter)) {
+    open(busyTimeoutMs);
+}
+
+RegistryStore::~RegistryStore() {
+    while (depth_ > 0) rollbackTransaction();
+    if (db_.isValid()) db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+void RegistryStore::open(int busyTimeoutMs) {
+    const bool existed = QFileInfo::exists(file_);
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    if (!db_.isValid()) return;
+    db_.setDatabaseName(file_);
+    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    if (!db_.open()) return;
+
+    // Only reads until the file is known to be ours or new.
+    qint64 applicationId = -1;
+    qint64 objects = -1;
+    {
+        QSqlQuery query(db_);
+        if (!run(query, QStringLiteral("PRAGMA application_id")) || !query.next()) return;
+        applicationId = query.value(0).toLongLong();
+    }
+    {
+        QSqlQuery query(db_);
+        if (!run(query, QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
+            return;
+        objects = query.value(0).toLongLong();
+    }
+
+    if (applicationId == kApplicationId) {
+        usable_ = integrityOk();
+        return;
+    }
+    if (applicationId != 0 || objects != 0) return; // some other program's database
+    usable_ = initialise();
+
+    // In a folder shared by a group, the other players must be able to write
+    // the store too (SQLite gives its journal the same permissions).
+    if (usable_ && !existed) {
+        const QFileInfo folder(QFileInfo(file_).absolutePath());
+        if (folder.permission(QFileDevice::WriteGroup)) {
+            QFile::setPermissions(file_, QFile::permissions(file_) | QFileDevice::ReadGroup |
+                                             QFileDevice::WriteGroup);
+        }
+    }
+}
+
+bool RegistryStore::initialise() {
+    QSqlQuery query(db_);
+    if (!run(query, QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    // Another copy of the game may have set the file up while we waited.
+    bool ok = run(query, QStringLiteral("PRAGMA application_id")) && query.next();
+    const qint64 applicationId = ok ? query.value(0).toLongLong() : -1;
+    query.finish();
+    if (ok && applicationId == 0) {
+        ok = run(query, QStringLiteral("CREATE TABLE reg_keys ("
+                                       " path TEXT NOT NULL PRIMARY KEY COLLATE NOCASE,"
+                                       " parent TEXT NOT NULL COLLATE NOCASE)")) &&
+             run(query, QStringLiteral("CREATE INDEX reg_keys_parent ON reg_keys (parent)")) &&
+             run(query, QStringLiteral("CREATE TABLE reg_values ("
+                                       " key_path TEXT NOT NULL COLLATE NOCASE,"
+                                       " name TEXT NOT NULL COLLATE NOCASE,"
+                                       " type INTEGER NOT NULL,"
+                                       " data BLOB NOT NULL,"
+                                       " PRIMARY KEY (key_path, name))")) &&
+             run(query, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)) &&
+             run(query, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    } else if (applicationId != kApplicationId) {
+        ok = false;
+    }
+    if (ok && run(query, QStringLiteral("COMMIT"))) return true;
+    run(query, QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+int32_t RegistryStore::statusOf(const QSqlError& error) const {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xFF;
+    if (!ok) return RegStatus::kIoFailed;
+    switch (code) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return RegStatus::kBusy;
+    case 8: // SQLITE_READONLY
+        return RegStatus::kAccessDenied;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return RegStatus::kBadStore;
+    default:
+        return RegStatus::kIoFailed;
+    }
+}
+
+bool RegistryStore::beginTransaction() {
+    beginFailure_ = RegStatus::kBadStore;
+    if (!usable_) return false;
+    QSqlQuery query(db_);
+    const QString sql = depth_ == 0 ? QStringLiteral("BEGIN IMMEDIATE")
+                                    : QStringLiteral("SAVEPOINT level%1").arg(depth_);
+    if (!run(query, sql)) {
+        beginFailure_ = statusOf(query.lastError());
+        return false;
+    }
+    ++depth_;
+    return true;
+}
+
+bool RegistryStore::commitTransaction() {
+    if (depth_ == 0) return false;
+    QSqlQuery query(db_);
+    if (depth_ == 1) {
+        if (run(query, QStringLiteral("COMMIT"))) {
+            depth_ = 0;
+            return true;
+        }
+        // A failed commit leaves the transaction open: undo it.
+        rollbackTransaction();
+        return false;
+    }
+    const bool ok = run(query, QStringLiteral("RELEASE level%1").arg(depth_ - 1));
+    --depth_;
+    return ok;
+}
+
+void RegistryStore::rollbackTransaction() {
+    if (depth_ == 0) return;
+    QSqlQuery query(db_);
+    if (depth_ == 1) {
+        run(query, QStringLiteral("ROLLBACK"));
+    } else {
+        const QString name = QStringLiteral("level%1").arg(depth_ - 1);
+        run(query, QStringLiteral("ROLLBACK TO ") + name);
+        run(query, QStringLiteral("RELEASE ") + name);
+    }
+    --depth_;
+}
+
+int32_t RegistryStore::keyExists(const QString& path) {
+    if (!usable_) return RegStatus::kBadStore;
+    if (isRoot(path)) return RegStatus::kSuccess;
+    QSqlQuery query(db_);
+    if (!run(query, QStringLiteral("SELECT 1 FROM reg_keys WHERE path = ?"), {path}))
+        return statusOf(query.lastError());
+    return query.next() ? RegStatus::kSuccess : RegStatus::kNotFound;
+}
+
+int32_t RegistryStore::createKey(const QString& path) {
+    if (!usable_) return RegStatus::kBadStore;
+    if (isRoot(path)) return RegStatus::kSuccess;
+    WriteScope scope(*this);
+    if (!scope.begun()) return beginFailure_;
+    QSqlQuery query(db_);
+    // From the top down, so that every parent exists before its child.
+    for (qsizetype cut = path.indexOf(u'\\', path.indexOf(u'\\') + 1);;
+         cut = path.indexOf(u'\\', cut + 1)) {
+        const QString key = cut < 0 ? path : path.left(cut);
+        if (!run(query,
+                 QStringLiteral("INSERT OR IGNORE INTO reg_keys (path, parent) VALUES (?, ?)"),
+                 {key, parentOf(key)}))
+            return statusOf(query.lastError());
+        if (cut < 0) break;
+    }
+    return scope.commit() ? RegStatus::kSuccess : RegStatus::kIoFailed;
+}
+
+int32_t RegistryStore::deleteKey(const QString& path) {
+    if (!usable_) return RegStatus::kBadStore;
+    if (isRoot(path)) return RegStatus::kAccessDenied;
+    WriteScope scope(*this);
+    if (!scope.begun()) return beginFailure_;
+    const int32_t exists = keyExists(path);
+    if (exists != RegStatus::kSuccess) return exists;
+    QSqlQuery query(db_);
+    if (!run(query, QStringLiteral("SELECT 1 FROM reg_keys WHERE parent = ? LIMIT 1"), {path}))
+        return statusOf(query.lastError());
+    if (query.next()) return RegStatus::kAccessDenied;
+    query.finish();
+    if (!run(query, QStringLiteral("DELETE FROM reg_values WHERE key_path = ?"), {path}) ||
+        !run(query, QStringLiteral("DELETE FROM reg_keys WHERE path = ?"), {path}))
+        return statusOf(query.lastError());
+    return scope.commit() ? RegStatus::kSuccess : RegStatus::kIoFailed;
+}
+
+int32_t RegistryStore::setValue(const QString& path, const QString& name, uint32_t type,
+                                const QByteArray& data) {
+    if (!usable_) return RegStatus::kBadStore;
+    WriteScope scope(*this);
+    if (!scope.begun()) return beginFailure_;
+    const int32_t exists = keyExists(path);
+    if (exists == RegStatus::kNotFound) return RegStatus::kKeyDeleted;
+    if (exists != RegStatus::kSuccess) return exists;
+    QSqlQuery query(db_);
+    // A null QByteArray would be stored as NULL; the empty value is a blob.
+    const QByteArray bytes = data.isNull() ? QByteArray("", 0) : data;
+    if (!run(query,
+             QStringLiteral("INSERT OR REPLACE INTO reg_values (key_path, name, type, data)"
+                            " VALUES (?, ?, ?, ?)"),
+             {path, name, static_cast<qlonglong>(type), bytes}))
+        return statusOf(query.lastError());
+    return scope.commit() ? RegStatus::kSuccess : RegStatus::kIoFailed;
+}
+
+int32_t RegistryStore::queryValue(const QString& path, const QString& name, qsizetype limit,
+                                  StoredValue& value) {
+    if (!usable_) return RegStatus::kBadStore;
+    const int32_t exists = keyExists(path);
+    if (exists == RegStatus::kNotFound) return RegStatus::kKeyDeleted;
+    if (exists != RegStatus::kSuccess) return exists;
+    QSqlQuery query(db_);
+    // A value over the limit is measured, not read.
+    if (!run(query,
+             QStringLiteral("SELECT type, length(CAST(data AS BLOB)),"
+                            " CASE WHEN length(CAST(data AS BLOB)) <= ? THEN data END"
+                            " FROM reg_values WHERE key_path = ? AND name = ?"),
+             {static_cast<qlonglong>(limit), path, name}))
+        return statusOf(query.lastError());
+    if (!query.next()) return RegStatus::kNotFound;
+    value.type = static_cast<uint32_t>(query.value(0).toLongLong());
+    value.length = query.value(1).toLongLong();
+    if (value.length > limit) {
+        value.data.clear();
+        return RegStatus::kMoreData;
+    }
+    value.data = query.value(2).toByteArray();
+    return RegStatus::kSuccess;
+}
+
+bool RegistryStore::integrityOk() {
+    if (!db_.isOpen()) return false;
+    QSqlQuery query(db_);
+    return run(query, QStringLiteral("PRAGMA quick_check")) && query.next() &&
+           query.value(0).toString() == QStringLiteral("ok") && !query.next();
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <cstdint>
+
+// Status codes of the settings store, the numbers the registry of the
+// game's first platform gives for the same failures. 0 is success.
+namespace RegStatus {
+inline constexpr int32_t kSuccess = 0;
+inline constexpr int32_t kNotFound = 2;          // no such key or value
+inline constexpr int32_t kAccessDenied = 5;      // key opened without the right, or has subkeys
+inline constexpr int32_t kInvalidHandle = 6;     // not an open key
+inline constexpr int32_t kInvalidParameter = 87; // malformed key path
+inline constexpr int32_t kBusy = 170;            // another program held the store too long
+inline constexpr int32_t kMoreData = 234;        // value longer than the read buffer
+inline constexpr int32_t kBadStore = 1009;       // not a store of this game, or damaged
+inline constexpr int32_t kIoFailed = 1016;       // any other failure of the store file
+inline constexpr int32_t kKeyDeleted = 1018;     // the open key has been deleted since
+} // namespace RegStatus
+
+// A hierarchical key/value store in one SQLite file. Keys are addressed by
+// their full path ("HKEY_USERS\.Default\Software\..."), parts separated by
+// back-slashes; values by name under a key, each with its type code and raw
+// bytes. Paths and names compare without regard to ASCII case.
+//
+// Every change is a transaction, so a crash never leaves half a value, and
+// several programs may share the file: a store that another program holds
+// is waited for briefly, then the call fails with kBusy.
+//
+// A file that is not a database, a database of some other program, or a
+// damaged one makes the store unusable: every read fails (so callers fall
+// back to their defaults) and the file is never written, repaired or removed.
+class RegistryStore {
+public:
+    struct StoredValue {
+        uint32_t type = 0;
+        qsizetype length = 0; // the stored length, even when the data was not read
+        QByteArray data;      // empty when longer than the limit of the read
+    };
+
+    static constexpr int kBusyTimeoutMs = 2000;
+
+    // Opens the file, creating it with an empty store when it does not exist.
+    // A store held by another program is waited for `busyTimeoutMs`.
+    explicit RegistryStore(const QString& file, int busyTimeoutMs = kBusyTimeoutMs);
+    ~RegistryStore();
+    RegistryStore(const RegistryStore&) = delete;
+    RegistryStore& operator=(const RegistryStore&) = delete;
+
+    const QString& file() const { return file_; }
+    bool usable() const { return usable_; }
+
+    // Creates the key and every missing parent. The first part of a path is
+    // its root, which always exists.
+    int32_t createKey(const QString& path);
+    int32_t keyExists(const QString& path);
+    // Deletes the key with its values; a key with subkeys is not deleted.
+    int32_t deleteKey(const QString& path);
+    int32_t setValue(const QString& path, const QString& name, uint32_t type,
+                     const QByteArray& data);
+    // Reads at most `limit` bytes: a longer value gives kMoreData with its
+    // type and length but no data.
+    int32_t queryValue(const QString& path, const QString& name, qsizetype limit,
+                       StoredValue& value);
+
+    // Groups the following calls into one change that other programs see
+    // whole. Nests; the outermost level holds the store's write lock until
+    // it ends, so keep it short.
+    bool beginTransaction();
+    bool commitTransaction();
+    void rollbackTransaction();
+    int transactionDepth() const { return depth_; }
+
+    // Whether the file passes SQLite's own consistency check.
+    bool integrityOk();
+
+private:
+    void open(int busyTimeoutMs);
+    bool initialise();
+    int32_t statusOf(const class QSqlError& error) const;
+
+    QString file_;
+    QString connectionName_;
+    QSqlDatabase db_;
+    bool usable_ = false;
+    int depth_ = 0;
+    int32_t beginFailure_ = 0; // why the last beginTransaction failed
+};

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "storage/RegistryStore.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+
+// The settings-store functions of the game: keys, single values, the
+// conversion between program values and stored bytes, and three wrappers
+// with defaults that the rest of the program uses. The store is one
+// RegistryStore file (see setStoreFile); keys live under the root
+// HKEY_USERS. Statuses are passed through and never shown: a failed read
+// gives the caller's default, a failed write a non-zero status.
+//
+// Text is kept in the store in the 8-bit character set of EightBitText;
+// characters it cannot hold are stored as "?".
+namespace Registry_Operations {
+
+using KeyHandle = uint32_t;
+using Status = int32_t;
+
+// The one predefined root the game uses.
+inline constexpr KeyHandle HKEY_USERS = 0x80000003u;
+
+// Access rights of OpenRegKey.
+inline constexpr uint32_t KEY_QUERY_VALUE = 0x0001;
+inline constexpr uint32_t KEY_SET_VALUE = 0x0002;
+inline constexpr uint32_t KEY_READ = 0x20019;
+inline constexpr uint32_t KEY_WRITE = 0x20006;
+inline constexpr uint32_t KEY_ALL_ACCESS = 0xF003F;
+
+// Value types.
+inline constexpr uint32_t REG_NONE = 0;
+inline constexpr uint32_t REG_SZ = 1;
+inline constexpr uint32_t REG_EXPAND_SZ = 2;
+inline constexpr uint32_t REG_BINARY = 3;
+inline constexpr uint32_t REG_DWORD = 4;
+inline constexpr uint32_t REG_DWORD_BIG_ENDIAN = 5;
+inline constexpr uint32_t REG_LINK = 6;
+inline constexpr uint32_t REG_MULTI_SZ = 7;
+inline constexpr uint32_t REG_RESOURCE_LIST = 8;
+
+// Every read goes through a buffer of this many bytes; a longer value
+// cannot be read.
+inline constexpr qsizetype kReadBufferSize = 2048;
+
+// --- the store file ------------------------------------------------------
+// Which file the layer uses from now on; open keys are closed. Without a
+// call, the layer opens StorePaths::settingsStoreFile() on first use.
+void setStoreFile(const QString& file, int busyTimeoutMs = RegistryStore::kBusyTimeoutMs);
+QString storeFile();
+// The store in use, opened on demand.
+RegistryStore& store();
+// Closes the store file (and every open key); the next call reopens it.
+void closeStore();
+
+// Makes the calls of its lifetime one change of the store: begun on
+// construction, undone on destruction unless committed. When the store
+// cannot begin one (unusable, or held by another program too long), the
+// calls still run, each on its own.
+class Transaction {
+public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    bool active() const { return active_; }
+    bool commit();
+
+private:
+    bool active_ = false;
+};
+
+// --- low-level operations, one store call each -----------------------------
+// `root` is HKEY_USERS or an open key; `path` is relative to it, parts
+// separated by back-slashes (empty: the root key itself).
+Status CreateRegKey(KeyHandle root, const QString& path, KeyHandle& key);
+Status OpenRegKey(KeyHandle root, const QString& path, uint32_t access, KeyHandle& key);
+Status CloseRegKey(KeyHandle key);
+// Deletes the key with its values (not a key that has subkeys).
+Status DeleteRegKey(KeyHandle root, const QString& path);
+Status SetRegValue(KeyHandle key, const QString& name, uint32_t type, const QVariant& value);
+// On success `value` receives the decoded value; on failure it is left alone.
+Status QueryRegValue(KeyHandle key, const QString& name, QVariant& value);
+
+// --- conversions ----------------------------------------------------------
+// Types 1 and 2: the value as text (a number as its plain decimal digits)
+// and one NUL. Type 7: the text and two NULs. Types 0 and 4: a 32-bit
+// number, least significant byte first; type 5 most significant first.
+// Type 3: the bytes of a QByteArray, or the 8-bit bytes of a text. Other
+// types give no bytes.
+QByteArray EncodeRegValue(const QVariant& value, uint32_t type);
+// Text (QString) for types 1, 2 and 7, a signed 32-bit number (int) for
+// types 0, 4 and 5, and the number 0 for every other type. Only the first
+// `length` bytes of `bytes` count.
+QVariant DecodeRegValue(const QByteArray& bytes, qsizetype length, uint32_t type);
+
+// --- the wrappers the program calls ----------------------------------------
+// The value as a number; text counts only when it holds a decimal whole
+// number in range, else the default is returned.
+int32_t ReadRegNumber(KeyHandle root, const QString& path, const QString& name,
+                      int32_t defaultValue);
+QString ReadRegText(KeyHandle root, const QString& path, const QString& name,
+                    const QString& defaultValue);
+// Writes a type 1 value, creating the key and its parents as needed.
+Status WriteRegText(KeyHandle root, const QString& path, const QString& name, const QString& text);
+
+} // namespace Registry_Operations
