@@ -1,11 +1,24 @@
+#include "storage/Registry_Operations.h"
+#include "storage/StorePaths.h"
+#include "ui/Fonts.h"
+#include "ui/MDIFrmMainGame.h"
+#include "ui/ResourceSoundPlayer.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vorka"));
-    window.resize(558, 520);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Vorka"));
+    QApplication::setOrganizationName(QStringLiteral("Tolvane Studios"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    Fonts::installFontSubstitutes();
+    Registry_Operations::setStoreFile(StorePaths::settingsStoreFile());
+    installResourceSoundPlayer();
+
+    MDIFrmMainGame window;
+    // Start-up asks its first questions from inside the event loop.
+    QTimer::singleShot(0, &window, &MDIFrmMainGame::MDIForm_Load);
     return app.exec();
 }

@@ -1,0 +1,154 @@
+#include "players/PlayerBoards.h"
+
+#include "game/FrmMainGame.h"
+#include "game/MdlGlobalDecs.h"
+#include "game/NumericValue.h"
+#include "players/EndTurn.h"
+#include "ui/MDIFrmMainGame.h"
+#include "ui/PlainText.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolBar>
+
+namespace MdlGlobalDecs {
+
+namespace {
+
+const QString kKeyPrefix = QStringLiteral("Num ");
+
+MDIFrmMainGame& mainWindow() {
+    return *MDIFrmMainGame::instance();
+}
+
+QMdiSubWindow* frameOf(FrmMainGame* board) {
+    return board ? qobject_cast<QMdiSubWindow*>(board->parentWidget()) : nullptr;
+}
+
+} // namespace
+
+QString playerButtonKey(int16_t index) {
+    return kKeyPrefix + QString::number(index);
+}
+
+int16_t boardIndexOfKey(const QString& key) {
+    return numericValue16(QStringView(key).mid(kKeyPrefix.size()));
+}
+
+QString playerButtonToolTip(const QString& name) {
+    return QStringLiteral("Selects ") + name + QStringLiteral("'s Playerboard");
+}
+
+FrmMainGame* CreateBoard(int16_t index, const QString& name) {
+    GameState& s = state();
+    auto* board = new FrmMainGame(nullptr, services());
+    if (s.Boards.size() <= size_t(index)) s.Boards.resize(size_t(index) + 1, nullptr);
+    s.Boards[size_t(index)] = board;
+
+    board->Tag = QString::number(index);
+    QString title = name;
+    if (title.endsWith(QChar(0))) title.chop(1);
+    board->setWindowTitle(title);
+    board->model().endTurn = [] { EndTurn(); };
+    board->onGotFocus = [](FrmMainGame& b) { Form_GotFocus(b); };
+
+    QMdiSubWindow* frame = mainWindow().mdiArea->addSubWindow(
+        board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame->setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    frame->adjustSize();
+    frame->setFixedSize(frame->size());
+    frame->move(index * frame->width(), 0);
+    frame->hide();
+    return board;
+}
+
+void AddPlayerButton(int16_t index) {
+    FrmMainGame* board = state().Boards.at(size_t(index));
+    const QString name = board->windowTitle();
+    auto* button = new QAction(QIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
+                               escapeMnemonics(name), mainWindow().Toolbar1);
+    button->setObjectName(playerButtonKey(index));
+    button->setCheckable(true);
+    button->setChecked(false);
+    button->setToolTip(plainToolTip(playerButtonToolTip(name)));
+    QObject::connect(button, &QAction::triggered, button,
+                     [button] { Toolbar1_ButtonClick(button); });
+    mainWindow().Toolbar1->addAction(button);
+}
+
+QAction* playerButton(int16_t index) {
+    return mainWindow().Toolbar1->findChild<QAction*>(playerButtonKey(index),
+                                                      Qt::FindDirectChildrenOnly);
+}
+
+void RemoveAllPlayers() {
+    GameState& s = state();
+    for (int i = int(s.Boards.size()) - 1; i >= 0; --i) {
+        if (QAction* button = playerButton(int16_t(i))) {
+            mainWindow().Toolbar1->removeAction(button);
+            button->setObjectName(QString());
+            button->deleteLater();
+        }
+        FrmMainGame* board = s.Boards[size_t(i)];
+        if (!board) continue;
+        // The board may be running the click that ended its game: let it
+        // return before the window goes.
+        board->model().endTurn = nullptr;
+        board->onGotFocus = nullptr;
+        if (QMdiSubWindow* frame = frameOf(board)) {
+            frame->hide();
+            mainWindow().mdiArea->removeSubWindow(frame);
+            frame->deleteLater();
+        } else {
+            board->deleteLater();
+        }
+    }
+    s.Boards.clear();
+}
+
+void ShowBoard(int16_t index) {
+    if (QMdiSubWindow* frame = frameOf(state().Boards.at(size_t(index)))) frame->show();
+}
+
+void BringBoardToFront(int16_t index) {
+    FrmMainGame* board = state().Boards.at(size_t(index));
+    QMdiSubWindow* frame = frameOf(board);
+    if (!frame) return;
+    frame->show();
+    frame->raise();
+    mainWindow().mdiArea->setActiveSubWindow(frame);
+    board->setFocus(Qt::OtherFocusReason);
+}
+
+void PressPlayerButton(int16_t index) {
+    const GameState& s = state();
+    for (int i = 0; i <= s.LastPlayer; ++i)
+        if (QAction* button = playerButton(int16_t(i))) button->setChecked(i == index);
+}
+
+void Toolbar1_ButtonClick(QAction* button) {
+    GameState& s = state();
+    if (s.SoundsOn) PlayResourceSound(QStringLiteral("BPRESS"));
+    const int16_t n = boardIndexOfKey(button->objectName());
+    for (int i = 0; i <= s.LastPlayer; ++i) {
+        QAction* other = playerButton(int16_t(i));
+        if (other && other != button) other->setChecked(false);
+    }
+    if (n < 0 || size_t(n) >= s.Boards.size() || !s.Boards[size_t(n)]) return;
+    BringBoardToFront(n);
+    // The focus event may not come when the board had the focus already.
+    Form_GotFocus(*s.Boards[size_t(n)]);
+}
+
+void Form_GotFocus(FrmMainGame& board) {
+    const int16_t n = numericValue16(board.Tag);
+    const GameState& s = state();
+    if (QAction* own = playerButton(n)) own->setChecked(true);
+    for (int i = 0; i <= s.LastPlayer; ++i)
+        if (i != n)
+            if (QAction* other = playerButton(int16_t(i))) other->setChecked(false);
+}
+
+} // namespace MdlGlobalDecs

@@ -1,0 +1,137 @@
+#include "ui/FrmHighScores.h"
+
+#include "ui/Fonts.h"
+#include "ui/FrmMessageBox.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTabBar>
+#include <QTreeWidget>
+
+namespace {
+
+QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+const QString kFameIcon = QStringLiteral(":/pictures/tabs/fame.svg");
+const QString kShameIcon = QStringLiteral(":/pictures/tabs/shame.svg");
+
+QTreeWidget* makeList(QWidget* parent, const QString& name) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setGeometry(twips(-30, 435, 4785, 2610));
+    list->setColumnCount(3);
+    list->setHeaderLabels(
+        {QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Score")});
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setIconSize(QSize(20, 20));
+    list->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
+    list->header()->setSectionsMovable(false);
+    list->setColumnWidth(0, 70);
+    list->setColumnWidth(1, 170);
+    list->setColumnWidth(2, 50);
+    return list;
+}
+
+void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
+    list->clear();
+    for (const HallEntry& entry : hall) {
+        auto* row = new QTreeWidgetItem(list, {entry.position, entry.name, entry.score});
+        row->setIcon(0, icon);
+        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+} // namespace
+
+FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
+    setObjectName(QStringLiteral("FrmHighScores"));
+    setWindowTitle(QStringLiteral("Vorka Scores"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/highscores-icon.svg")));
+    setFixedSize(kClientSize);
+    setAutoFillBackground(true);
+    QPalette pink = palette();
+    pink.setColor(QPalette::Window, QColor(255, 192, 192));
+    setPalette(pink);
+
+    Label1 = new QLabel(QStringLiteral("HIGH SCORES"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twips(1680, 135, 3180, 630));
+    Label1->setFont(Fonts::font(Fonts::kArialNarrow, 27.75, true));
+    QPalette red = Label1->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Label1->setPalette(red);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twips(150, 75, 1455, 675));
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QIcon(QStringLiteral(":/pictures/highscores.svg")).pixmap(Image1->size()));
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twips(135, 795, 4800, 3090));
+
+    TabStrip1 = new QTabBar(Picture1);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setGeometry(twips(810, 30, 3420, 435));
+    TabStrip1->setIconSize(QSize(20, 20));
+    TabStrip1->setDrawBase(false);
+    TabStrip1->setExpanding(false);
+    const int fame = TabStrip1->addTab(QIcon(kFameIcon), QStringLiteral("Hall of Fame"));
+    TabStrip1->setTabData(fame, QStringLiteral("Fame"));
+    TabStrip1->setTabToolTip(fame, QStringLiteral("Show Hall of Fame"));
+    const int shame = TabStrip1->addTab(QIcon(kShameIcon), QStringLiteral("Hall of Shame"));
+    TabStrip1->setTabData(shame, QStringLiteral("Shame"));
+    TabStrip1->setTabToolTip(shame, QStringLiteral("Shows Hall of Fame"));
+    connect(TabStrip1, &QTabBar::currentChanged, this, &FrmHighScores::TabStrip1_Click);
+
+    ListView1[0] = makeList(Picture1, QStringLiteral("ListView1_0"));
+    ListView1[1] = makeList(Picture1, QStringLiteral("ListView1_1"));
+
+    Command1 = new QPushButton(QStringLiteral("&Clear All Scores"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips(630, 3960, 3645, 390));
+    connect(Command1, &QPushButton::clicked, this, &FrmHighScores::Command1_Click);
+
+    connect(&halls_, &Halls::changed, this, &FrmHighScores::refreshLists);
+    Form_Load();
+}
+
+void FrmHighScores::Form_Load() {
+    halls_.LoadHalls();
+    refreshLists();
+    TabStrip1_Click();
+}
+
+void FrmHighScores::refreshLists() {
+    fill(ListView1[0], halls_.hallOfFame(), QIcon(kFameIcon));
+    fill(ListView1[1], halls_.hallOfShame(), QIcon(kShameIcon));
+}
+
+void FrmHighScores::TabStrip1_Click() {
+    const int index = TabStrip1->currentIndex() == 1 ? 1 : 0;
+    ListView1[index]->show();
+    ListView1[index]->raise();
+    ListView1[1 - index]->hide();
+}
+
+int FrmHighScores::shownList() const {
+    return ListView1[1]->isVisible() ? 1 : 0;
+}
+
+void FrmHighScores::Command1_Click() {
+    halls_.ClearHalls([] {
+        return MdlGlobalDecs::ShowNotice(Halls::kClearQuestion, Halls::kClearQuestionButtons,
+                                         Halls::kClearQuestionPicture, Halls::kClearQuestionSound)
+            .toBool();
+    });
+    refreshLists();
+}

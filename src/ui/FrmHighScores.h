@@ -1,0 +1,49 @@
+#pragma once
+
+#include "storage/Halls.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QTreeWidget;
+
+// The Hall of Fame and the Hall of Shame on two tabs, with a button that
+// clears both. A child window of the main window; its lists are the Halls
+// the end of every game updates.
+class FrmHighScores : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize kClientSize{5025 / 15, 4410 / 15};
+
+    explicit FrmHighScores(QWidget* parent = nullptr);
+
+    QLabel* Label1;   // "HIGH SCORES"
+    QLabel* Image1;   // decoration
+    QFrame* Picture1; // holds the tabs and the lists
+    QTabBar* TabStrip1;
+    std::array<QTreeWidget*, 2> ListView1; // Fame, Shame
+    QPushButton* Command1;                 // "&Clear All Scores"
+
+    Halls& halls() { return halls_; }
+
+    // The window's Tag is empty: it stands for no board.
+    QString Tag;
+
+    void Form_Load();
+    void TabStrip1_Click();
+    void Command1_Click();
+
+    // Shows the Halls as they are now.
+    void refreshLists();
+
+    // The list in front: 0 the Hall of Fame, 1 the Hall of Shame.
+    int shownList() const;
+
+private:
+    Halls halls_;
+};

@@ -1,0 +1,259 @@
+#include "ui/MDIFrmMainGame.h"
+
+#include "game/FrmMainGame.h"
+#include "game/MdlGlobalDecs.h"
+#include "game/NumericValue.h"
+#include "players/NewGame.h"
+#include "players/PlayerBoards.h"
+#include "storage/ToolbarSettings.h"
+#include "ui/FrmHighScores.h"
+#include "ui/FrmMessageBox.h"
+#include "ui/GameFiles.h"
+#include "ui/HelpViewer.h"
+#include "ui/ToolbarCustomizer.h"
+#include "ui/ToolbarEntries.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace MdlGlobalDecs;
+
+namespace {
+
+MDIFrmMainGame* theMainWindow = nullptr;
+
+constexpr int kDesignClientWidth = 8370 / 15;
+
+} // namespace
+
+MDIFrmMainGame* MDIFrmMainGame::instance() {
+    return theMainWindow;
+}
+
+MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
+    theMainWindow = this;
+    setObjectName(QStringLiteral("MDIFrmMainGame"));
+    setWindowTitle(QStringLiteral("Vorka"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    exitProgram = [] { QCoreApplication::exit(0); };
+    toolbarSettingsFile = ToolbarSettings::defaultFile();
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* frame) {
+        if (!frame) return;
+        if (auto* board = qobject_cast<FrmMainGame*>(frame->widget())) Form_GotFocus(*board);
+    });
+
+    buildCommandToolbar();
+    addToolBarBreak();
+    Toolbar1 = new QToolBar(QStringLiteral("Players"), this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setMinimumHeight(885 / 15);
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(StatusBar1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &MDIFrmMainGame::Timer1_Timer);
+    Timer1->start();
+
+    resize(kDesignClientWidth, 445);
+}
+
+MDIFrmMainGame::~MDIFrmMainGame() {
+    Timer1->stop();
+    // The boards go with the window; the game state must not keep them.
+    GameState& s = state();
+    s.Boards.clear();
+    s.GameInProgress = false;
+    if (theMainWindow == this) theMainWindow = nullptr;
+}
+
+void MDIFrmMainGame::buildCommandToolbar() {
+    Toolbar2 = new QToolBar(QStringLiteral("Commands"), this);
+    Toolbar2->setObjectName(QStringLiteral("Toolbar2"));
+    Toolbar2->setMovable(false);
+    Toolbar2->setFloatable(false);
+    Toolbar2->setIconSize(QSize(24, 24));
+    Toolbar2->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar2->setMinimumHeight(660 / 15);
+    Toolbar2->setContextMenuPolicy(Qt::CustomContextMenu);
+    Toolbar2->installEventFilter(this);
+    connect(Toolbar2, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Customize Toolbar..."), this,
+                       &MDIFrmMainGame::customizeToolbar);
+        menu.exec(Toolbar2->mapToGlobal(at));
+    });
+    addToolBar(Qt::TopToolBarArea, Toolbar2);
+
+    for (const ToolbarEntry& entry : toolbarEntries()) {
+        auto* action = new QAction(this);
+        action->setObjectName(entry.key);
+        if (entry.isSeparator()) {
+            action->setSeparator(true);
+        } else {
+            action->setText(entry.caption);
+            action->setIcon(QIcon(entry.icon));
+            action->setToolTip(entry.toolTip);
+            action->setStatusTip(entry.description);
+            QList<QKeySequence> keys = {QKeySequence::mnemonic(entry.caption)};
+            if (entry.standardKey != QKeySequence::UnknownKey)
+                keys += QKeySequence::keyBindings(entry.standardKey);
+            action->setShortcuts(keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            const QString key = entry.key;
+            connect(action, &QAction::triggered, this, [this, key] { Toolbar2_ButtonClick(key); });
+            addAction(action); // shortcuts work even for buttons the layout hides
+        }
+        commands_.insert(entry.key, action);
+    }
+    setToolbarLayout(designedToolbarLayout());
+}
+
+void MDIFrmMainGame::setToolbarLayout(const QStringList& layout) {
+    layout_ = sanitizedToolbarLayout(layout);
+    applyToolbarLayout(Toolbar2, layout_, commands_);
+}
+
+bool MDIFrmMainGame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Toolbar2 && event->type() == QEvent::MouseButtonDblClick) {
+        customizeToolbar();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIFrmMainGame::customizeToolbar() {
+    ::customizeToolbar(this, layout_,
+                       [this](const QStringList& layout) { Toolbar2_Change(layout); });
+}
+
+void MDIFrmMainGame::Toolbar2_Change(const QStringList& layout) {
+    setToolbarLayout(layout);
+    ToolbarSettings(toolbarSettingsFile).save(layout_);
+}
+
+FrmHighScores* MDIFrmMainGame::highScores() {
+    if (!highScores_) {
+        highScores_ = new FrmHighScores();
+        QMdiSubWindow* frame =
+            mdiArea->addSubWindow(highScores_, Qt::SubWindow | Qt::Tool | Qt::CustomizeWindowHint |
+                                                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->adjustSize();
+        frame->setFixedSize(frame->size());
+        frame->move(mdiArea->width() - frame->width(), 0);
+        frame->show();
+    }
+    return highScores_;
+}
+
+void MDIFrmMainGame::showHighScores() {
+    FrmHighScores* window = highScores();
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (frame) {
+        frame->show();
+        frame->raise();
+        mdiArea->setActiveSubWindow(frame);
+    }
+    window->setFocus(Qt::OtherFocusReason);
+}
+
+void MDIFrmMainGame::MDIForm_Load() {
+    GameState& s = state();
+    s.SoundsOn = true;
+    highScores();
+    s.LastPlayer = 0;
+
+    // Tall enough for a board with its title bar between the toolbars and
+    // the status bar.
+    const int boardFrame = FrmMainGame::kClientSize.height() +
+                           style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                           2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth) + 4;
+    resize(width(), Toolbar2->sizeHint().height() + Toolbar1->sizeHint().height() + boardFrame +
+                        StatusBar1->sizeHint().height());
+    show();
+    services().events->processEvents();
+
+    StartNewGame();
+    if (const auto saved = ToolbarSettings(toolbarSettingsFile).restore()) setToolbarLayout(*saved);
+}
+
+void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
+    GameState& s = state();
+    if (s.SoundsOn) PlayResourceSound(QStringLiteral("BPRESS"));
+    const QString command = key.toUpper();
+    if (command == u"NEW") {
+        if (s.GameInProgress && !ShowMessageBox(DialogKind::ConfirmForfeit).toBool()) return;
+        StartNewGame();
+    } else if (command == u"SCORES") {
+        showHighScores();
+    } else if (command == u"OPEN") {
+        OpenGame();
+    } else if (command == u"SAVE") {
+        SaveGame();
+    } else if (command == u"QUIT") {
+        close();
+    } else if (command == u"HELP") {
+        showHelp(this);
+    } else if (command == u"SOUNDS") {
+        s.SoundsOn = !s.SoundsOn;
+    }
+}
+
+void MDIFrmMainGame::Timer1_Timer() {
+    const GameState& s = state();
+    if (!s.GameInProgress) return;
+    QString tag;
+    if (QMdiSubWindow* active = mdiArea->activeSubWindow())
+        if (auto* board = qobject_cast<FrmMainGame*>(active->widget())) tag = board->Tag;
+    PressPlayerButton(numericValue16(tag));
+}
+
+void MDIFrmMainGame::closeEvent(QCloseEvent* event) {
+    if (leaving_) {
+        event->accept();
+        return;
+    }
+    // The desktop session is ending: no question.
+    const bool sessionEnds = qApp && qApp->isSavingSession();
+    if (!sessionEnds && !MDIForm_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    leaving_ = true;
+    event->accept();
+    MDIForm_Unload();
+}
+
+bool MDIFrmMainGame::MDIForm_QueryUnload() {
+    return ShowMessageBox(DialogKind::ConfirmLeave).toBool();
+}
+
+void MDIFrmMainGame::MDIForm_Unload() {
+    if (state().SoundsOn) PlayResourceSound(QStringLiteral("END"), true);
+    if (exitProgram) exitProgram();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class FrmHighScores;
+class QAction;
+class QMdiArea;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+
+// The program's frame: the command toolbar, the player toolbar, the boards
+// and the high-score window side by side in its client area, and the status
+// bar. Closing it in any way asks first and ends the program.
+class MDIFrmMainGame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIFrmMainGame(QWidget* parent = nullptr);
+    ~MDIFrmMainGame() override;
+
+    // The one main window, while it exists.
+    static MDIFrmMainGame* instance();
+
+    QMdiArea* mdiArea;
+    QToolBar* Toolbar2; // commands
+    QToolBar* Toolbar1; // one button per player
+    QStatusBar* StatusBar1;
+    QTimer* Timer1;
+
+    // The command toolbar's actions by key ("New", ..., "Separator").
+    QAction* commandAction(const QString& key) const { return commands_.value(key); }
+
+    // The high-score window, loaded (and shown) first if it is not.
+    FrmHighScores* highScores();
+    // Brings the high-score window to the front with the keyboard focus.
+    void showHighScores();
+
+    // Start-up: sounds on, the high-score window, the size, the first game,
+    // then the saved toolbar layout.
+    void MDIForm_Load();
+
+    // A command button was pressed.
+    void Toolbar2_ButtonClick(const QString& key);
+    // The command toolbar was customised: apply the layout and save it.
+    void Toolbar2_Change(const QStringList& layout);
+    void Timer1_Timer();
+
+    // Opens the customise dialog of the command toolbar.
+    void customizeToolbar();
+    QStringList toolbarLayout() const { return layout_; }
+
+    // What ends the program once leaving has been confirmed; tests replace it.
+    std::function<void()> exitProgram;
+    // Where the toolbar layout is kept; tests give their own file.
+    QString toolbarSettingsFile;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCommandToolbar();
+    void setToolbarLayout(const QStringList& layout);
+    bool MDIForm_QueryUnload();
+    void MDIForm_Unload();
+
+    QHash<QString, QAction*> commands_;
+    QStringList layout_;
+    QPointer<FrmHighScores> highScores_;
+    bool leaving_ = false;
+};

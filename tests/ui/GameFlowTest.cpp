@@ -1,0 +1,191 @@
+#include "support/ShellFixture.h"
+
+#include "ui/FrmHighScores.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace MdlGlobalDecs;
+
+namespace {
+
+QStringList rows(const QTreeWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        QStringList cells;
+        for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
+        out << cells.join(u'|');
+    }
+    return out;
+}
+} // namespace
+
+class GameFlowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ShellFixture> f;
+
+    // Answers the end-of-game notice, remembering what it showed.
+    struct Result {
+        QString message;
+        QStringList rows;
+        bool listShown = false;
+        QString picture;
+    };
+    void expectResult(Result& result) {
+        f->modals.then([&result](QDialog& d) {
+            auto& box = static_cast<FrmMessageBox&>(d);
+            result.message = box.message();
+            result.listShown = box.ListView1->isVisible();
+            result.rows = rows(box.ListView1);
+            result.picture = QString::number(box.picture());
+            QTest::mouseClick(box.Command1, Qt::LeftButton);
+        });
+    }
+
+private slots:
+    void initTestCase() { Fonts::installFontSubstitutes(); }
+    void init() { f = std::make_unique<ShellFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void startsIntoTheWelcomeDialog() {
+        f->start({"Ann"});
+        QCOMPARE(f->window->windowTitle(), QString("Vorka"));
+        QCOMPARE(f->modals.shown.mid(0, 2), QStringList({"FrmMessageBox", "FrmMessageBox"}));
+        QCOMPARE(f->fake.sound.played.mid(0, 1), QStringList({"START"}));
+        QVERIFY(state().GameInProgress);
+        QCOMPARE(int(state().LastPlayer), 0);
+        QCOMPARE(f->board(0)->windowTitle(), QString("Ann"));
+        QVERIFY(f->window->highScores()->isVisible());
+        QCOMPARE(f->activeBoard(), f->board(0));
+        QCOMPARE(f->pressedButtons(), QList<int>{0});
+    }
+
+    void onePlayerGame() {
+        f->start({"Ann"});
+        f->fake.sound.played.clear();
+        f->playRounds(14, 1);
+        // One player: no announcement, the same board keeps the turn.
+        QVERIFY(f->announced.isEmpty());
+        QVERIFY(!f->fake.sound.played.contains("NEWPLAYER"));
+        QVERIFY(f->board(0)->Command1->isEnabled());
+        QVERIFY(f->board(0)->Digits[0]->isEnabled());
+
+        Result result;
+        expectResult(result);
+        f->play(0, {6, 6, 6, 6, 6}, Category::Vorka);
+        QCOMPARE(result.message, QString("Game over.") + QChar(13) +
+                                     "Ann wins the game with a score of 218. Well played!");
+        QVERIFY(!result.listShown);
+        QCOMPARE(result.picture, QString("2"));
+        QVERIFY(f->fake.sound.played.contains("WIN"));
+
+        // The game is cleared away and the score is in the Hall of Fame.
+        ShellFixture::flushDeletes();
+        QVERIFY(!state().GameInProgress);
+        QVERIFY(state().Boards.empty());
+        QCOMPARE(int(state().LastPlayer), 0);
+        QCOMPARE(int(state().CurrentPlayer), 0);
+        QVERIFY(f->window->Toolbar1->actions().isEmpty());
+        QCOMPARE(f->window->mdiArea->subWindowList().size(), 1);
+        FrmHighScores* scores = f->window->highScores();
+        QCOMPARE(rows(scores->ListView1[0]).first(), QString("1|Ann|218"));
+        QCOMPARE(f->window->mdiArea->activeSubWindow()->widget(), scores);
+    }
+
+    void threePlayers() {
+        f->start({"Ann", "Bob", "Cy"});
+        QCOMPARE(int(state().LastPlayer), 2);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f->board(i)->windowTitle(), QStringList({"Ann", "Bob", "Cy"})[i]);
+            QCOMPARE(f->board(i)->Command1->isEnabled(), i == 0);
+            QCOMPARE(MdlGlobalDecs::playerButton(int16_t(i))->text(),
+                     QStringList({"Ann", "Bob", "Cy"})[i]);
+        }
+        QCOMPARE(f->activeBoard(), f->board(0));
+        QVERIFY(f->announced.isEmpty()); // the first player is not announced
+
+        // While Bob is announced his Roll button is still disabled.
+        bool bobRollDuringAnnouncement = true;
+        QWidget* frontDuringAnnouncement = nullptr;
+        f->modals.then([&](QDialog& d) {
+            auto& a = static_cast<FrmNewPlayer&>(d);
+            f->announced << a.Label1->text();
+            bobRollDuringAnnouncement = f->board(1)->Command1->isEnabled();
+            frontDuringAnnouncement = f->activeBoard();
+            QTest::mouseClick(a.Command1, Qt::LeftButton);
+        });
+        f->fake.sound.played.clear();
+        f->play(0, {1, 1, 3, 1, 6}, Category::Ones);
+        QCOMPARE(f->announced, QStringList({"BOB's"}));
+        QVERIFY(!bobRollDuringAnnouncement);
+        QCOMPARE(frontDuringAnnouncement, f->board(1));
+        QVERIFY(f->fake.sound.played.contains("NEWPLAYER"));
+        QVERIFY(!f->board(0)->Command1->isEnabled());
+        QVERIFY(!f->board(0)->Digits[0]->isEnabled());
+        QVERIFY(f->board(1)->Command1->isEnabled());
+        QCOMPARE(int(state().CurrentPlayer), 1);
+        QCOMPARE(f->pressedButtons(), QList<int>{1});
+        QCOMPARE(f->board(0)->Label13->text(), QString("Total: 3"));
+
+        f->play(1, {2, 2, 2, 2, 2}, Category::Ones); // a zero, confirmed
+        f->play(2, {6, 6, 6, 6, 6}, Category::Ones);
+        QCOMPARE(f->announced, QStringList({"BOB's", "CY's", "ANN's"}));
+        QCOMPARE(int(state().CurrentPlayer), 0);
+
+        // The rest of the game: every card filled with five sixes, whose
+        // zeros (Ones to Fives and the straights) are confirmed. A card of
+        // five sixes makes 30 + 12 + 24 + 18 + 24 + 30 + 30 + 50 = 218.
+        for (int r = 1; r < 15; ++r)
+            for (int p = 0; p < 3; ++p)
+                if (!(r == 14 && p == 2)) f->play(p, {6, 6, 6, 6, 6}, categoryAt(r));
+        QVERIFY(state().GameInProgress);
+        Result result;
+        expectResult(result);
+        f->play(2, {6, 6, 6, 6, 6}, Category::Vorka);
+        // Cy scored 0 in Ones like Bob, Ann 3: Ann wins with 221.
+        QCOMPARE(result.message, QString("Game over.") + QChar(13) +
+                                     "Ann wins the game with a score of 221. Well played!");
+        QVERIFY(result.listShown);
+        QCOMPARE(result.rows, QStringList({"221|Ann", "218|Bob", "218|Cy"}));
+
+        ShellFixture::flushDeletes();
+        QVERIFY(state().Boards.empty());
+        QVERIFY(!state().GameInProgress);
+        QVERIFY(f->window->Toolbar1->actions().isEmpty());
+        const QStringList fame = rows(f->window->highScores()->ListView1[0]);
+        QCOMPARE(fame.mid(0, 4),
+                 QStringList({"1|Ann|221", "2|Bob|218", "3|Cy|218", "4|Tolvane Studios|145"}));
+        QCOMPARE(fame.size(), 10);
+    }
+
+    void drawOfTwo() {
+        f->start({"Ann", "Bob"});
+        Result result;
+        for (int r = 0; r < 15; ++r)
+            for (int p = 0; p < 2; ++p) {
+                if (r == 14 && p == 1) expectResult(result);
+                f->play(p, {6, 6, 6, 6, 6}, categoryAt(r));
+            }
+        QCOMPARE(result.message, QString("Game over.") + QChar(13) +
+                                     "All 2 players scored 218 and therefore drew. Well played!");
+        QCOMPARE(result.rows, QStringList({"218|Ann", "218|Bob"}));
+    }
+
+    // A full card that is not the last player's never ends the game.
+    void onlyTheLastCardEndsTheGame() {
+        f->start({"Ann", "Bob"});
+        for (Category c : kAllCategories)
+            if (c != Category::Sixes) f->board(0)->model().card().commit(c, 1);
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QVERIFY(state().GameInProgress);
+        QCOMPARE(int(state().CurrentPlayer), 1);
+    }
+};
+
+QTEST_MAIN(GameFlowTest)
+#include "GameFlowTest.moc"
