@@ -82,6 +82,7 @@ private slots:
     void stretchPlacesTheName_data();
     void stretchPlacesTheName();
     void timerAnimatesTheStrip();
+    void realModalLoop();
 };
 
 void FrmNewPlayerTest::window() {
@@ -318,6 +319,31 @@ void FrmNewPlayerTest::timerAnimatesTheStrip() {
     const auto [first, last] = redColumns(window.Picture2->pixmap().toImage());
     QVERIFY(first >= 0);
     QVERIFY(last > first);
+}
+
+void FrmNewPlayerTest::realModalLoop() {
+    // In the program's own modal loop the name keeps moving while the window
+    // waits, Escape is refused and Enter ends the wait.
+    int widthSeen = 150;
+    QTimer::singleShot(100, [&widthSeen] {
+        auto* window = qobject_cast<FrmNewPlayer*>(QApplication::activeModalWidget());
+        QVERIFY(window);
+        widthSeen = window->animationWidth();
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        QTest::keyClick(window, Qt::Key_Return);
+    });
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    connect(&fallback, &QTimer::timeout, [] {
+        if (auto* window = qobject_cast<FrmNewPlayer*>(QApplication::activeModalWidget()))
+            window->Command1->click();
+    });
+    fallback.start(5000);
+    AnnounceTurn("Ann");
+    QVERIFY(fallback.isActive());
+    QVERIFY(widthSeen != 150);
+    QCOMPARE(fakes.sound.played, (QStringList{"NEWPLAYER", "OKNWPLYR"}));
 }
 
 QTEST_MAIN(FrmNewPlayerTest)

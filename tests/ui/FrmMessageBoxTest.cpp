@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using MdlGlobalDecs::DialogKind;
@@ -125,6 +126,7 @@ private slots:
     void captionsAreLettersAndFit_data();
     void captionsAreLettersAndFit();
     void ownNoticeWithScoreList();
+    void realModalLoop();
 };
 
 void FrmMessageBoxTest::window() {
@@ -578,6 +580,31 @@ void FrmMessageBoxTest::ownNoticeWithScoreList() {
     QVERIFY(!box.isVisible());
     QCOMPARE(MdlGlobalDecs::state().DialogAnswer, QVariant(true));
     QCOMPARE(fakes.sound.played, QStringList{"BPRESS"});
+}
+
+void FrmMessageBoxTest::realModalLoop() {
+    // The program's own modal loop: Escape and a close request leave it
+    // waiting; only a button ends it.
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<FrmMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!box->close());
+        QTimer::singleShot(0, [box] {
+            QVERIFY(box->isVisible());
+            QTest::mouseClick(box->Command2, Qt::LeftButton);
+        });
+    });
+    // Should the dialog hang on, answer it differently so the test fails.
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    connect(&fallback, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<FrmMessageBox*>(QApplication::activeModalWidget()))
+            box->Command3->click();
+    });
+    fallback.start(5000);
+    QCOMPARE(ShowMessageBox(DialogKind::ConfirmZero), QVariant(true));
+    QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
 }
 
 QTEST_MAIN(FrmMessageBoxTest)
