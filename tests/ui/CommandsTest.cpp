@@ -1,0 +1,250 @@
+#include "support/ShellFixture.h"
+
+#include "ui/FrmHighScores.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace MdlGlobalDecs;
+
+namespace {
+
+const QString kLeave = QStringLiteral("LEAVE VORKA???"
+                                      "?!!!") +
+                       QChar(13) + QChar(13) + QStringLiteral("Are you sure????");
+const QString kForfeit =
+    QChar(13) + QString(QChar(13)) + QStringLiteral("You'll forfeit the current game!!");
+
+QWidget* buttonOf(QToolBar* toolbar, QAction* action) {
+    return toolbar->widgetForAction(action);
+}
+
+QStringList shownKeys(QToolBar* toolbar) {
+    QStringList keys;
+    for (QAction* a : toolbar->actions()) keys << (a->isSeparator() ? "|" : a->objectName());
+    return keys;
+}
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ShellFixture> f;
+
+    void press(const QString& key) {
+        QWidget* button = buttonOf(f->window->Toolbar2, f->window->commandAction(key));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Plays a one-player game of five sixes to its end.
+    void finishOnePlayerGame() {
+        f->start({"Ann"});
+        f->playRounds(15, 1);
+        ShellFixture::flushDeletes();
+        QVERIFY(!state().GameInProgress);
+    }
+
+private slots:
+    void initTestCase() { Fonts::installFontSubstitutes(); }
+    void init() { f = std::make_unique<ShellFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void commandToolbarAsDesigned() {
+        QCOMPARE(shownKeys(f->window->Toolbar2), QStringList({"New", "Scores", "|", "Open", "Save",
+                                                              "|", "Quit", "Sounds", "HELP"}));
+        QAction* save = f->window->commandAction("Save");
+        QCOMPARE(save->text(), QString("&Save"));
+        QCOMPARE(save->toolTip(), QString("Sves the current game"));
+        QVERIFY(save->shortcuts().contains(QKeySequence(QKeySequence::Save)));
+        QVERIFY(save->shortcuts().contains(QKeySequence(Qt::ALT | Qt::Key_S)));
+        QVERIFY(f->window->commandAction("Sounds")->shortcuts().contains(
+            QKeySequence(Qt::ALT | Qt::Key_U)));
+        QVERIFY(f->window->commandAction("HELP")->shortcuts().contains(
+            QKeySequence(QKeySequence::HelpContents)));
+    }
+
+    void newAnsweredNa() {
+        f->start({"Ann", "Bob"});
+        f->play(0, {1, 1, 3, 1, 6}, Category::Ones);
+        f->modals.thenClick("Command3"); // "NA  "
+        press("New");
+        QCOMPARE(f->confirmations.size(), 0);
+        QCOMPARE(state().Boards.size(), size_t(2));
+        QCOMPARE(f->board(0)->Label2[0]->text(), QString(" 3"));
+        QCOMPARE(int(state().CurrentPlayer), 1);
+        QVERIFY(state().GameInProgress);
+    }
+
+    void newAnsweredYeahClearsBeforeWelcome() {
+        f->start({"Ann", "Bob"});
+        QString forfeitMessage;
+        f->modals.then([&](QDialog& d) {
+            forfeitMessage = static_cast<FrmMessageBox&>(d).message();
+            QTest::mouseClick(static_cast<FrmMessageBox&>(d).Command2, Qt::LeftButton);
+        });
+        bool clearedBeforeWelcome = false;
+        f->modals.then([&](QDialog& d) {
+            ShellFixture::flushDeletes();
+            clearedBeforeWelcome = state().Boards.empty() && !state().GameInProgress &&
+                                   f->window->Toolbar1->actions().isEmpty();
+            QTest::mouseClick(static_cast<FrmMessageBox&>(d).Command1, Qt::LeftButton);
+        });
+        f->modals.then(ShellFixture::typeName("Cy", "Command1"));
+        press("New");
+        QCOMPARE(forfeitMessage, QString("Choosing this option will forfeit the current game.") +
+                                     QChar(13) + QChar(13) + "Are you sure?");
+        QVERIFY(clearedBeforeWelcome);
+        QCOMPARE(state().Boards.size(), size_t(1));
+        QCOMPARE(f->board(0)->windowTitle(), QString("Cy"));
+    }
+
+    void newWithoutGameAsksNothingFirst() {
+        finishOnePlayerGame();
+        f->scriptPlayers({"Bob"});
+        f->confirmations.clear();
+        press("New");
+        QVERIFY(f->confirmations.isEmpty());
+        QCOMPARE(f->board(0)->windowTitle(), QString("Bob"));
+    }
+
+    void leaving_data() {
+        QTest::addColumn<bool>("inGame");
+        QTest::addColumn<bool>("yeah");
+        QTest::addColumn<bool>("byQuit");
+        QTest::newRow("quit, no game, NA") << false << false << true;
+        QTest::newRow("quit, no game, YEAH") << false << true << true;
+        QTest::newRow("close box, game, NA") << true << false << false;
+        QTest::newRow("close box, game, YEAH") << true << true << false;
+    }
+    void leaving() {
+        QFETCH(bool, inGame);
+        QFETCH(bool, yeah);
+        QFETCH(bool, byQuit);
+        if (inGame)
+            f->start({"Ann"});
+        else
+            finishOnePlayerGame();
+        f->confirmAnswer = yeah;
+        f->confirmations.clear();
+        f->fake.sound.played.clear();
+        if (byQuit)
+            press("Quit");
+        else
+            f->window->close();
+        QCOMPARE(f->confirmations, QStringList({inGame ? kLeave + kForfeit : kLeave}));
+        QCOMPARE(f->exits, yeah ? 1 : 0);
+        QCOMPARE(f->fake.sound.waited, yeah ? QStringList{"END"} : QStringList{});
+        QCOMPARE(f->window->isVisible(), !yeah);
+        QCOMPARE(state().GameInProgress, inGame); // nothing else changes
+    }
+
+    void leavingSilently() {
+        f->start({"Ann"});
+        press("Sounds");
+        f->fake.sound.played.clear();
+        f->window->close();
+        QCOMPARE(f->exits, 1);
+        QVERIFY(f->fake.sound.played.isEmpty());
+    }
+
+    void soundsToggle() {
+        f->start({"Ann"});
+        f->fake.sound.played.clear();
+        press("Sounds");
+        QVERIFY(!state().SoundsOn);
+        QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
+        press("Sounds");
+        QVERIFY(state().SoundsOn);
+        QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
+    }
+
+    void playerButtons() {
+        f->start({"Ann", "Bob", "Cy"});
+        QAction* bob = playerButton(1);
+        QCOMPARE(bob->objectName(), QString("Num 1"));
+        QCOMPARE(bob->toolTip(), QString("Selects Bob's Playerboard"));
+        QVERIFY(bob->isCheckable());
+        QTest::mouseClick(buttonOf(f->window->Toolbar1, bob), Qt::LeftButton);
+        QCOMPARE(f->activeBoard(), f->board(1));
+        QCOMPARE(f->pressedButtons(), QList<int>{1});
+        // Looking is allowed; playing is not.
+        QVERIFY(!f->board(1)->Command1->isEnabled());
+
+        // The pressed button toggles off, and the board's focus presses it again.
+        QTest::mouseClick(buttonOf(f->window->Toolbar1, bob), Qt::LeftButton);
+        QCOMPARE(f->activeBoard(), f->board(1));
+        QCOMPARE(f->pressedButtons(), QList<int>{1});
+    }
+
+    void boardsSideBySide() {
+        f->start({"A", "B", "C", "D"});
+        const int width = f->frameOf(f->board(0))->width();
+        for (int i = 0; i < 4; ++i) QCOMPARE(f->frameOf(f->board(i))->x(), i * width);
+        QCOMPARE(f->frameOf(f->board(3))->y(), 0);
+    }
+
+    void namesArePlainText() {
+        f->start({"<b>Bob&Co", "<img src=x>"});
+        QAction* first = playerButton(0);
+        QWidget* button = buttonOf(f->window->Toolbar1, first);
+        QCOMPARE(static_cast<QToolButton*>(button)->text(), QString("<b>Bob&&Co"));
+        QCOMPARE(f->board(0)->windowTitle(), QString("<b>Bob&Co"));
+        // The tooltip shows the name as typed, not as markup.
+        QCOMPARE(QTextDocumentFragment::fromHtml(playerButton(1)->toolTip()).toPlainText(),
+                 QString("Selects <img src=x>'s Playerboard"));
+    }
+
+    void timerFollowsTheActiveWindow() {
+        f->start({"Ann", "Bob"});
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QCOMPARE(f->pressedButtons(), QList<int>{1});
+        f->window->showHighScores();
+        f->window->Timer1_Timer();
+        QCOMPARE(f->pressedButtons(), QList<int>{0}); // its empty Tag counts as board 0
+        f->window->mdiArea->setActiveSubWindow(f->frameOf(f->board(1)));
+        for (int i = 0; i < 2; ++i) playerButton(int16_t(i))->setChecked(false);
+        f->window->Timer1_Timer();
+        QCOMPARE(f->pressedButtons(), QList<int>{1});
+        QCOMPARE(f->window->Timer1->interval(), 1000);
+        QVERIFY(f->window->Timer1->isActive());
+    }
+
+    void scoresComesToTheFront() {
+        f->start({"Ann"});
+        FrmHighScores* before = f->window->highScores();
+        press("Scores");
+        QCOMPARE(f->window->mdiArea->activeSubWindow()->widget(), before);
+        QCOMPARE(f->window->highScores(), before); // not loaded again
+    }
+
+    void toolbarLayoutSurvivesARestart() {
+        f->start({"Ann"});
+        f->window->Toolbar2_Change(
+            {"Quit", "New", "Scores", "Separator", "Open", "Save", "Separator3", "Sounds"});
+        const QStringList changed = shownKeys(f->window->Toolbar2);
+        QCOMPARE(changed,
+                 QStringList({"Quit", "New", "Scores", "|", "Open", "Save", "|", "Sounds"}));
+
+        const QString settings = f->window->toolbarSettingsFile;
+        f->window.reset();
+        ShellFixture::flushDeletes();
+        resetState();
+        f->window = std::make_unique<MDIFrmMainGame>();
+        f->window->exitProgram = [] {};
+        f->window->toolbarSettingsFile = settings;
+        f->start({"Ann"});
+        QCOMPARE(shownKeys(f->window->Toolbar2), changed);
+        // A hidden command still answers its shortcut.
+        QVERIFY(!f->window->commandAction("HELP")->shortcuts().isEmpty());
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "CommandsTest.moc"

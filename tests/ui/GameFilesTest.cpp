@@ -1,0 +1,267 @@
+#include "support/ShellFixture.h"
+
+#include "storage/SavedGame.h"
+#include "ui/GameFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+#include <memory>
+
+using namespace MdlGlobalDecs;
+
+namespace {
+
+// Answers the file dialogs with a scripted name, remembering their titles.
+class FakeChooser final : public FileChooser {
+public:
+    QString answer;
+    QStringList titles;
+    QStringList filters;
+
+    FakeChooser() { setFileChooser(this); }
+    ~FakeChooser() override { setFileChooser(nullptr); }
+
+    QString openFileName(QWidget*, const QString& title, const QString& filter) override {
+        titles << title;
+        filters << filter;
+        return answer;
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter) override {
+        titles << title;
+        filters << filter;
+        return answer;
+    }
+};
+
+struct Shown {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+} // namespace
+
+class GameFilesTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ShellFixture> f;
+    std::unique_ptr<FakeChooser> chooser;
+
+    QString path(const QString& name) const { return f->dir.filePath(name); }
+
+    void expectMessageBox(Shown& shown) {
+        f->modals.then([&shown](QDialog& d) {
+            auto& box = static_cast<QMessageBox&>(d);
+            shown = {box.windowTitle(), box.text(), box.icon()};
+            QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    }
+
+    void saveAs(const QString& name) {
+        chooser->answer = name.isEmpty() ? QString() : path(name);
+        f->window->Toolbar2_ButtonClick("Save");
+    }
+    void openFrom(const QString& file) {
+        chooser->answer = file;
+        f->window->Toolbar2_ButtonClick("Open");
+    }
+
+    // Ann scores 12 in Fours, Bob 15 in Chance, Cy 0 in Vorka: Ann's turn.
+    void playOneRound() {
+        f->play(0, {4, 4, 4, 1, 2}, Category::Fours);
+        f->play(1, {1, 2, 3, 4, 5}, Category::Chance);
+        f->play(2, {4, 4, 4, 4, 3}, Category::Vorka);
+    }
+
+private slots:
+    void initTestCase() { Fonts::installFontSubstitutes(); }
+    void init() {
+        f = std::make_unique<ShellFixture>();
+        chooser = std::make_unique<FakeChooser>();
+    }
+    void cleanup() {
+        chooser.reset();
+        f.reset();
+    }
+
+    void saveWritesTheRecords() {
+        f->start({"Ann"});
+        f->play(0, {4, 4, 4, 1, 2}, Category::Fours);
+        saveAs("ann.vrk");
+        QCOMPARE(chooser->titles, QStringList({"Save Game"}));
+        QVERIFY(chooser->filters[0].contains("*.vrk"));
+        QFile file(path("ann.vrk"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.size() >= 128 * 3 + 2);
+        QCOMPARE(bytes.mid(0, 26), QByteArray("\x18\x00Vorka by Tolvane Studios", 26));
+        QCOMPARE(bytes.mid(256, 5), QByteArray("\x03\x00"
+                                               "Ann",
+                                               5));
+        // Fours (category 3) scored 12: bytes 7 + 2 * 3 of the record.
+        QCOMPARE(bytes.mid(256 + 7 + 6, 2), QByteArray("\x0c\x00", 2));
+        QVERIFY(f->notices.isEmpty()); // no message after a good save
+    }
+
+    void openAtBobsTurn() {
+        f->start({"Ann", "Bob", "Cy"});
+        f->play(0, {4, 4, 4, 1, 2}, Category::Fours);
+        saveAs("bob.vrk");
+        // Something else happens in between; the opened game replaces it.
+        f->play(1, {1, 2, 3, 4, 5}, Category::Chance);
+        f->announced.clear();
+        f->confirmations.clear();
+        openFrom(path("bob.vrk"));
+        QVERIFY(f->confirmations.isEmpty()); // replaced without a question
+        QCOMPARE(chooser->titles.last(), QString("Load Game"));
+        ShellFixture::flushDeletes();
+
+        QCOMPARE(state().Boards.size(), size_t(3));
+        QCOMPARE(f->announced, QStringList({"BOB's"}));
+        QCOMPARE(int(state().CurrentPlayer), 1);
+        QVERIFY(state().GameInProgress);
+        for (int i = 0; i < 3; ++i) QCOMPARE(f->board(i)->Command1->isEnabled(), i == 1);
+        QCOMPARE(f->activeBoard(), f->board(1));
+        QCOMPARE(f->pressedButtons(), QList<int>{1});
+        // Restored cells carry no leading blank; the totals are recomputed.
+        QCOMPARE(f->board(0)->Label2[3]->text(), QString("12"));
+        QCOMPARE(f->board(0)->Label12->text(), QString("1-6 Total: 12"));
+        QCOMPARE(f->board(1)->Label10->text(), QString()); // Bob's later Chance is gone
+        QCOMPARE(f->board(0)->model().rollsLeft(), int16_t(3));
+        QVERIFY(!f->board(0)->Command2[3]->isEnabled());
+        QCOMPARE(f->board(0)->Command2[3]->property("Tag").toString(), QString("0"));
+        QCOMPARE(f->board(0)->Command2[2]->property("Tag").toString(), QString("-1"));
+        QCOMPARE(playerButton(2)->text(), QString("Cy"));
+    }
+
+    void openAtAnnsTurnWraps() {
+        f->start({"Ann", "Bob", "Cy"});
+        playOneRound();
+        saveAs("ann.vrk");
+        f->announced.clear();
+        openFrom(path("ann.vrk"));
+        ShellFixture::flushDeletes();
+        QCOMPARE(f->announced, QStringList({"ANN's"}));
+        QCOMPARE(int(state().CurrentPlayer), 0);
+        QVERIFY(f->board(0)->Command1->isEnabled());
+        QVERIFY(!f->board(2)->Command1->isEnabled());
+        QCOMPARE(f->board(1)->Label10->text(), QString("15"));
+        QCOMPARE(f->board(2)->Label11->text(), QString("0"));
+        QCOMPARE(f->board(2)->Command11->property("Tag").toString(), QString("0"));
+    }
+
+    // Saved at the first player's turn with the last card full: the game
+    // ends as soon as it is opened.
+    void openFinishedGameEndsAtOnce() {
+        SavedGame game;
+        game.LastPlayer = 1;
+        for (int16_t i = 0; i < 2; ++i) {
+            PlayerRecord r;
+            r.name = i == 0 ? "Ann" : "Bob";
+            r.index = i;
+            r.flags.fill(PlayerRecord::kUsed);
+            r.scores[categoryIndex(Category::Chance)] = int16_t(20 + i);
+            game.players.push_back(r);
+        }
+        QVERIFY(!game.writeFile(path("done.vrk")));
+        f->start({"Cy"});
+        f->notices.clear();
+        openFrom(path("done.vrk"));
+        ShellFixture::flushDeletes();
+        QCOMPARE(f->notices.size(), 1);
+        QVERIFY(f->notices[0].endsWith("Bob wins the game with a score of 21. Well played!"));
+        QVERIFY(!state().GameInProgress);
+        QVERIFY(state().Boards.empty());
+    }
+
+    void openOnePlayerGame() {
+        f->start({"Ann"});
+        f->play(0, {6, 6, 6, 6, 6}, Category::Vorka);
+        saveAs("solo.vrk");
+        f->announced.clear();
+        openFrom(path("solo.vrk"));
+        ShellFixture::flushDeletes();
+        QVERIFY(f->announced.isEmpty());
+        QVERIFY(f->board(0)->Command1->isEnabled());
+        QCOMPARE(f->board(0)->Label13->text(), QString("Total: 50"));
+    }
+
+    void wrongHeader() {
+        QFile file(path("other.vrk"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(512, 'x'));
+        file.close();
+        f->start({"Ann"});
+        Shown shown;
+        expectMessageBox(shown);
+        openFrom(path("other.vrk"));
+        ShellFixture::flushDeletes();
+        QCOMPARE(shown.title, QString("Vorka"));
+        QCOMPARE(shown.text, QString("This is not a TOL Vorka saved game file!"));
+        QCOMPARE(shown.icon, QMessageBox::Question);
+        QVERIFY(!state().GameInProgress);
+        QVERIFY(state().Boards.empty());
+        QVERIFY(f->window->Toolbar1->actions().isEmpty());
+    }
+
+    void damagedFile() {
+        f->start({"Ann", "Bob"});
+        saveAs("cut.vrk");
+        QFile file(path("cut.vrk"));
+        QVERIFY(file.resize(128 * 3 + 10)); // the second player is cut off
+        Shown shown;
+        expectMessageBox(shown);
+        openFrom(path("cut.vrk"));
+        QCOMPARE(shown.title, QString("Error"));
+        QCOMPARE(shown.icon, QMessageBox::Critical);
+        QVERIFY(shown.text.startsWith("Error number "));
+        QVERIFY(shown.text.endsWith(
+            "The above error was encountered. The Open Game process was aborted."));
+        QVERIFY(!state().GameInProgress);
+        QVERIFY(state().Boards.empty());
+    }
+
+    void cancelChangesNothing() {
+        f->start({"Ann"});
+        f->play(0, {6, 6, 6, 6, 6}, Category::Vorka);
+        openFrom(QString());
+        saveAs(QString());
+        QVERIFY(state().GameInProgress);
+        QCOMPARE(f->board(0)->Label11->text(), QString("50"));
+        QCOMPARE(QDir(f->dir.path()).entryList({"*.vrk"}), QStringList());
+    }
+
+    void saveWithoutGameSaysSo() {
+        f->start({"Ann"});
+        f->playRounds(15, 1);
+        ShellFixture::flushDeletes();
+        f->notices.clear();
+        saveAs("nothing.vrk");
+        QCOMPARE(f->notices, QStringList({kNothingToSave}));
+        QVERIFY(chooser->titles.isEmpty());
+        QVERIFY(!QFile::exists(path("nothing.vrk")));
+    }
+
+    // A save that fails says so and leaves the earlier file as it was.
+    void failedSaveKeepsTheOldFile() {
+        f->start({"Ann"});
+        saveAs("keep.vrk");
+        QFile file(path("keep.vrk"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        f->board(0)->setWindowTitle(QString(70, u'N')); // too long for its record
+        Shown shown;
+        expectMessageBox(shown);
+        saveAs("keep.vrk");
+        QCOMPARE(shown.icon, QMessageBox::Warning);
+        QVERIFY(shown.text.startsWith("The game was not saved."));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+};
+
+QTEST_MAIN(GameFilesTest)
+#include "GameFilesTest.moc"
