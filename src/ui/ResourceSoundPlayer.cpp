@@ -3,6 +3,8 @@
 #include "ui/WaveHeader.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>
@@ -94,22 +96,19 @@ void ResourceSoundPlayer::play(const QString& name, bool wait) {
 }
 
 void ResourceSoundPlayer::waitUntilFinished(QSoundEffect& effect, milliseconds bound) {
-    // A nested loop that leaves user input alone, so nothing can be clicked
-    // while the program waits; its timer runs on the monotonic clock.
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect.isPlaying()) loop.quit();
-    });
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect.status() == QSoundEffect::Error) loop.quit();
-    });
-    deadline.setTimerType(Qt::PreciseTimer);
-    deadline.start(bound);
-    if (effect.isPlaying() && effect.status() != QSoundEffect::Error)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Events are handled while waiting, user input excepted, so that nothing
+    // can be clicked. This is no nested QEventLoop: the exit sound plays while
+    // the program closes, when the application may already have been told to
+    // quit, and a new event loop would then end at once. The tick wakes the
+    // wait up to look at the monotonic clock.
+    QTimer tick;
+    tick.start(10);
+    QElapsedTimer clock;
+    clock.start();
+    while (effect.isPlaying() && effect.status() != QSoundEffect::Error &&
+           clock.elapsed() < bound.count())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
     // On a machine that swallows the sound the effect may claim to play on;
     // past its length it is over whatever it says.
     if (effect.isPlaying()) effect.stop();

@@ -190,6 +190,23 @@ private slots:
         }
         QCOMPARE(services().sound, before);
     }
+
+    // The exit sound is played while the program is closing down, when the
+    // application may already have been told to quit. The wait still holds.
+    // (Last of the tests: the application stays told to quit.)
+    void theWaitHoldsWhileTheApplicationQuits() {
+        ResourceSoundPlayer player(alwaysOutput());
+        QCoreApplication::exit(0);
+        QElapsedTimer clock;
+        clock.start();
+        player.play("QUESTION", true);
+        const qint64 took = clock.elapsed();
+        const qint64 bound = 200 + ResourceSoundPlayer::kWaitMargin.count();
+        QVERIFY2(took <= bound + 500, qPrintable(QStringLiteral("%1 ms").arg(took)));
+        QCOMPARE(player.playing(), QString());
+        if (!systemHasAudioOutput())
+            QVERIFY2(took >= bound - 50, qPrintable(QStringLiteral("%1 ms").arg(took)));
+    }
 };
 
 QTEST_MAIN(ResourceSoundPlayerTest)
