@@ -131,8 +131,21 @@ void ResourceSoundPlayer::install() {
     services().sound = this;
 }
 
-std::unique_ptr<ResourceSoundPlayer> installResourceSoundPlayer() {
-    auto player = std::make_unique<ResourceSoundPlayer>();
-    player->install();
-    return player;
+namespace {
+
+// Ties the program's player to the application, so that its effects go
+// while the application is still there.
+class PlayerOwner final : public QObject {
+public:
+    explicit PlayerOwner(QObject* application) : QObject(application) {
+        setObjectName(QStringLiteral("ResourceSoundPlayer"));
+        player.install();
+    }
+    ResourceSoundPlayer player;
+};
+
+} // namespace
+
+ResourceSoundPlayer& installResourceSoundPlayer() {
+    return (new PlayerOwner(QCoreApplication::instance()))->player;
 }

@@ -65,9 +65,9 @@ private:
     bool installed_ = false;
 };
 
-// Creates the program's sound player and installs it. Keep the result alive
-// in main, after the QApplication, so that it goes before the application.
-std::unique_ptr<ResourceSoundPlayer> installResourceSoundPlayer();
+// Creates the program's sound player and installs it. The application owns
+// it: it lives as long as the QApplication, which must exist.
+ResourceSoundPlayer& installResourceSoundPlayer();
 
 // True when the multimedia backend knows an audio output. The first call
 // connects to the sound server; its complaints about a missing server are

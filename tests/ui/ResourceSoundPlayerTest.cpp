@@ -181,13 +181,16 @@ private slots:
         QCOMPARE(before.played, QStringList{"BPRESS"});
     }
 
+    // The program's player belongs to the application: it stays installed
+    // after the call, and goes with the application.
     void installResourceSoundPlayerInstallsOne() {
         SoundPlayer* before = services().sound;
-        {
-            const auto player = installResourceSoundPlayer();
-            QVERIFY(player);
-            QCOMPARE(services().sound, player.get());
-        }
+        ResourceSoundPlayer& player = installResourceSoundPlayer();
+        QCOMPARE(services().sound, &player);
+        auto* owner = QCoreApplication::instance()->findChild<QObject*>("ResourceSoundPlayer",
+                                                                        Qt::FindDirectChildrenOnly);
+        QVERIFY(owner);
+        delete owner;
         QCOMPARE(services().sound, before);
     }
 
