@@ -85,6 +85,8 @@ FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
     TabStrip1->setIconSize(QSize(20, 20));
     TabStrip1->setDrawBase(false);
     TabStrip1->setExpanding(false);
+    TabStrip1->setUsesScrollButtons(false);
+    TabStrip1->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
     const int fame = TabStrip1->addTab(QIcon(kFameIcon), QStringLiteral("Hall of Fame"));
     TabStrip1->setTabData(fame, QStringLiteral("Fame"));
     TabStrip1->setTabToolTip(fame, QStringLiteral("Show Hall of Fame"));

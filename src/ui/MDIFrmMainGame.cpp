@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -66,7 +67,14 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     Toolbar1->setFloatable(false);
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Toolbar1->setMinimumHeight(885 / 15);
+    // As tall empty as with its buttons, so the boards below never move.
+    {
+        QAction sample(QIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
+                       QStringLiteral("Name"));
+        Toolbar1->addAction(&sample);
+        Toolbar1->setFixedHeight(std::max(885 / 15, Toolbar1->sizeHint().height()));
+        Toolbar1->removeAction(&sample);
+    }
     addToolBar(Qt::TopToolBarArea, Toolbar1);
 
     StatusBar1 = new QStatusBar(this);
@@ -165,7 +173,7 @@ FrmHighScores* MDIFrmMainGame::highScores() {
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->adjustSize();
         frame->setFixedSize(frame->size());
-        frame->move(mdiArea->width() - frame->width(), 0);
+        frame->move(std::max(0, mdiArea->viewport()->width() - frame->width()), 0);
         frame->show();
     }
     return highScores_;
@@ -188,18 +196,34 @@ void MDIFrmMainGame::MDIForm_Load() {
     highScores();
     s.LastPlayer = 0;
 
-    // Tall enough for a board with its title bar between the toolbars and
-    // the status bar.
-    const int boardFrame = FrmMainGame::kClientSize.height() +
-                           style()->pixelMetric(QStyle::PM_TitleBarHeight) +
-                           2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth) + 4;
-    resize(width(), Toolbar2->sizeHint().height() + Toolbar1->sizeHint().height() + boardFrame +
-                        StatusBar1->sizeHint().height());
     show();
+    services().events->processEvents();
+    fitHeightToBoards();
     services().events->processEvents();
 
     StartNewGame();
     if (const auto saved = ToolbarSettings(toolbarSettingsFile).restore()) setToolbarLayout(*saved);
+}
+
+void MDIFrmMainGame::fitHeightToBoards() {
+    // A board window as the client area frames it, title bar included.
+    auto* client = new FrmMainGame;
+    QMdiSubWindow* probe = mdiArea->addSubWindow(client, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                             Qt::WindowTitleHint);
+    probe->setWindowTitle(QStringLiteral("Vorka"));
+    probe->setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    probe->adjustSize();
+    const int wanted = probe->height();
+    mdiArea->removeSubWindow(probe);
+    delete probe;
+    layout()->activate();
+    const int room = mdiArea->viewport()->height();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    resize(width(), height() + wanted - room + scrollBar);
+    layout()->activate();
+    if (highScores_)
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(highScores_->parentWidget()))
+            frame->move(std::max(0, mdiArea->viewport()->width() - frame->width()), 0);
 }
 
 void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {

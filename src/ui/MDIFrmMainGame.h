@@ -66,6 +66,8 @@ protected:
 private:
     void buildCommandToolbar();
     void setToolbarLayout(const QStringList& layout);
+    // Makes the client area just tall enough for a board.
+    void fitHeightToBoards();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
 

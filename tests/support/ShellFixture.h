@@ -99,6 +99,10 @@ struct ShellFixture {
                                                                 : QStringLiteral("Command3")));
     }
 
+    static ScriptedModals::Answer click(const QString& button) {
+        return ScriptedModals::click(button);
+    }
+
     static ScriptedModals::Answer typeName(const QString& name, const QString& button) {
         return [name, button](QDialog& d) {
             auto& box = static_cast<FrmMessageBox&>(d);

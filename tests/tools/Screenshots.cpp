@@ -1,0 +1,77 @@
+// Renders the main windows of a game in progress to PNG files, offscreen, so
+// that they can be looked at without a display:
+//   vorka_screenshots <folder>
+
+#include "support/ShellFixture.h"
+
+#include "ui/FrmHighScores.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QTabBar>
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Fonts::installFontSubstitutes();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    auto save = [&](QWidget* w, const QString& name) {
+        w->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    };
+
+    ShellFixture f;
+    // The welcome dialog over the main window.
+    f.modals.then([&](QDialog& d) {
+        save(f.window.get(), QStringLiteral("main-welcome-behind"));
+        save(&d, QStringLiteral("welcome"));
+        ShellFixture::click(QStringLiteral("Option1_1"))(d);
+        ShellFixture::click(QStringLiteral("Command1"))(d);
+    });
+    for (const char* name : {"Ann", "Bob"})
+        f.modals.then(
+            ShellFixture::typeName(QString::fromLatin1(name), QStringLiteral("Command2")));
+    f.modals.then(ShellFixture::typeName(QStringLiteral("Cy"), QStringLiteral("Command3")));
+    f.window->MDIForm_Load();
+
+    f.play(0, {4, 4, 4, 1, 2}, Category::Fours);
+    f.play(1, {1, 2, 3, 4, 5}, Category::LowStraight);
+    f.play(2, {6, 6, 6, 6, 5}, Category::Sixes);
+    f.fake.random.setFaces({2, 5, 3, 5, 2});
+    QTest::mouseClick(f.board(0)->Command1, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    save(f.window.get(), QStringLiteral("main-three-players"));
+
+    f.modals.then([&](QDialog& d) {
+        auto& a = static_cast<FrmNewPlayer&>(d);
+        for (int i = 0; i < 12; ++i) a.Timer1_Timer();
+        save(&d, QStringLiteral("announcement"));
+        QTest::mouseClick(a.Command1, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.board(0)->Command2[1], Qt::LeftButton);
+
+    // Play the game out, every turn into the first free category, and keep
+    // the result.
+    while (MdlGlobalDecs::state().GameInProgress) {
+        const int p = MdlGlobalDecs::state().CurrentPlayer;
+        const ScoreCard& card = f.board(p)->model().card();
+        int free = 0;
+        Category first = Category::Vorka;
+        for (Category c : kAllCategories)
+            if (card.available(c) && free++ == 0) first = c;
+        if (p == MdlGlobalDecs::state().LastPlayer && free == 1)
+            f.modals.then([&](QDialog& d) {
+                save(&d, QStringLiteral("result"));
+                ShellFixture::click(QStringLiteral("Command1"))(d);
+            });
+        f.play(p, {6, 6, 6, 6, 6}, first);
+    }
+    ShellFixture::flushDeletes();
+    QCoreApplication::processEvents();
+    save(f.window.get(), QStringLiteral("main-after-game"));
+    save(f.window->highScores(), QStringLiteral("highscores"));
+    f.window->highScores()->TabStrip1->setCurrentIndex(1);
+    save(f.window->highScores(), QStringLiteral("highscores-shame"));
+    return 0;
+}
