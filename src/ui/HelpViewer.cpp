@@ -1,0 +1,171 @@
+#include "ui/HelpViewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kResourceScheme = QStringLiteral("qrc");
+const QStringList kReadableFolders = {QStringLiteral("/help/"), QStringLiteral("/pictures/")};
+
+// A name as the player would recognise it: resource URLs in their ":/..."
+// form, anything else as written.
+QString displayName(const QUrl& url) {
+    if (url.scheme() == kResourceScheme) return QLatin1Char(':') + url.path();
+    if (url.isLocalFile()) return QDir::toNativeSeparators(url.toLocalFile());
+    return url.toDisplayString(QUrl::RemoveFragment);
+}
+
+} // namespace
+
+namespace Help {
+
+QUrl urlOf(const QString& helpFile) {
+    if (helpFile.startsWith(QStringLiteral(":/"))) return QUrl(kResourceScheme + helpFile);
+    if (QDir::isAbsolutePath(helpFile)) return QUrl::fromLocalFile(helpFile);
+    const QUrl url(helpFile);
+    return url.isRelative() ? QUrl(kResourceScheme + kHelpFolder).resolved(url) : url;
+}
+
+QString readablePath(const QUrl& url) {
+    if (url.scheme() != kResourceScheme || !url.host().isEmpty()) return {};
+    const QString path = QDir::cleanPath(url.path());
+    for (const QString& folder : kReadableFolders)
+        if (path.startsWith(folder) && path.size() > folder.size()) return QLatin1Char(':') + path;
+    return {};
+}
+
+bool isHelpPage(const QUrl& url) {
+    const QString path = readablePath(url);
+    return path.startsWith(kHelpFolder) &&
+           path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive);
+}
+
+QString missingPageHtml(const QString& helpFile) {
+    return QStringLiteral("<html><head><title>Page not found</title>"
+                          "<link rel=\"stylesheet\" type=\"text/css\" href=\"qrc:/help/help.css\">"
+                          "</head><body><h1>Page not found</h1>"
+                          "<p>The help page \"%1\" could not be found.</p>"
+                          "<p>Press Contents to go back to the list of help topics. "
+                          "The game itself is not affected.</p></body></html>")
+        .arg(helpFile.toHtmlEscaped());
+}
+
+} // namespace Help
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+    // Links are followed by the viewer, which checks where they lead first.
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    QUrl url = name;
+    if (url.scheme().isEmpty() && url.path().startsWith(QStringLiteral(":/")))
+        url = QUrl(kResourceScheme + url.path()); // ":/..." is no valid URL by itself
+    else if (url.isRelative())
+        url = (base_.isValid() ? base_ : source()).resolved(url);
+
+    const QString path = Help::readablePath(url);
+    if (type == QTextDocument::HtmlResource) {
+        base_ = url;
+        QFile page(path);
+        if (!Help::isHelpPage(url) || !page.open(QIODevice::ReadOnly))
+            return Help::missingPageHtml(displayName(url));
+        return QString::fromUtf8(page.readAll());
+    }
+    if (path.isEmpty()) return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(kTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    // The help never keeps the program running once the main window is gone.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(700, 620);
+
+    BackButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"), this);
+    BackButton->setObjectName(QStringLiteral("BackButton"));
+    ForwardButton = new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward),
+                                    QStringLiteral("&Forward"), this);
+    ForwardButton->setObjectName(QStringLiteral("ForwardButton"));
+    ContentsButton = new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                                     QStringLiteral("&Contents"), this);
+    ContentsButton->setObjectName(QStringLiteral("ContentsButton"));
+    for (QPushButton* button : {BackButton, ForwardButton, ContentsButton})
+        button->setAutoDefault(false);
+    BackButton->setEnabled(false);
+    ForwardButton->setEnabled(false);
+
+    Browser = new HelpBrowser(this);
+    Browser->setObjectName(QStringLiteral("Browser"));
+
+    StatusLabel = new QLabel(this);
+    StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
+    StatusLabel->setWordWrap(true);
+    StatusLabel->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BackButton);
+    buttons->addWidget(ForwardButton);
+    buttons->addWidget(ContentsButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(Browser, 1);
+    layout->addWidget(StatusLabel);
+
+    connect(BackButton, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(ForwardButton, &QPushButton::clicked, Browser, &QTextBrowser::forward);
+    connect(ContentsButton, &QPushButton::clicked, this, &HelpViewer::showContents);
+    connect(Browser, &QTextBrowser::backwardAvailable, BackButton, &QWidget::setEnabled);
+    connect(Browser, &QTextBrowser::forwardAvailable, ForwardButton, &QWidget::setEnabled);
+    connect(Browser, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    connect(Browser, &QTextBrowser::sourceChanged, StatusLabel, &QWidget::hide);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+}
+
+void HelpViewer::showPage(const QString& helpFile) {
+    Browser->setSource(Help::urlOf(helpFile), QTextDocument::HtmlResource);
+}
+
+void HelpViewer::followLink(const QUrl& url) {
+    const QUrl target = Browser->source().resolved(url);
+    if (!Help::isHelpPage(target)) {
+        StatusLabel->setText(kRefusedLinkText);
+        StatusLabel->show();
+        return;
+    }
+    Browser->setSource(target, QTextDocument::HtmlResource);
+}
+
+void HelpViewer::showContents() {
+    showPage(kHelpContents);
+}
+
+HelpViewer* showHelp(QWidget* parent, const QString& helpFile) {
+    static QPointer<HelpViewer> viewer;
+    if (!viewer) viewer = new HelpViewer(parent);
+    viewer->showPage(helpFile);
+    if (viewer->isMinimized())
+        viewer->showNormal();
+    else
+        viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
