@@ -26,3 +26,9 @@ QString categoryCaption(Category c) {
     };
     return QString::fromLatin1(captions[categoryIndex(c)]);
 }
+
+QString categoryName(Category c) {
+    static const std::array<const char*, kUpperCount> upper = {"Ones",  "Twos",  "Threes",
+                                                               "Fours", "Fives", "Sixes"};
+    return isUpper(c) ? QString::fromLatin1(upper[categoryIndex(c)]) : categoryCaption(c);
+}

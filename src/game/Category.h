@@ -47,5 +47,8 @@ constexpr bool hasLeadingBlank(Category c) {
 // The caption of the category's button ("1" .. "6", "1 Pair", ...).
 QString categoryCaption(Category c);
 
+// The category's name as a screen reader says it ("Ones", "1 Pair", ...).
+QString categoryName(Category c);
+
 // All fifteen categories in card order, for range-for loops.
 extern const std::array<Category, kCategoryCount> kAllCategories;

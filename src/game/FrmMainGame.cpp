@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace {
 
 // Places are designed in twips, 15 to the pixel.
@@ -214,6 +216,34 @@ void FrmMainGame::refresh() {
     }
     Label12->setText(model_.upperTotalText());
     Label13->setText(model_.grandTotalText());
+    describeForScreenReaders();
+}
+
+// Names and values a screen reader speaks: each die with its face, each
+// category with its score and whether it is free, the Roll button with the
+// rolls left. The totals speak their own captions.
+void FrmMainGame::describeForScreenReaders() {
+    for (int i = 0; i < Board::kDice; ++i) {
+        Digits[i]->setAccessibleName(QStringLiteral("Die %1").arg(i + 1));
+        Digits[i]->setAccessibleDescription(
+            model_.diePictures()[i] == Board::kNoPicture
+                ? QStringLiteral("Not rolled yet")
+                : QStringLiteral("Shows %1").arg(model_.faceTexts()[i]));
+    }
+    for (Category c : kAllCategories) {
+        const QString cell = model_.card().cellText(c).trimmed();
+        const bool free = model_.card().available(c);
+        QString state = free ? QStringLiteral("Free") : QStringLiteral("Used");
+        if (!cell.isEmpty()) state += QStringLiteral(", score ") + cell;
+        categoryButton(c)->setAccessibleName(categoryName(c));
+        categoryButton(c)->setAccessibleDescription(state);
+        scoreCell(c)->setAccessibleName(categoryName(c) + QStringLiteral(" score"));
+    }
+    Command1->setAccessibleName(QStringLiteral("Roll"));
+    const int16_t left = model_.rollsLeft();
+    Command1->setAccessibleDescription(
+        left == 1 ? QStringLiteral("1 roll left")
+                  : QStringLiteral("%1 rolls left").arg(std::clamp<int>(left, 0, 3)));
 }
 
 void FrmMainGame::Command1_Click() {

@@ -96,6 +96,7 @@ protected:
 
 private:
     void buildControls();
+    void describeForScreenReaders();
     void showDie(int die);
     void score(Category c);
 

@@ -143,6 +143,11 @@ void FrmNewPlayer::ShowFrmNewPlayer() {
         painter.drawText(Picture1.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                          Label1->text());
     }
+    // The strip is a picture; a screen reader gets the words.
+    const QString spoken = Label2->text() + u' ' + Label1->text() + u' ' + Label3->text();
+    Picture2->setAccessibleName(Label1->text());
+    setAccessibleName(QStringLiteral("Vorka"));
+    setAccessibleDescription(spoken);
     services().events->processEvents();
 }
 

@@ -209,6 +209,9 @@ void FrmMessageBox::setMessage(const QString& message) {
     QString shown = message;
     shown.replace(CR, u'\n');
     Label1->setText(shown);
+    // A screen reader reads the question when the window opens.
+    setAccessibleName(QStringLiteral("Vorka"));
+    setAccessibleDescription(shown);
 }
 
 void FrmMessageBox::setPicture(int16_t cell) {

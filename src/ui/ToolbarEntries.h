@@ -29,6 +29,6 @@ int toolbarEntryIndex(const QString& key);
 // The designed layout shows all nine in their designed order.
 QStringList designedToolbarLayout();
 
-// Keeps only known keys, each once; an empty or unusable layout gives the
-// designed one back.
+// Keeps only known keys, each once. A layout none of whose keys is known gives
+// the designed one back; an empty layout (every entry hidden) stays empty.
 QStringList sanitizedToolbarLayout(const QStringList& layout);

@@ -5,6 +5,7 @@
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -215,6 +216,29 @@ private slots:
         QTest::keyClicks(board->Text1, "bxnrywe");
         QTest::keyClick(board->Text1, Qt::Key_Enter);
         QCOMPARE(board->model().rollsLeft(), int16_t(2));
+    }
+
+    // What a screen reader speaks: each die and its face, each category, its
+    // score and whether it is free, the rolls left and the totals.
+    void accessibleNamesAndValues() {
+        auto speak = [](QWidget* w, QAccessible::Text t) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            return a ? a->text(t) : QStringLiteral("<none>");
+        };
+        QCOMPARE(speak(board->Digits[0], QAccessible::Name), QString("Die 1"));
+        QCOMPARE(speak(board->Digits[0], QAccessible::Description), QString("Not rolled yet"));
+        QCOMPARE(speak(board->Command1, QAccessible::Description), QString("3 rolls left"));
+        roll({5, 2, 6, 2, 1});
+        QCOMPARE(speak(board->Digits[4], QAccessible::Description), QString("Shows 6"));
+        QCOMPARE(speak(board->Command1, QAccessible::Description), QString("2 rolls left"));
+        QCOMPARE(speak(board->Command2[1], QAccessible::Name), QString("Twos"));
+        QCOMPARE(speak(board->Command2[1], QAccessible::Description), QString("Free"));
+        QTest::mouseClick(board->Command2[1], Qt::LeftButton);
+        QCOMPARE(speak(board->Command2[1], QAccessible::Description), QString("Used, score 4"));
+        QCOMPARE(speak(board->Command9, QAccessible::Name), QString("Full House"));
+        QCOMPARE(speak(board->Label2[1], QAccessible::Name), QString("Twos score"));
+        QCOMPARE(speak(board->Label13, QAccessible::Name), QString("Total: 4"));
+        QCOMPARE(speak(board->Label12, QAccessible::Name), QString("1-6 Total: 4"));
     }
 
     // The window repaints the dice while they spin.

@@ -4,6 +4,7 @@
 #include "support/ScriptedModals.h"
 #include "ui/Fonts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -83,6 +84,7 @@ private slots:
     void stretchPlacesTheName();
     void timerAnimatesTheStrip();
     void realModalLoop();
+    void screenReaderHearsTheName();
 };
 
 void FrmNewPlayerTest::window() {
@@ -344,6 +346,23 @@ void FrmNewPlayerTest::realModalLoop() {
     QVERIFY(fallback.isActive());
     QVERIFY(widthSeen != 150);
     QCOMPARE(fakes.sound.played, (QStringList{"NEWPLAYER", "OKNWPLYR"}));
+}
+
+void FrmNewPlayerTest::screenReaderHearsTheName() {
+    // The name is drawn as a picture; the window still says it in words.
+    ScriptedModals modals;
+    QString description;
+    QString strip;
+    modals.then([&](QDialog& dialog) {
+        auto& window = static_cast<FrmNewPlayer&>(dialog);
+        description =
+            QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description);
+        strip = QAccessible::queryAccessibleInterface(window.Picture2)->text(QAccessible::Name);
+        ScriptedModals::click("Command1")(dialog);
+    });
+    AnnounceTurn("Ann");
+    QCOMPARE(description, QStringLiteral("IT's ANN's GO!"));
+    QCOMPARE(strip, QStringLiteral("ANN's"));
 }
 
 QTEST_MAIN(FrmNewPlayerTest)

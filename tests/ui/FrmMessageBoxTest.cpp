@@ -4,6 +4,7 @@
 #include "support/ScriptedModals.h"
 #include "ui/Fonts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -127,6 +128,7 @@ private slots:
     void captionsAreLettersAndFit();
     void ownNoticeWithScoreList();
     void realModalLoop();
+    void screenReaderHearsTheQuestion();
 };
 
 void FrmMessageBoxTest::window() {
@@ -605,6 +607,24 @@ void FrmMessageBoxTest::realModalLoop() {
     fallback.start(5000);
     QCOMPARE(ShowMessageBox(DialogKind::ConfirmZero), QVariant(true));
     QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
+}
+
+void FrmMessageBoxTest::screenReaderHearsTheQuestion() {
+    // The window describes itself with its message, and its buttons speak
+    // their captions.
+    ScriptedModals modals;
+    QString description;
+    QString yes;
+    modals.then([&](QDialog& dialog) {
+        auto& box = static_cast<FrmMessageBox&>(dialog);
+        description = QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Description);
+        yes = QAccessible::queryAccessibleInterface(box.Command2)->text(QAccessible::Name);
+        ScriptedModals::click("Command3")(dialog);
+    });
+    MdlGlobalDecs::ShowMessageBox(DialogKind::ConfirmZero);
+    QCOMPARE(description, QStringLiteral("Chosing this option would place 0 in this cell.\n\n"
+                                         "Are you sure?"));
+    QCOMPARE(yes.trimmed(), QStringLiteral("YEAH"));
 }
 
 QTEST_MAIN(FrmMessageBoxTest)
