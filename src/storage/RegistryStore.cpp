@@ -74,19 +74,19 @@ void RegistryStore::open(int busyTimeoutMs) {
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db_.open()) return;
 
-    // Only reads until the file is known to be ours or new.
+    // Only reads until the file is known to be ours or new. One statement,
+    // so that both answers come from the same moment even while another
+    // copy of the game is setting the file up.
     qint64 applicationId = -1;
     qint64 objects = -1;
     {
         QSqlQuery query(db_);
-        if (!run(query, QStringLiteral("PRAGMA application_id")) || !query.next()) return;
-        applicationId = query.value(0).toLongLong();
-    }
-    {
-        QSqlQuery query(db_);
-        if (!run(query, QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
+        if (!run(query, QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
+                                       " (SELECT count(*) FROM sqlite_master)")) ||
+            !query.next())
             return;
-        objects = query.value(0).toLongLong();
+        applicationId = query.value(0).toLongLong();
+        objects = query.value(1).toLongLong();
     }
 
     if (applicationId == kApplicationId) {

@@ -443,10 +443,12 @@ private slots:
         } else {
             // A real store with enough values to fill several pages.
             setStoreFile(file_);
+            Transaction fill;
             for (int i = 0; i < 200; ++i)
                 QCOMPARE(WriteRegText(HKEY_USERS, kKey + QString::number(i % 7), QString::number(i),
                                       QString(300, QChar(u'a' + i % 26))),
                          RegStatus::kSuccess);
+            QVERIFY(fill.commit());
             closeStore();
             QFile f(file_);
             QVERIFY(f.open(QIODevice::ReadWrite));
