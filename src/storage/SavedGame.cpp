@@ -1,0 +1,298 @@
+#include "storage/SavedGame.h"
+
+#include "game/NumericValue.h"
+#include "game/Scoring.h"
+#include "game/Text.h"
+#include "storage/EightBitText.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace {
+
+constexpr int kMaxScore = 50;
+
+// The scores each category can give, from the rules themselves.
+using ScoreSets = std::array<std::array<bool, kMaxScore + 1>, kCategoryCount>;
+
+ScoreSets computeReachable() {
+    ScoreSets sets{};
+    for (auto& set : sets) set[0] = true;
+    Faces f{};
+    for (int n = 0; n < 6 * 6 * 6 * 6 * 6; ++n) {
+        for (int d = 0, rest = n; d < 5; ++d, rest /= 6) f[d] = rest % 6 + 1;
+        for (Category c : kAllCategories) {
+            const int score = EvaluateCategory(c, f);
+            if (score >= 0 && score <= kMaxScore) sets[categoryIndex(c)][score] = true;
+        }
+    }
+    return sets;
+}
+
+int16_t int16At(QByteArrayView bytes, qsizetype offset) {
+    return qFromLittleEndian<qint16>(bytes.data() + offset);
+}
+
+void appendInt16(QByteArray& bytes, int16_t value) {
+    char le[2];
+    qToLittleEndian(value, le);
+    bytes.append(le, 2);
+}
+
+// Fills the record up; an item that fills its record exactly needs nothing.
+void padRecord(QByteArray& bytes) {
+    const qsizetype used = bytes.size() % kRecordSize;
+    if (used != 0) bytes.append(QByteArray(kRecordSize - used, '\0'));
+}
+
+qsizetype recordOffset(int record) { // record numbers count from 1
+    return qsizetype(kRecordSize) * (record - 1);
+}
+
+OpenResult failed(int number, const QString& description) {
+    return {std::nullopt, OpenError{OpenError::Kind::Failed, number, description}};
+}
+
+// "Fours", "1 Pair", ...: how a message names a category.
+QString quotedCategory(Category c) {
+    static const std::array<QString, kUpperCount> upper = {
+        QStringLiteral("Ones"),  QStringLiteral("Twos"),  QStringLiteral("Threes"),
+        QStringLiteral("Fours"), QStringLiteral("Fives"), QStringLiteral("Sixes")};
+    return u'"' + (isUpper(c) ? upper[categoryIndex(c)] : categoryCaption(c)) + u'"';
+}
+
+} // namespace
+
+bool reachableScore(Category c, int score) {
+    static const ScoreSets sets = computeReachable();
+    return score >= 0 && score <= kMaxScore && sets[categoryIndex(c)][score];
+}
+
+QString openErrorMessage(int number, const QString& description) {
+    return QStringLiteral("Error number ") + QString::number(number) + u':' + CR + CR +
+           description + CR + CR + kOpenAborted;
+}
+
+QString OpenError::title() const {
+    return kind == Kind::WrongHeader ? kNotAVorkaFileTitle : kOpenErrorTitle;
+}
+
+QString OpenError::message() const {
+    return kind == Kind::WrongHeader ? kNotAVorkaFile : openErrorMessage(number, description);
+}
+
+QString SaveError::message() const {
+    return kNotSaved + CR + CR + reason;
+}
+
+PlayerRecord PlayerRecord::fromCard(const QString& name, int16_t index, const ScoreCard& card) {
+    PlayerRecord record;
+    record.name = name;
+    record.index = index;
+    for (Category c : kAllCategories) {
+        record.scores[categoryIndex(c)] = numericValue16(card.cellText(c));
+        record.flags[categoryIndex(c)] = numericValue16(card.tag(c));
+    }
+    return record;
+}
+
+ScoreCard PlayerRecord::toCard() const {
+    ScoreCard card;
+    for (Category c : kAllCategories) {
+        if (flags[categoryIndex(c)] != kUsed) continue;
+        card.setTag(c, ScoreCard::kUsedTag);
+        card.setCellText(c, QString::number(scores[categoryIndex(c)]));
+    }
+    return card;
+}
+
+// --- reading -----------------------------------------------------------
+
+OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
+    const QByteArray header = kSavedGameHeader.toLatin1();
+    const qsizetype size = bytes.size();
+
+    // Record 1. A file cut short inside a true header is a damaged saved
+    // game; anything else there is some other file.
+    const qsizetype headerBytes = 2 + header.size();
+    QByteArray expected;
+    appendInt16(expected, static_cast<int16_t>(header.size()));
+    expected += header;
+    if (size < headerBytes) {
+        if (size >= 2 && bytes == QByteArrayView(expected).first(size))
+            return failed(OpenError::kTruncated, QStringLiteral("The file ends in its header."));
+        return {std::nullopt, OpenError{OpenError::Kind::WrongHeader, 0, {}}};
+    }
+    if (bytes.first(headerBytes) != QByteArrayView(expected))
+        return {std::nullopt, OpenError{OpenError::Kind::WrongHeader, 0, {}}};
+
+    // Record 2, and whether the file is as long as LastPlayer says.
+    if (size < recordOffset(2) + 2)
+        return failed(OpenError::kTruncated,
+                      QStringLiteral("The file ends before the number of players."));
+    const int16_t lastPlayer = int16At(bytes, recordOffset(2));
+    if (lastPlayer < 0)
+        return failed(
+            OpenError::kNoPlayers,
+            QStringLiteral("The file gives %1 as the number of players.").arg(int(lastPlayer) + 1));
+    const int players = lastPlayer + 1;
+    const int lastRecord = 4 + lastPlayer;
+    if (size < recordOffset(lastRecord) + 2) {
+        const qsizetype room = std::max<qsizetype>(0, (size - recordOffset(3)) / kRecordSize);
+        return failed(OpenError::kTruncated,
+                      QStringLiteral("The file ends before its saved game does: it names %1 "
+                                     "players but has room for %2.")
+                          .arg(players)
+                          .arg(std::min<qsizetype>(room, players)));
+    }
+    if (size > recordOffset(lastRecord + 1))
+        return failed(OpenError::kTrailing,
+                      QStringLiteral("The file goes on after the end of its saved game."));
+
+    SavedGame game;
+    game.LastPlayer = lastPlayer;
+    game.players.reserve(players);
+    for (int i = 0; i < players; ++i) {
+        const qsizetype start = recordOffset(3 + i);
+        const int length = static_cast<uint16_t>(int16At(bytes, start));
+        if (length > kMaxNameBytes)
+            return failed(OpenError::kNameLength,
+                          QStringLiteral("The name of player %1 is %2 bytes long, more than its "
+                                         "record holds.")
+                              .arg(i + 1)
+                              .arg(length));
+        PlayerRecord record;
+        qsizetype at = start + 2;
+        record.name = EightBitText::toUnicode(bytes.sliced(at, length));
+        at += length;
+        record.index = int16At(bytes, at);
+        at += 2;
+        if (record.index != i)
+            return failed(OpenError::kIndex,
+                          QStringLiteral("Player %1 of the file carries the index %2; the players "
+                                         "must be numbered 0 to %3 in order.")
+                              .arg(i + 1)
+                              .arg(record.index)
+                              .arg(lastPlayer));
+        for (int k = 0; k < kCategoryCount; ++k, at += 2) record.scores[k] = int16At(bytes, at);
+        for (int k = 0; k < kCategoryCount; ++k, at += 2) record.flags[k] = int16At(bytes, at);
+        for (Category c : kAllCategories) {
+            const int k = categoryIndex(c);
+            if (record.flags[k] != PlayerRecord::kFree && record.flags[k] != PlayerRecord::kUsed)
+                return failed(OpenError::kFlag,
+                              QStringLiteral("Category %1 of player %2 is marked %3, which is "
+                                             "neither free nor used.")
+                                  .arg(quotedCategory(c))
+                                  .arg(i + 1)
+                                  .arg(record.flags[k]));
+            if (!reachableScore(c, record.scores[k]))
+                return failed(OpenError::kScore,
+                              QStringLiteral("Category %1 of player %2 holds %3, a score it "
+                                             "cannot give.")
+                                  .arg(quotedCategory(c))
+                                  .arg(i + 1)
+                                  .arg(record.scores[k]));
+        }
+        game.players.push_back(std::move(record));
+    }
+
+    game.CurrentPlayer = int16At(bytes, recordOffset(lastRecord));
+    if (game.CurrentPlayer < 0 || game.CurrentPlayer > lastPlayer)
+        return failed(OpenError::kCurrent,
+                      QStringLiteral("The file gives the turn to player index %1, but its "
+                                     "players are numbered 0 to %2.")
+                          .arg(game.CurrentPlayer)
+                          .arg(lastPlayer));
+    return {std::move(game), {}};
+}
+
+OpenResult SavedGame::readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(OpenError::kCannotRead, QStringLiteral("The file \"%1\" could not be "
+                                                             "opened: %2.")
+                                                  .arg(path, file.errorString()));
+    // One byte more than the largest saved game is enough to tell that a
+    // file is too long, however long it is.
+    const QByteArray bytes = file.read(kMaxSavedGameBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failed(OpenError::kCannotRead, QStringLiteral("The file \"%1\" could not be "
+                                                             "read: %2.")
+                                                  .arg(path, file.errorString()));
+    return fromBytes(bytes);
+}
+
+// --- writing -----------------------------------------------------------
+
+std::optional<SaveError> SavedGame::check() const {
+    if (players.empty() || players.size() > size_t(kMaxPlayers))
+        return SaveError{QStringLiteral("A saved game holds 1 to %1 players.").arg(kMaxPlayers)};
+    if (LastPlayer != qsizetype(players.size()) - 1)
+        return SaveError{QStringLiteral("The number of players does not match the boards.")};
+    if (CurrentPlayer < 0 || CurrentPlayer > LastPlayer)
+        return SaveError{QStringLiteral("The player whose turn it is is not one of the players.")};
+    for (size_t i = 0; i < players.size(); ++i) {
+        const PlayerRecord& p = players[i];
+        if (EightBitText::fromUnicode(p.name).size() > kMaxNameBytes)
+            return SaveError{QStringLiteral("The name \"%1\" is too long: a saved game keeps "
+                                            "names of at most %2 characters.")
+                                 .arg(p.name)
+                                 .arg(kMaxNameBytes)};
+        if (p.index != qsizetype(i))
+            return SaveError{QStringLiteral("The boards are not numbered in order.")};
+        for (Category c : kAllCategories) {
+            const int k = categoryIndex(c);
+            if ((p.flags[k] != PlayerRecord::kFree && p.flags[k] != PlayerRecord::kUsed) ||
+                !reachableScore(c, p.scores[k]))
+                return SaveError{QStringLiteral("The card of %1 holds something the game cannot "
+                                                "score in %2.")
+                                     .arg(p.name, quotedCategory(c))};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<SaveError> SavedGame::toBytes(QByteArray& bytes) const {
+    if (auto problem = check()) return problem;
+    QByteArray out;
+    out.reserve(recordOffset(5 + LastPlayer));
+    const QByteArray header = kSavedGameHeader.toLatin1();
+    appendInt16(out, static_cast<int16_t>(header.size()));
+    out += header;
+    padRecord(out);
+    appendInt16(out, LastPlayer);
+    padRecord(out);
+    for (const PlayerRecord& p : players) {
+        const QByteArray name = EightBitText::fromUnicode(p.name);
+        appendInt16(out, static_cast<int16_t>(name.size()));
+        out += name;
+        appendInt16(out, p.index);
+        for (int16_t s : p.scores) appendInt16(out, s);
+        for (int16_t f : p.flags) appendInt16(out, f);
+        padRecord(out);
+    }
+    appendInt16(out, CurrentPlayer);
+    bytes = out;
+    return std::nullopt;
+}
+
+std::optional<SaveError> SavedGame::writeFile(const QString& path) const {
+    QByteArray bytes;
+    if (auto problem = toBytes(bytes)) return problem;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveError{QStringLiteral("The file \"%1\" could not be created: %2.")
+                             .arg(path, file.errorString())};
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return SaveError{
+            QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, why)};
+    }
+    if (!file.commit())
+        return SaveError{QStringLiteral("The new file could not be put in the place of \"%1\" "
+                                        "(%2).")
+                             .arg(path, file.errorString())};
+    return std::nullopt;
+}

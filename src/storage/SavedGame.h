@@ -1,0 +1,136 @@
+#pragma once
+
+#include "game/Category.h"
+#include "game/ScoreCard.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// A saved game file (".vrk") is a sequence of 128-byte records, one item at
+// the start of each, the rest of the record zeros:
+//
+//   record 1        the header: text "Vorka by Tolvane Studios"
+//   record 2        LastPlayer: the number of players minus 1
+//   record 3 + i    the player record of player i, i = 0 .. LastPlayer
+//   record 4 + LP   CurrentPlayer: whose turn it is
+//
+// Integers are signed 16-bit, little-endian. A text is a 16-bit length n and
+// n bytes of the 8-bit character set (EightBitText). A player record is the
+// name, the index i, fifteen scores and fifteen flags (-1 free, 0 used), in
+// category order, 64 + n bytes: a name has at most 64 characters. The file
+// ends right after CurrentPlayer.
+//
+// Nothing in a file is trusted: it is read into a SavedGame only when every
+// item is one the writer could have written.
+
+inline constexpr int kRecordSize = 128;
+inline constexpr int kMaxNameBytes = 64;
+// LastPlayer is a signed 16-bit number, so a file holds at most 32768
+// players in at most 32771 records (4 MiB).
+inline constexpr int kMaxPlayers = 32768;
+inline constexpr qsizetype kMaxSavedGameBytes = qsizetype(kRecordSize) * (3 + kMaxPlayers);
+
+inline const QString kSavedGameHeader = QStringLiteral("Vorka by Tolvane Studios");
+
+// What the open and save commands show.
+inline const QString kNotAVorkaFile = QStringLiteral("This is not a TOL Vorka saved game file!");
+inline const QString kNotAVorkaFileTitle = QStringLiteral("Vorka");
+inline const QString kOpenErrorTitle = QStringLiteral("Error");
+inline const QString kOpenAborted =
+    QStringLiteral("The above error was encountered. The Open Game process was aborted.");
+inline const QString kSaveFailedTitle = QStringLiteral("Vorka");
+inline const QString kNotSaved = QStringLiteral("The game was not saved.");
+inline const QString kSaveDialogTitle = QStringLiteral("Save Game");
+inline const QString kOpenDialogTitle = QStringLiteral("Load Game");
+
+// "Error number " N ":" CR CR description CR CR kOpenAborted.
+QString openErrorMessage(int number, const QString& description);
+
+// Why a file could not be opened.
+struct OpenError {
+    enum class Kind { WrongHeader, Failed };
+
+    // Error numbers of Failed.
+    static constexpr int kCannotRead = 75;   // the file could not be read
+    static constexpr int kTruncated = 62;    // ends before its items do
+    static constexpr int kNoPlayers = 1001;  // LastPlayer below 0
+    static constexpr int kTrailing = 1002;   // more than one saved game long
+    static constexpr int kNameLength = 1003; // a name runs past its record
+    static constexpr int kIndex = 1004;      // players not numbered 0 .. LastPlayer
+    static constexpr int kCurrent = 1005;    // CurrentPlayer not a player
+    static constexpr int kFlag = 1006;       // a flag other than -1 and 0
+    static constexpr int kScore = 1007;      // a score the category cannot give
+
+    Kind kind = Kind::Failed;
+    int number = 0;
+    QString description;
+
+    QString title() const;   // of the message box
+    QString message() const; // its text
+};
+
+struct SaveError {
+    QString reason;
+
+    // kNotSaved CR CR reason.
+    QString message() const;
+};
+
+// One player as the file holds them.
+struct PlayerRecord {
+    QString name;
+    int16_t index = 0;
+    std::array<int16_t, kCategoryCount> scores{};
+    std::array<int16_t, kCategoryCount> flags{}; // -1 free, 0 used
+
+    static constexpr int16_t kFree = -1;
+    static constexpr int16_t kUsed = 0;
+
+    // A board's card as the file keeps it: every cell text and tag at its
+    // numeric value, rounded to the nearest whole number.
+    static PlayerRecord fromCard(const QString& name, int16_t index, const ScoreCard& card);
+
+    // The card of a rebuilt board: a used category gets tag "0" and its
+    // score as plain digits ("12", no leading blank); a free one stays as on
+    // a new card, with an empty cell. Totals are for the caller (Countup).
+    ScoreCard toCard() const;
+
+    friend bool operator==(const PlayerRecord&, const PlayerRecord&) = default;
+};
+
+struct OpenResult;
+
+struct SavedGame {
+    int16_t LastPlayer = 0;
+    std::vector<PlayerRecord> players; // players[i].index == i
+    int16_t CurrentPlayer = 0;
+
+    // A complete game, or why there is none.
+    static OpenResult fromBytes(QByteArrayView bytes);
+    static OpenResult readFile(const QString& path);
+
+    // The first thing that keeps this game from being written, if any.
+    std::optional<SaveError> check() const;
+
+    // The file's bytes, byte for byte, or the reason there are none.
+    std::optional<SaveError> toBytes(QByteArray& bytes) const;
+    // Writes a new file and then puts it in the place of `path`, so that a
+    // failed save leaves an earlier file as it was.
+    std::optional<SaveError> writeFile(const QString& path) const;
+
+    friend bool operator==(const SavedGame&, const SavedGame&) = default;
+};
+
+struct OpenResult {
+    std::optional<SavedGame> game;
+    OpenError error; // when there is no game
+};
+
+// Whether `score` is one that category `c` can give (0 included).
+bool reachableScore(Category c, int score);

@@ -1,0 +1,507 @@
+#include "storage/SavedGame.h"
+
+#include "game/Text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+Q_DECLARE_METATYPE(Category)
+
+namespace {
+
+QByteArray fixture(const QString& name) {
+    QFile f(QStringLiteral(VORKA_STORAGE_FIXTURES "/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+PlayerRecord freshPlayer(const QString& name, int16_t index) {
+    return PlayerRecord::fromCard(name, index, ScoreCard());
+}
+
+SavedGame annAtHerTurn() {
+    SavedGame game;
+    game.players.push_back(freshPlayer("Ann", 0));
+    return game;
+}
+
+// Ann, Bob and Cy part-way through a game, at Bob's turn.
+SavedGame threePlayers() {
+    ScoreCard ann;
+    ann.commit(Category::Fours, 12);
+    ann.commit(Category::Chance, 0);
+    ann.commit(Category::Vorka, 50);
+    ScoreCard bob;
+    bob.commit(Category::Sixes, 30);
+    bob.commit(Category::TwoPairs, 22);
+    bob.commit(Category::HighStraight, 20);
+    ScoreCard cy;
+    for (Category c : kAllCategories) cy.commit(c, 0);
+    cy.commit(Category::FullHouse, 28);
+    cy.setTag(Category::Ones, ScoreCard::kAvailableTag);
+    cy.setCellText(Category::Ones, QString());
+
+    SavedGame game;
+    game.LastPlayer = 2;
+    game.players = {PlayerRecord::fromCard("Ann", 0, ann), PlayerRecord::fromCard("Bob", 1, bob),
+                    PlayerRecord::fromCard("Cy", 2, cy)};
+    game.CurrentPlayer = 1;
+    return game;
+}
+
+QByteArray bytesOf(const SavedGame& game) {
+    QByteArray bytes;
+    const auto error = game.toBytes(bytes);
+    return error ? QByteArray() : bytes;
+}
+
+void putInt16(QByteArray& bytes, qsizetype offset, int16_t value) {
+    qToLittleEndian(value, bytes.data() + offset);
+}
+
+// Offsets into the three-player file.
+constexpr qsizetype kLastPlayerAt = 128;
+qsizetype playerAt(int i) {
+    return 128 * (2 + i);
+}
+// Name length 3 for all three players: index after the name, then the scores.
+qsizetype indexAt(int i) {
+    return playerAt(i) + 5;
+}
+qsizetype scoreAt(int i, Category c) {
+    return playerAt(i) + 7 + 2 * categoryIndex(c);
+}
+qsizetype flagAt(int i, Category c) {
+    return playerAt(i) + 37 + 2 * categoryIndex(c);
+}
+constexpr qsizetype kCurrentAt = 128 * 5;
+
+} // namespace
+
+class SavedGameTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void annFixtureIsWritten() {
+        const QByteArray expected = fixture("ann.vrk");
+        QCOMPARE(expected.size(), 386);
+        QCOMPARE(bytesOf(annAtHerTurn()), expected);
+        const QString path = dir_.filePath("ann.vrk");
+        QVERIFY(!annAtHerTurn().writeFile(path));
+        QCOMPARE(fileBytes(path), expected);
+    }
+
+    void annFixtureIsRead() {
+        const OpenResult read =
+            SavedGame::readFile(QStringLiteral(VORKA_STORAGE_FIXTURES "/ann.vrk"));
+        QVERIFY2(read.game, qPrintable(read.error.description));
+        const SavedGame& game = *read.game;
+        QCOMPARE(game.LastPlayer, 0);
+        QCOMPARE(game.CurrentPlayer, 0);
+        QCOMPARE(game.players.size(), size_t(1));
+        const PlayerRecord& ann = game.players[0];
+        QCOMPARE(ann.name, QString("Ann"));
+        QCOMPARE(ann.index, 0);
+        for (Category c : kAllCategories) {
+            QCOMPARE(ann.scores[categoryIndex(c)], 0);
+            QCOMPARE(ann.flags[categoryIndex(c)], -1);
+        }
+        const ScoreCard card = ann.toCard();
+        for (Category c : kAllCategories) {
+            QVERIFY(card.available(c));
+            QCOMPARE(card.cellText(c), QString());
+        }
+    }
+
+    void threePlayerRoundTrip() {
+        const SavedGame game = threePlayers();
+        const QString path = dir_.filePath("three.vrk");
+        QVERIFY(!game.writeFile(path));
+        const QByteArray bytes = fileBytes(path);
+        QCOMPARE(bytes.size(), 128 * (3 + 2) + 2); // n + 3 records, the last one 2 bytes
+        QCOMPARE(bytes.mid(playerAt(1), 5), QByteArray("\x03\x00"
+                                                       "Bob",
+                                                       5));
+        QCOMPARE(bytes.mid(kCurrentAt), QByteArray("\x01\x00", 2));
+        QCOMPARE(bytes.mid(scoreAt(1, Category::Sixes), 2), QByteArray("\x1e\x00", 2));
+        QCOMPARE(bytes.mid(flagAt(1, Category::Sixes), 4), QByteArray("\x00\x00\xff\xff", 4));
+
+        const OpenResult read = SavedGame::readFile(path);
+        QVERIFY2(read.game, qPrintable(read.error.description));
+        QCOMPARE(*read.game, game);
+
+        // The rebuilt cards hold the scores as plain digits.
+        const ScoreCard bob = read.game->players[1].toCard();
+        QCOMPARE(bob.cellText(Category::Sixes), QString("30"));
+        QCOMPARE(bob.cellText(Category::TwoPairs), QString("22"));
+        QCOMPARE(bob.tag(Category::HighStraight), QString("0"));
+        QCOMPARE(bob.cellText(Category::Ones), QString());
+        QCOMPARE(Countup(bob).grandText(), QString("Total: 72"));
+        const ScoreCard cy = read.game->players[2].toCard();
+        QVERIFY(cy.available(Category::Ones));
+        QCOMPARE(cy.cellText(Category::Twos), QString("0"));
+        QCOMPARE(Countup(cy).grandText(), QString("Total: 28"));
+    }
+
+    void cardConversion() {
+        // Ann scored 12 in Fours and 0 in Chance, nothing else.
+        ScoreCard card;
+        card.commit(Category::Fours, 12);
+        card.commit(Category::Chance, 0);
+        const PlayerRecord record = PlayerRecord::fromCard("Ann", 0, card);
+        QCOMPARE(record.scores[categoryIndex(Category::Fours)], 12);
+        QCOMPARE(record.flags[categoryIndex(Category::Fours)], 0);
+        QCOMPARE(record.flags[categoryIndex(Category::Chance)], 0);
+        QCOMPARE(record.flags[categoryIndex(Category::Ones)], -1);
+
+        SavedGame game;
+        game.players = {record};
+        QByteArray bytes;
+        QVERIFY(!game.toBytes(bytes));
+        const OpenResult read = SavedGame::fromBytes(bytes);
+        QVERIFY(read.game);
+        const ScoreCard rebuilt = read.game->players[0].toCard();
+        QCOMPARE(rebuilt.cellText(Category::Fours), QString("12"));
+        QCOMPARE(rebuilt.cellText(Category::Chance), QString("0"));
+        QVERIFY(!rebuilt.available(Category::Fours));
+        QVERIFY(!rebuilt.available(Category::Chance));
+        for (Category c : kAllCategories) {
+            if (c == Category::Fours || c == Category::Chance) continue;
+            QVERIFY(rebuilt.available(c));
+            QCOMPARE(rebuilt.cellText(c), QString());
+        }
+        QCOMPARE(Countup(rebuilt).upperText(), QString("1-6 Total: 12"));
+        QCOMPARE(Countup(rebuilt).grandText(), QString("Total: 12"));
+    }
+
+    void reopenedCategoryComesBackFree() {
+        // After the reopen code a free category still shows its old score;
+        // the file keeps it, the rebuilt board starts it empty.
+        ScoreCard card;
+        card.commit(Category::Sixes, 24);
+        card.reopenAll();
+        const PlayerRecord record = PlayerRecord::fromCard("Ann", 0, card);
+        QCOMPARE(record.scores[categoryIndex(Category::Sixes)], 24);
+        QCOMPARE(record.flags[categoryIndex(Category::Sixes)], -1);
+        SavedGame game;
+        game.players = {record};
+        const OpenResult read = SavedGame::fromBytes(bytesOf(game));
+        QVERIFY(read.game);
+        const ScoreCard rebuilt = read.game->players[0].toCard();
+        QVERIFY(rebuilt.available(Category::Sixes));
+        QCOMPARE(rebuilt.cellText(Category::Sixes), QString());
+    }
+
+    void names_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("ascii") << "Ann" << QByteArray("Ann") << "Ann";
+        QTest::newRow("latin") << QString::fromUtf8("Zoë Ørsted") << QByteArray("Zo\xEB \xD8rsted")
+                               << QString::fromUtf8("Zoë Ørsted");
+        QTest::newRow("1252 extras")
+            << QString::fromUtf8("€ “Œ” – ™") << QByteArray("\x80 \x93\x8C\x94 \x96 \x99")
+            << QString::fromUtf8("€ “Œ” – ™");
+        QTest::newRow("cannot be held")
+            << QString::fromUtf8("日本 Ann") << QByteArray("?? Ann") << "?? Ann";
+        QTest::newRow("outside the basic plane")
+            << QString::fromUtf8("A😀B") << QByteArray("A?B") << "A?B";
+        QTest::newRow("empty") << QString() << QByteArray() << QString();
+        QTest::newRow("64 characters")
+            << QString(64, u'x') << QByteArray(64, 'x') << QString(64, u'x');
+    }
+    void names() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, readBack);
+        SavedGame game;
+        game.players = {freshPlayer(name, 0)};
+        const QByteArray file = bytesOf(game);
+        QVERIFY(!file.isEmpty());
+        QCOMPARE(qFromLittleEndian<quint16>(file.constData() + 256), quint16(bytes.size()));
+        QCOMPARE(file.mid(258, bytes.size()), bytes);
+        const OpenResult read = SavedGame::fromBytes(file);
+        QVERIFY(read.game);
+        QCOMPARE(read.game->players[0].name, readBack);
+    }
+
+    void nameTooLongIsNotSaved() {
+        const QString path = dir_.filePath("long.vrk");
+        QVERIFY(!annAtHerTurn().writeFile(path));
+        const QByteArray earlier = fileBytes(path);
+
+        SavedGame game = threePlayers();
+        game.players[1].name = QString(65, u'B');
+        const auto error = game.writeFile(path);
+        QVERIFY(error);
+        QVERIFY(error->message().startsWith(QString("The game was not saved.") + CR + CR));
+        QVERIFY(error->reason.contains("64"));
+        QCOMPARE(fileBytes(path), earlier);
+        QByteArray bytes("untouched");
+        QVERIFY(game.toBytes(bytes));
+        QCOMPARE(bytes, QByteArray("untouched"));
+    }
+
+    void inconsistentGameIsNotSaved_data() {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("no players") << 0;
+        QTest::newRow("LastPlayer does not match") << 1;
+        QTest::newRow("CurrentPlayer out of range") << 2;
+        QTest::newRow("index out of order") << 3;
+        QTest::newRow("flag neither free nor used") << 4;
+        QTest::newRow("score the category cannot give") << 5;
+    }
+    void inconsistentGameIsNotSaved() {
+        QFETCH(int, fault);
+        SavedGame game = threePlayers();
+        switch (fault) {
+        case 0:
+            game.players.clear();
+            break;
+        case 1:
+            game.LastPlayer = 3;
+            break;
+        case 2:
+            game.CurrentPlayer = 3;
+            break;
+        case 3:
+            game.players[2].index = 1;
+            break;
+        case 4:
+            game.players[0].flags[3] = 1;
+            break;
+        case 5:
+            game.players[0].scores[categoryIndex(Category::Twos)] = 3;
+            break;
+        }
+        const QString path = dir_.filePath("inconsistent.vrk");
+        QFile::remove(path);
+        QVERIFY(game.writeFile(path));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void failedSaveKeepsEarlierFile_data() {
+        QTest::addColumn<bool>("lockFolder");
+        QTest::addColumn<int>("nameLength");
+        QTest::newRow("read-only folder") << true << 8;
+        // The file can be there, but a new one of that name cannot be made
+        // next to it and renamed.
+        QTest::newRow("name at the system's limit") << false << 255;
+    }
+    void failedSaveKeepsEarlierFile() {
+        QFETCH(bool, lockFolder);
+        QFETCH(int, nameLength);
+        const QString folder = dir_.filePath(QStringLiteral("earlier-%1").arg(nameLength));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = QDir(folder).filePath(QString(nameLength - 4, u'g') + ".vrk");
+        if (!writeBytes(path, fixture("ann.vrk"))) QSKIP("this file system takes no such name");
+        const QByteArray earlier = fileBytes(path);
+        if (lockFolder)
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QString probe = QDir(folder).filePath("probe");
+        const bool lockedForUs = lockFolder && !QFile(probe).open(QIODevice::WriteOnly);
+        QFile::remove(probe);
+        const auto error = threePlayers().writeFile(path);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        if (lockFolder && !lockedForUs) QSKIP("this user may write into read-only folders");
+        QVERIFY(error);
+        QVERIFY(error->message().startsWith(QString("The game was not saved.") + CR + CR));
+        QCOMPARE(fileBytes(path), earlier);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(path).fileName()});
+    }
+
+    void saveIntoMissingFolderFails() {
+        const auto error = annAtHerTurn().writeFile(dir_.filePath("no/such/folder/game.vrk"));
+        QVERIFY(error);
+        QVERIFY(error->reason.contains("no/such/folder"));
+    }
+
+    void saveReplacesEarlierFile() {
+        const QString path = dir_.filePath("replace.vrk");
+        QVERIFY(!threePlayers().writeFile(path));
+        QVERIFY(!annAtHerTurn().writeFile(path));
+        QCOMPARE(fileBytes(path), fixture("ann.vrk"));
+    }
+
+    void wrongHeader_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray ann = fixture("ann.vrk");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("one byte") << QByteArray("\x18");
+        QTest::newRow("other program") << QByteArray("[Game]\nPlayers=Ann,Bob\n").repeated(20);
+        QByteArray lower = ann;
+        lower[2] = 'v';
+        QTest::newRow("case differs") << lower;
+        QByteArray shorter = ann;
+        shorter[0] = 23;
+        QTest::newRow("header length 23") << shorter;
+        QByteArray huge = ann;
+        huge[0] = huge[1] = '\xFF';
+        QTest::newRow("header length 65535") << huge;
+        QTest::newRow("cut inside another header")
+            << QByteArray("\x18\x00Vorka by Tolvane", 18).replace(8, 1, "X");
+    }
+    void wrongHeader() {
+        QFETCH(QByteArray, bytes);
+        const OpenResult read = SavedGame::fromBytes(bytes);
+        QVERIFY(!read.game);
+        QCOMPARE(read.error.kind, OpenError::Kind::WrongHeader);
+        QCOMPARE(read.error.message(), QString("This is not a TOL Vorka saved game file!"));
+        QCOMPARE(read.error.title(), QString("Vorka"));
+    }
+
+    void malformed_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("number");
+        const QByteArray good = bytesOf(threePlayers());
+        QVERIFY(SavedGame::fromBytes(good).game);
+        auto with = [&](qsizetype offset, int16_t value) {
+            QByteArray b = good;
+            putInt16(b, offset, value);
+            return b;
+        };
+
+        QTest::newRow("cut inside the header") << good.left(20) << OpenError::kTruncated;
+        QTest::newRow("header only") << good.left(128) << OpenError::kTruncated;
+        QTest::newRow("cut inside LastPlayer") << good.left(129) << OpenError::kTruncated;
+        QTest::newRow("cut inside a player")
+            << good.left(playerAt(1) + 40) << OpenError::kTruncated;
+        QTest::newRow("cut before CurrentPlayer") << good.left(kCurrentAt) << OpenError::kTruncated;
+        QTest::newRow("cut inside CurrentPlayer")
+            << good.left(kCurrentAt + 1) << OpenError::kTruncated;
+        QTest::newRow("LastPlayer -1") << with(kLastPlayerAt, -1) << OpenError::kNoPlayers;
+        QTest::newRow("LastPlayer -32768") << with(kLastPlayerAt, -32768) << OpenError::kNoPlayers;
+        QTest::newRow("LastPlayer beyond the records")
+            << with(kLastPlayerAt, 3) << OpenError::kTruncated;
+        QTest::newRow("LastPlayer 32767") << with(kLastPlayerAt, 32767) << OpenError::kTruncated;
+        QTest::newRow("LastPlayer too small") << with(kLastPlayerAt, 1) << OpenError::kTrailing;
+        QTest::newRow("bytes after the game")
+            << good + QByteArray(127, '\0') << OpenError::kTrailing;
+        QTest::newRow("name of 65 bytes") << with(playerAt(0), 65) << OpenError::kNameLength;
+        QTest::newRow("name of 65535 bytes") << with(playerAt(2), -1) << OpenError::kNameLength;
+        QTest::newRow("index 5") << with(indexAt(2), 5) << OpenError::kIndex;
+        QTest::newRow("index -1") << with(indexAt(0), -1) << OpenError::kIndex;
+        QByteArray swapped = with(indexAt(1), 2);
+        putInt16(swapped, indexAt(2), 1);
+        QTest::newRow("indexes swapped") << swapped << OpenError::kIndex;
+        QTest::newRow("CurrentPlayer 3") << with(kCurrentAt, 3) << OpenError::kCurrent;
+        QTest::newRow("CurrentPlayer -1") << with(kCurrentAt, -1) << OpenError::kCurrent;
+        QTest::newRow("flag 1") << with(flagAt(0, Category::Ones), 1) << OpenError::kFlag;
+        QTest::newRow("flag 32767") << with(flagAt(2, Category::Vorka), 32767) << OpenError::kFlag;
+        QTest::newRow("score -1") << with(scoreAt(0, Category::Fours), -1) << OpenError::kScore;
+        QTest::newRow("Ones 6") << with(scoreAt(1, Category::Ones), 6) << OpenError::kScore;
+        QTest::newRow("Twos 3") << with(scoreAt(1, Category::Twos), 3) << OpenError::kScore;
+        QTest::newRow("Low Straight 14")
+            << with(scoreAt(2, Category::LowStraight), 14) << OpenError::kScore;
+        QTest::newRow("Chance 31") << with(scoreAt(0, Category::Chance), 31) << OpenError::kScore;
+        QTest::newRow("Vorka 49") << with(scoreAt(0, Category::Vorka), 49) << OpenError::kScore;
+        QTest::newRow("score of a free category")
+            << with(scoreAt(2, Category::Ones), 7) << OpenError::kScore;
+    }
+    void malformed() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, number);
+        const OpenResult read = SavedGame::fromBytes(bytes);
+        QVERIFY(!read.game);
+        QCOMPARE(read.error.kind, OpenError::Kind::Failed);
+        QCOMPARE(read.error.number, number);
+        QVERIFY(!read.error.description.isEmpty());
+        QCOMPARE(read.error.title(), QString("Error"));
+        QCOMPARE(read.error.message(), QString("Error number ") + QString::number(number) + ":" +
+                                           CR + CR + read.error.description + CR + CR +
+                                           "The above error was encountered. The Open Game "
+                                           "process was aborted.");
+    }
+
+    void fillerIsSkipped() {
+        // Whatever stands after an item in its record does not matter, and
+        // the last record may be filled up too.
+        QByteArray bytes = bytesOf(threePlayers());
+        for (qsizetype at : {qsizetype(26), qsizetype(130), playerAt(0) + 67, playerAt(2) + 100})
+            bytes[at] = '\x5A';
+        bytes += QByteArray(126, '\x77');
+        const OpenResult read = SavedGame::fromBytes(bytes);
+        QVERIFY2(read.game, qPrintable(read.error.description));
+        QCOMPARE(*read.game, threePlayers());
+    }
+
+    void errorMessageText() {
+        QCOMPARE(openErrorMessage(62, "The file ends early."),
+                 QString("Error number 62:\r\rThe file ends early.\r\rThe above error was "
+                         "encountered. The Open Game process was aborted."));
+    }
+
+    void missingFile() {
+        const OpenResult read = SavedGame::readFile(dir_.filePath("not-there.vrk"));
+        QVERIFY(!read.game);
+        QCOMPARE(read.error.kind, OpenError::Kind::Failed);
+        QCOMPARE(read.error.number, OpenError::kCannotRead);
+    }
+
+    void hugeFiles_data() {
+        QTest::addColumn<bool>("header");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("saved game and 100 MB more") << true << int(OpenError::Kind::Failed);
+        QTest::newRow("100 MB of something else") << false << int(OpenError::Kind::WrongHeader);
+    }
+    void hugeFiles() {
+        QFETCH(bool, header);
+        QFETCH(int, kind);
+        const QString path = dir_.filePath("huge.vrk");
+        QVERIFY(writeBytes(path, header ? fixture("ann.vrk") : QByteArray("MZ")));
+        QVERIFY(QFile::resize(path, qint64(100) << 20)); // sparse: no real 100 MB written
+        const OpenResult read = SavedGame::readFile(path);
+        QVERIFY(!read.game);
+        QCOMPARE(int(read.error.kind), kind);
+        if (header) QCOMPARE(read.error.number, OpenError::kTrailing);
+        QFile::remove(path);
+    }
+
+    void reachableScores_data() {
+        QTest::addColumn<Category>("category");
+        QTest::addColumn<QList<int>>("scores");
+        QTest::newRow("Ones") << Category::Ones << QList<int>{0, 1, 2, 3, 4, 5};
+        QTest::newRow("Sixes") << Category::Sixes << QList<int>{0, 6, 12, 18, 24, 30};
+        QTest::newRow("Low Straight") << Category::LowStraight << QList<int>{0, 15};
+        QTest::newRow("Vorka") << Category::Vorka << QList<int>{0, 50};
+        QTest::newRow("4 of a Kind")
+            << Category::FourOfAKind << QList<int>{0, 4, 8, 12, 16, 20, 24};
+    }
+    void reachableScores() {
+        QFETCH(Category, category);
+        QFETCH(QList<int>, scores);
+        for (int s = -2; s <= 52; ++s)
+            QVERIFY2(reachableScore(category, s) == scores.contains(s),
+                     qPrintable(QString::number(s)));
+    }
+
+    void chanceAndPairsRange() {
+        QVERIFY(!reachableScore(Category::Chance, 4));
+        for (int s = 5; s <= 30; ++s) QVERIFY(reachableScore(Category::Chance, s));
+        QVERIFY(!reachableScore(Category::Chance, 31));
+        QVERIFY(reachableScore(Category::TwoPairs, 24)); // 6-6-6-6-x
+        QVERIFY(!reachableScore(Category::TwoPairs, 5));
+        QVERIFY(reachableScore(Category::FullHouse, 30));
+    }
+};
+
+QTEST_GUILESS_MAIN(SavedGameTest)
+#include "SavedGameTest.moc"
