@@ -16,6 +16,11 @@ constexpr int kSchemaVersion = 1;
 
 std::atomic<int> connectionCounter{0};
 
+// The file's mark and how many tables and indexes it has, read together.
+const QString kInspection =
+    QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id), (SELECT count(*) "
+                   "FROM sqlite_master)");
+
 QString parentOf(const QString& path) {
     const qsizetype cut = path.lastIndexOf(u'\\');
     return cut < 0 ? QString() : path.left(cut);
@@ -81,10 +86,7 @@ void RegistryStore::open(int busyTimeoutMs) {
     qint64 objects = -1;
     {
         QSqlQuery query(db_);
-        if (!run(query, QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
-                                       " (SELECT count(*) FROM sqlite_master)")) ||
-            !query.next())
-            return;
+        if (!run(query, kInspection) || !query.next()) return;
         applicationId = query.value(0).toLongLong();
         objects = query.value(1).toLongLong();
     }
@@ -111,10 +113,11 @@ bool RegistryStore::initialise() {
     QSqlQuery query(db_);
     if (!run(query, QStringLiteral("BEGIN IMMEDIATE"))) return false;
     // Another copy of the game may have set the file up while we waited.
-    bool ok = run(query, QStringLiteral("PRAGMA application_id")) && query.next();
+    bool ok = run(query, kInspection) && query.next();
     const qint64 applicationId = ok ? query.value(0).toLongLong() : -1;
+    const qint64 objects = ok ? query.value(1).toLongLong() : -1;
     query.finish();
-    if (ok && applicationId == 0) {
+    if (ok && applicationId == 0 && objects == 0) {
         ok = run(query, QStringLiteral("CREATE TABLE reg_keys ("
                                        " path TEXT NOT NULL PRIMARY KEY COLLATE NOCASE,"
                                        " parent TEXT NOT NULL COLLATE NOCASE)")) &&

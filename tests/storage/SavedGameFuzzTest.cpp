@@ -152,22 +152,6 @@ class SavedGameFuzzTest : public QObject {
     }
 
 private slots:
-    void writtenGamesReadBack() {
-        Rng rng(20240611);
-        for (int n = 0; n < 500; ++n) {
-            const SavedGame game = randomGame(rng);
-            QByteArray bytes;
-            QVERIFY(!game.toBytes(bytes));
-            const OpenResult read = SavedGame::fromBytes(bytes);
-            QVERIFY2(read.game, qPrintable(read.error.description));
-            QCOMPARE(read.game->players.size(), game.players.size());
-            for (size_t i = 0; i < game.players.size(); ++i)
-                QCOMPARE(read.game->players[i].name,
-                         EightBitText::toUnicode(EightBitText::fromUnicode(game.players[i].name)));
-            QCOMPARE(read.game->CurrentPlayer, game.CurrentPlayer);
-        }
-    }
-
     void randomFiles() {
         Rng rng(7);
         games_ = errors_ = 0;

@@ -42,13 +42,6 @@ private slots:
         QCOMPARE(*restored, layout);
     }
 
-    void laterSaveReplacesEarlier() {
-        const ToolbarSettings settings(file_);
-        QVERIFY(settings.save(designed_));
-        QVERIFY(settings.save({"Quit", "New"}));
-        QCOMPARE(*settings.restore(), (QStringList{"Quit", "New"}));
-    }
-
     void addressesAreSeparate() {
         const ToolbarSettings settings(file_);
         QVERIFY(settings.SaveToolbar("Toolbar", R"(Software\Tolvane Studios\Vorka)", "1", {"New"}));
