@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -15,11 +16,6 @@
 #include <algorithm>
 
 namespace {
-
-// Places are designed in twips, 15 to the pixel.
-QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 const QString kRollCaption = QStringLiteral("Roll  ");
 

@@ -19,11 +19,7 @@ FrmMainGame* board(int16_t index) {
 // The game is over: the result, the Halls, then the finished game cleared.
 void finishGame() {
     GameOver();
-    GameState& s = state();
-    s.GameInProgress = false;
-    RemoveAllPlayers();
-    s.LastPlayer = 0;
-    s.CurrentPlayer = 0;
+    ClearGame();
 }
 
 } // namespace

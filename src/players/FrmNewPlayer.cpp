@@ -4,6 +4,7 @@
 #include "game/Seams.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,10 +33,6 @@ constexpr int16_t kWidest = 344;
 
 // The decoration sits in the free corner left of "GO!" and below the strip.
 const QRect kDecoration(6, 114, 66, 98);
-
-QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 QFont nameFont() {
     return Fonts::font(Fonts::kArial, 36, true);
@@ -75,7 +72,7 @@ void centreOnScreen(QWidget& window) {
 } // namespace
 
 FrmNewPlayer::FrmNewPlayer(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    : ButtonOnlyDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("FrmNewPlayer"));
     setModal(true);
     setFixedSize(kWidth, kHeight);
@@ -168,21 +165,8 @@ void FrmNewPlayer::Timer1_Timer() {
 
 void FrmNewPlayer::Command1_Click() {
     if (MdlGlobalDecs::state().SoundsOn) PlayResourceSound(kOkSound);
-    answered_ = true;
     Timer1->stop();
-    accept();
-}
-
-void FrmNewPlayer::reject() {
-    // Escape and the window manager's close come here; only "OK  " answers.
-    if (answered_) QDialog::reject();
-}
-
-void FrmNewPlayer::closeEvent(QCloseEvent* event) {
-    if (answered_)
-        event->accept();
-    else
-        event->ignore();
+    closeByButton();
 }
 
 namespace MdlGlobalDecs {

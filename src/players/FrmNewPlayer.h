@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ButtonOnlyDialog.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -15,7 +16,7 @@ class QTimer;
 // player's name swelling and shrinking in a strip, and "GO!". The name is
 // printed once into an off-screen picture (Picture1) and stretched onto the
 // visible strip (Picture2) at every tick of Timer1.
-class FrmNewPlayer : public QDialog {
+class FrmNewPlayer : public ButtonOnlyDialog {
     Q_OBJECT
 public:
     static constexpr int kWidth = 352;
@@ -52,17 +53,10 @@ public slots:
     void Timer1_Timer();
     void Command1_Click();
 
-public:
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QPixmap strip_;
     int16_t width_ = 150;
     int16_t step_ = -8;
-    bool answered_ = false;
 };
 
 namespace MdlGlobalDecs {

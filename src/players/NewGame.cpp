@@ -19,13 +19,7 @@ bool playsWithOthers(const QVariant& answer) {
 
 void StartNewGame() {
     GameState& s = state();
-    if (s.GameInProgress) {
-        s.GameInProgress = false;
-        RemoveAllPlayers();
-    }
-    s.Boards.clear();
-    s.LastPlayer = 0;
-    s.CurrentPlayer = 0;
+    ClearGame();
 
     if (playsWithOthers(ShowMessageBox(DialogKind::Welcome))) {
         for (;;) {

@@ -108,6 +108,17 @@ void RemoveAllPlayers() {
     s.Boards.clear();
 }
 
+void ClearGame() {
+    GameState& s = state();
+    if (s.GameInProgress) {
+        s.GameInProgress = false;
+        RemoveAllPlayers();
+    }
+    s.Boards.clear();
+    s.LastPlayer = 0;
+    s.CurrentPlayer = 0;
+}
+
 void ShowBoard(int16_t index) {
     if (QMdiSubWindow* frame = frameOf(state().Boards.at(size_t(index)))) frame->show();
 }

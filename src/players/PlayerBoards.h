@@ -25,6 +25,10 @@ void AddPlayerButton(int16_t index);
 // Unloads every board and removes every player button, last first.
 void RemoveAllPlayers();
 
+// Leaves no game: a running one is stopped and its players removed, Boards
+// is emptied and LastPlayer and CurrentPlayer are 0.
+void ClearGame();
+
 // Brings board `index` in front of the other child windows and gives it the
 // keyboard focus.
 void BringBoardToFront(int16_t index);

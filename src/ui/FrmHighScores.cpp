@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -13,10 +14,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 const QString kFameIcon = QStringLiteral(":/pictures/tabs/fame.svg");
 const QString kShameIcon = QStringLiteral(":/pictures/tabs/shame.svg");

@@ -6,6 +6,7 @@
 #include "game/Text.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,11 +66,6 @@ constexpr int16_t kOkAlone = 1;
 constexpr int16_t kYeahNa = 2;
 constexpr int16_t kOkCancel = 3;
 
-// Places are designed in twips, 15 to the pixel.
-QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 QPixmap loadCell(int cell) {
     QSvgRenderer renderer(QStringLiteral(":/pictures/pics/%1.svg").arg(cell));
     if (!renderer.isValid()) return {};
@@ -118,7 +114,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 } // namespace
 
 FrmMessageBox::FrmMessageBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    : ButtonOnlyDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("FrmMessageBox"));
     setModal(true);
     setFixedSize(kWidth, kHeight);
@@ -348,20 +344,7 @@ bool FrmMessageBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmMessageBox::unload() {
-    answered_ = true;
-    accept();
-}
-
-void FrmMessageBox::reject() {
-    // Escape and the window manager's close come here; only a button answers.
-    if (answered_) QDialog::reject();
-}
-
-void FrmMessageBox::closeEvent(QCloseEvent* event) {
-    if (answered_)
-        event->accept();
-    else
-        event->ignore();
+    closeByButton();
 }
 
 namespace MdlGlobalDecs {

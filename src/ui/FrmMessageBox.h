@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ButtonOnlyDialog.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QVariant>
@@ -47,7 +48,7 @@ QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, in
 // A caller that builds a Notice of its own (the end of a game) sets the
 // message, picture, kind and buttons through the setters below, fills
 // ListView1, shows it and runs it through modalRunner().
-class FrmMessageBox : public QDialog {
+class FrmMessageBox : public ButtonOnlyDialog {
     Q_OBJECT
 public:
     static constexpr int kWidth = 435;
@@ -100,10 +101,7 @@ public:
     // A key typed into the name box; 13 is Enter.
     void Text1_KeyPress(int16_t KeyAscii);
 
-    void reject() override;
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -112,5 +110,4 @@ private:
 
     QString message_;
     int16_t picture_ = -1;
-    bool answered_ = false;
 };

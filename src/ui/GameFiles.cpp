@@ -93,13 +93,7 @@ void OpenGame() {
     if (path.isEmpty()) return;
 
     GameState& s = state();
-    if (s.GameInProgress) {
-        s.GameInProgress = false;
-        RemoveAllPlayers();
-    }
-    s.Boards.clear();
-    s.LastPlayer = 0;
-    s.CurrentPlayer = 0;
+    ClearGame();
 
     // The whole file is checked before any board is built.
     const OpenResult read = SavedGame::readFile(path);
