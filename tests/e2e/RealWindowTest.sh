@@ -1,0 +1,264 @@
+#!/usr/bin/env bash
+# Plays the opening and the leave of a game on a real X display.
+#
+#   RealWindowTest.sh <vorka binary> <screenshot.png>
+#
+# Starts the binary in a home folder of its own under a virtual X server,
+# checks that the main window titled "Vorka" and the welcome dialog come up,
+# answers the welcome ("On my own") and the name dialog, refuses the leave
+# question once ("NA  ", by mouse) and then confirms it ("YEAH  ", by
+# keyboard), and checks that the program ends, with status 0. On the way it
+# saves a screenshot of the main window with the game up; when a step fails it
+# saves the whole screen beside it as <screenshot>-failure.png.
+#
+# Every wait polls with a time limit; nothing sleeps for a fixed while.
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 <vorka binary> <screenshot.png>" >&2
+    exit 2
+fi
+
+# Without a display of our own, start one and run again inside it.
+if [ -z "${VORKA_REAL_WINDOW_DISPLAY:-}" ]; then
+    for tool in xvfb-run xauth xdotool xwininfo xprop xwd xwdtopnm pamdepth pamcut pamtopnm pnmtopng; do
+        command -v "$tool" >/dev/null ||
+            { echo "FAIL: '$tool' is missing; run tools/setup.sh" >&2; exit 1; }
+    done
+    export VORKA_REAL_WINDOW_DISPLAY=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
+fi
+
+game=$(realpath "$1")
+screenshot=$2
+failure_shot="${screenshot%.png}-failure.png"
+log="${screenshot%.png}.log"
+mkdir -p "$(dirname "$screenshot")"
+rm -f "$screenshot" "$failure_shot"
+
+# A fresh home: the game must not see or change the player's own Halls,
+# toolbar layout or anything else.
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/vorka-real-window.XXXXXX")
+pid=""
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+export HOME="$scratch/home"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CACHE_HOME="$HOME/.cache"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# The suite runs with the offscreen platform; this test wants the real one.
+export QT_QPA_PLATFORM=xcb
+unset SESSION_MANAGER QT_QPA_PLATFORMTHEME
+
+# --- looking at the screen --------------------------------------------------
+
+# Eight bits a channel: the dump comes with 16.
+screen_pnm() { xwd -root -silent | xwdtopnm 2>/dev/null | pamdepth 255 2>/dev/null; }
+
+snapshot_screen() { screen_pnm | pnmtopng >"$1" 2>/dev/null || true; }
+
+fail() {
+    echo "FAIL: $*" >&2
+    snapshot_screen "$failure_shot"
+    echo "screen saved as $failure_shot; the game's output is in $log" >&2
+    exit 1
+}
+
+# "r g b" of the screen's pixel at x y.
+pixel() {
+    screen_pnm | pamcut -left "$1" -top "$2" -width 1 -height 1 | pamtopnm -plain |
+        tr -s ' \n' '  ' | awk '{ print $5, $6, $7 }'
+}
+
+# x y width height of a window on the screen.
+geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ { x = $4 }
+        /Absolute upper-left Y:/ { y = $4 }
+        /^ +Width:/ { w = $2 }
+        /^ +Height:/ { h = $2 }
+        END { print x, y, w, h }'
+}
+
+# The game's mapped top-level windows, one id a line.
+game_windows() {
+    local id
+    for id in $(xwininfo -root -children 2>/dev/null | awk '$1 ~ /^0x/ { print $1 }'); do
+        [ "$(xprop -id "$id" _NET_WM_PID 2>/dev/null | awk '{ print $3 }')" = "$pid" ] || continue
+        [[ "$(xwininfo -id "$id" 2>/dev/null)" == *"Map State: IsViewable"* ]] || continue
+        echo "$id"
+    done
+    return 0
+}
+
+is_dialog() { [[ "$(xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null)" == *_NET_WM_WINDOW_TYPE_DIALOG* ]]; }
+
+# The normal (not dialog) window of the game titled exactly "Vorka".
+main_window() {
+    local id
+    for id in $(game_windows); do
+        is_dialog "$id" && continue
+        [[ "$(xprop -id "$id" WM_NAME 2>/dev/null)" =~ ^WM_NAME\([A-Z_0-9]+\)\ =\ \"Vorka\"$ ]] &&
+            echo "$id"
+    done
+    return 0
+}
+
+dialogs() {
+    local id
+    for id in $(game_windows); do is_dialog "$id" && echo "$id"; done
+    return 0
+}
+
+# Polls `command...` every 50 ms until it succeeds, for at most `seconds`.
+# Fails early when the game has ended by itself.
+wait_for() {
+    local what=$1 seconds=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for $what"
+        [ $SECONDS -lt $deadline ] || fail "no $what within $seconds s"
+        sleep 0.05
+    done
+}
+
+# The one dialog that is up, other than `previous` (which must be gone).
+found_dialog=""
+one_new_dialog() {
+    local previous=${1:-} up
+    up=$(dialogs)
+    [ -n "$up" ] && [ "$(echo "$up" | wc -l)" -eq 1 ] && [ "$up" != "$previous" ] || return 1
+    found_dialog=$up
+}
+no_dialog() { [ -z "$(dialogs)" ]; }
+
+# The message dialog is 435 x 201 pixels on a yellow ground. Its name box, when
+# shown, runs from 136 to 415 across and 112 to 134 down; (405, 123) lies in it
+# and clear of the option buttons that stand on the same row in the welcome.
+yellow="255 255 0"
+check_message_dialog() {
+    local id=$1 what=$2 x y w h
+    read -r x y w h < <(geometry "$id")
+    if [ "$w" -ne 435 ] || [ "$h" -ne 201 ]; then
+        fail "$what is ${w}x${h}, not the message dialog's 435x201"
+    fi
+    # Mapped comes a moment before painted.
+    wait_for "yellow ground of $what" 5 has_yellow_ground "$id"
+}
+has_yellow_ground() {
+    local x y w h
+    read -r x y w h < <(geometry "$1")
+    [ "$(pixel $((x + 20)) $((y + 6)))" = "$yellow" ]
+}
+has_name_box() {
+    local x y w h
+    read -r x y w h < <(geometry "$1")
+    [ "$(pixel $((x + 405)) $((y + 123)))" != "$yellow" ]
+}
+
+focus() { timeout 5 xdotool windowfocus --sync "$1" || fail "could not give $2 the keyboard"; }
+
+# --- the run ------------------------------------------------------------------
+
+"$game" >"$log" 2>&1 &
+pid=$!
+
+has_main_window() { [ -n "$(main_window)" ]; }
+wait_for 'main window titled "Vorka"' 15 has_main_window
+main=$(main_window)
+read -r main_x main_y main_w main_h < <(geometry "$main")
+echo "main window $main: ${main_w}x${main_h} at $main_x,$main_y"
+
+wait_for "welcome dialog" 15 one_new_dialog
+welcome=$found_dialog
+check_message_dialog "$welcome" "the welcome dialog"
+has_name_box "$welcome" && fail "the first dialog has a name box: it is not the welcome"
+echo "welcome dialog $welcome is up"
+
+# Where the first board will stand; until then the client area's ground shows.
+board_x=$((main_x + 100))
+board_y=$((main_y + main_h / 2))
+ground=$(pixel "$board_x" "$board_y")
+
+# "On my own" is selected and OK has the keyboard.
+focus "$welcome" "the welcome dialog"
+xdotool key Return
+wait_for "name dialog after the welcome" 10 one_new_dialog "$welcome"
+name_dialog=$found_dialog
+check_message_dialog "$name_dialog" "the name dialog"
+has_name_box "$name_dialog" || fail "the dialog after the welcome has no name box"
+echo "name dialog $name_dialog is up"
+
+# The box starts as "Noname", all selected: typing replaces it.
+focus "$name_dialog" "the name dialog"
+xdotool type --delay 10 Ada
+xdotool key Return
+wait_for "end of the name dialog" 10 no_dialog
+
+board_up() { [ "$(pixel "$board_x" "$board_y")" != "$ground" ]; }
+wait_for "player board in the main window" 10 board_up
+
+# The screenshot, once two looks in a row agree.
+main_shot() { screen_pnm | pamcut -left "$main_x" -top "$main_y" -width "$main_w" -height "$main_h"; }
+last=""
+steady() {
+    local now
+    now=$(main_shot | md5sum)
+    [ "$now" = "$last" ] && return 0
+    last=$now
+    return 1
+}
+wait_for "steady picture of the game" 5 steady
+main_shot | pnmtopng >"$screenshot" 2>/dev/null || fail "could not write $screenshot"
+echo "screenshot saved as $screenshot"
+
+# Leaving, refused: "NA  " is the right-hand button, 275..415 across and
+# 138..184 down.
+focus "$main" "the main window"
+xdotool key ctrl+q
+wait_for "leave confirmation" 10 one_new_dialog
+leave=$found_dialog
+check_message_dialog "$leave" "the leave confirmation"
+has_name_box "$leave" && fail "the leave confirmation has a name box"
+xdotool mousemove --window "$leave" 345 161 click 1
+wait_for "end of the refused leave confirmation" 10 no_dialog
+kill -0 "$pid" 2>/dev/null || fail "the game ended although leaving was refused"
+[ "$(main_window)" = "$main" ] || fail "the main window went away although leaving was refused"
+echo "leaving refused: the game goes on"
+
+# Leaving, confirmed: "YEAH  " has the keyboard. The exit sound, where there is
+# sound output, plays to its end (about 5 s) before the program ends.
+focus "$main" "the main window"
+xdotool key ctrl+q
+wait_for "second leave confirmation" 10 one_new_dialog "$leave"
+leave=$found_dialog
+check_message_dialog "$leave" "the second leave confirmation"
+focus "$leave" "the leave confirmation"
+xdotool key Return
+deadline=$((SECONDS + 10))
+while kill -0 "$pid" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || fail "the game still runs 10 s after leaving was confirmed"
+    sleep 0.05
+done
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
+
+# The game kept its files in the fresh home, not anywhere else.
+if ! { [ -d /var/games/vorka ] && [ -w /var/games/vorka ]; }; then
+    [ -d "$XDG_DATA_HOME/Tolvane Studios/Vorka" ] ||
+        fail "the game made no data folder under the home it was given"
+fi
+echo "PASS: the game came up, answered its dialogs and left through the confirmation"
