@@ -1,5 +1,6 @@
 #include "storage/Registry_Operations.h"
 #include "storage/StorePaths.h"
+#include "ui/FirstFrameReport.h"
 #include "ui/Fonts.h"
 #include "ui/MDIFrmMainGame.h"
 #include "ui/ResourceSoundPlayer.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     installResourceSoundPlayer();
 
     MDIFrmMainGame window;
+    FirstFrameReport::installIfRequested(window);
     // Start-up asks its first questions from inside the event loop.
     QTimer::singleShot(0, &window, &MDIFrmMainGame::MDIForm_Load);
     return app.exec();
