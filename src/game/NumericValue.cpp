@@ -8,6 +8,9 @@
 
 namespace {
 
+// Whole numbers of up to this many digits are below 2^53.
+constexpr qsizetype kExactDigits = 15;
+
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -24,10 +27,23 @@ double numericValue(QStringView text) {
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
     const qsizetype start = i;
 
+    const bool negative = i < text.size() && text[i] == u'-';
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
     const qsizetype intStart = i;
     i = skipDigits(text, i);
     bool anyDigit = i > intStart;
+
+    // Nearly every text the game reads back is a short whole number (a tag, a
+    // cell, a face). Up to 15 digits it is exact in a double, so it is added up
+    // here rather than copied out and handed to the general parser.
+    const bool moreToRead =
+        i < text.size() && (text[i] == u'.' || text[i] == u'e' || text[i] == u'E');
+    if (anyDigit && !moreToRead && i - intStart <= kExactDigits) {
+        int64_t whole = 0;
+        for (qsizetype k = intStart; k < i; ++k) whole = whole * 10 + (text[k].unicode() - u'0');
+        const double value = static_cast<double>(whole);
+        return negative ? -value : value;
+    }
     if (i < text.size() && text[i] == u'.') {
         const qsizetype fracStart = i + 1;
         const qsizetype fracEnd = skipDigits(text, fracStart);

@@ -48,7 +48,7 @@ struct Services {
     EventPump* events;
 };
 
-// The services in use. They start as the system clock, a Mersenne Twister,
+// The services in use. They start as the system clock, a xoshiro256** generator,
 // silence and Qt's event loop; the program and the tests replace them.
 Services& services();
 void resetServices();
