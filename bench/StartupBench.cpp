@@ -1,0 +1,336 @@
+// Start-up time and memory of the game beside the reference window, both run
+// in turn on the same display so that a busy machine slows both alike.
+//
+//     StartupBench <game> <reference> [--runs N] [--memory-runs M] [--reference-is-game]
+//
+// Start-up is the time from just before the program is spawned to the first
+// frame of its main window, as the program itself reports it (see
+// src/ui/FirstFrameReport.h); the median of N runs each. Memory is the peak
+// resident size (VmHWM) of the game once its first dialog is up and of the
+// reference once its window is up; the median of M runs each. Each program has
+// a home folder of its own, made for this run; the first, uncounted run of the
+// game creates its settings store there, so the counted runs start the way a
+// returning player's game does. With --reference-is-game the second program is
+// another build of the game, to compare two builds with each other.
+//
+// Exit status: 0 when both targets are met, 1 when one is missed, 2 when a
+// program could not be measured.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr double kStartupTarget = 1.3; // times the reference
+constexpr double kMemoryTarget = 1.5;  // times the reference
+constexpr int kTimeoutMs = 30'000;
+// How long a window is left to settle after its first frame before its peak
+// memory is read.
+constexpr int kSettleMs = 500;
+
+long long monotonicNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+struct Program {
+    std::string path;
+    std::string mainWindow;  // whose first frame ends the start-up
+    std::string firstDialog; // whose first frame the memory waits for
+    std::string home;
+};
+
+// An empty folder under /tmp, removed with everything in it at the end.
+class HomeFolder {
+public:
+    HomeFolder() {
+        char pattern[] = "/tmp/vorka-bench-XXXXXX";
+        if (char* made = mkdtemp(pattern)) path_ = made;
+    }
+    ~HomeFolder() {
+        std::error_code ignored;
+        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+    }
+    HomeFolder(const HomeFolder&) = delete;
+    HomeFolder& operator=(const HomeFolder&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// The current environment with the home folders moved and `extra` added.
+std::vector<std::string> environmentFor(const std::string& home,
+                                        const std::vector<std::string>& extra) {
+    const std::vector<std::string> replaced = {
+        "HOME=" + home,
+        "XDG_CONFIG_HOME=" + home + "/.config",
+        "XDG_DATA_HOME=" + home + "/.local/share",
+        "VORKA_REPORT_FIRST_FRAME=",
+        "VORKA_QUIT_AFTER_FIRST_FRAME=",
+    };
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        const bool overridden = std::any_of(replaced.begin(), replaced.end(), [&](auto& r) {
+            return entry.compare(0, r.find('=') + 1, r, 0, r.find('=') + 1) == 0;
+        });
+        if (!overridden) env.push_back(entry);
+    }
+    for (size_t i = 0; i < 3; ++i) env.push_back(replaced[i]);
+    env.insert(env.end(), extra.begin(), extra.end());
+    return env;
+}
+
+// One running program whose standard error is read line by line.
+class Child {
+public:
+    Child(const std::string& path, const std::vector<std::string>& env) {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+        posix_spawn_file_actions_addclose(&actions, fds[0]);
+        posix_spawn_file_actions_addclose(&actions, fds[1]);
+
+        std::vector<char*> argv = {const_cast<char*>(path.c_str()), nullptr};
+        std::vector<char*> envp;
+        for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+        envp.push_back(nullptr);
+
+        started_ = monotonicNanoseconds();
+        if (posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(fds[1]);
+        stderr_ = fds[0];
+    }
+    ~Child() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (stderr_ >= 0) close(stderr_);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    bool running() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
+    long long started() const { return started_; }
+    const std::string& output() const { return output_; }
+
+    // The time reported for the first frame of `window`, or nothing when the
+    // program ends or the time runs out first.
+    std::optional<long long> waitForFirstFrame(const std::string& window) {
+        const std::string prefix = "first frame " + window + " ";
+        const long long deadline = monotonicNanoseconds() + kTimeoutMs * 1'000'000LL;
+        size_t scanned = 0;
+        for (;;) {
+            size_t end;
+            while ((end = output_.find('\n', scanned)) != std::string::npos) {
+                const std::string line = output_.substr(scanned, end - scanned);
+                scanned = end + 1;
+                if (line.compare(0, prefix.size(), prefix) == 0)
+                    return std::atoll(line.c_str() + prefix.size());
+            }
+            const long long left = deadline - monotonicNanoseconds();
+            if (left <= 0 || !readSome(static_cast<int>(left / 1'000'000))) return std::nullopt;
+        }
+    }
+
+    // Reads and keeps whatever arrives for `ms` milliseconds.
+    void drainFor(int ms) {
+        const long long until = monotonicNanoseconds() + ms * 1'000'000LL;
+        long long left;
+        while ((left = until - monotonicNanoseconds()) > 0)
+            if (!readSome(static_cast<int>(left / 1'000'000) + 1)) break;
+    }
+
+    // The peak resident size so far, in kibibytes, or nothing.
+    std::optional<long> peakResidentKiB() const {
+        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+        return std::nullopt;
+    }
+
+    // Waits for the program to end by itself; one that does not is killed
+    // when the time runs out.
+    void reap() {
+        const long long deadline = monotonicNanoseconds() + kTimeoutMs * 1'000'000LL;
+        while (pid_ > 0 && monotonicNanoseconds() < deadline) {
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                pid_ = -1;
+                return;
+            }
+            drainFor(1);
+            usleep(500);
+        }
+    }
+
+private:
+    // False at the end of the output.
+    bool readSome(int timeoutMs) {
+        pollfd fd{stderr_, POLLIN, 0};
+        const int ready = poll(&fd, 1, timeoutMs);
+        if (ready < 0) return errno == EINTR;
+        if (ready == 0) return true;
+        char buffer[4096];
+        const ssize_t n = read(stderr_, buffer, sizeof buffer);
+        if (n <= 0) return false;
+        output_.append(buffer, static_cast<size_t>(n));
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int stderr_ = -1;
+    long long started_ = 0;
+    std::string output_;
+};
+
+struct Failure {
+    std::string what;
+};
+
+void fail(const Program& program, const std::string& what, const Child& child) {
+    std::fprintf(stderr, "%s: %s\n%s", program.path.c_str(), what.c_str(), child.output().c_str());
+    throw Failure{what};
+}
+
+// Milliseconds from spawning to the main window's first frame.
+double startupMs(const Program& program) {
+    Child child(program.path, environmentFor(program.home, {"VORKA_REPORT_FIRST_FRAME=1",
+                                                            "VORKA_QUIT_AFTER_FIRST_FRAME=1"}));
+    if (!child.running()) fail(program, "could not be started", child);
+    const auto frame = child.waitForFirstFrame(program.mainWindow);
+    if (!frame) fail(program, "reported no first frame of " + program.mainWindow, child);
+    child.reap();
+    return static_cast<double>(*frame - child.started()) / 1e6;
+}
+
+// Peak resident size in MiB once the awaited window is up.
+double peakMiB(const Program& program) {
+    Child child(program.path, environmentFor(program.home, {"VORKA_REPORT_FIRST_FRAME=1"}));
+    if (!child.running()) fail(program, "could not be started", child);
+    if (!child.waitForFirstFrame(program.firstDialog))
+        fail(program, "reported no first frame of " + program.firstDialog, child);
+    child.drainFor(kSettleMs);
+    const auto kib = child.peakResidentKiB();
+    if (!kib) fail(program, "has no readable peak memory", child);
+    return static_cast<double>(*kib) / 1024.0;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+std::string spread(const std::vector<double>& values) {
+    const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
+    std::ostringstream text;
+    text.precision(1);
+    text << std::fixed << *lo << ".." << *hi;
+    return text.str();
+}
+
+bool report(const char* figure, const char* unit, const std::vector<double>& game,
+            const std::vector<double>& reference, double target) {
+    const double g = median(game);
+    const double r = median(reference);
+    const double ratio = g / r;
+    const bool met = ratio <= target;
+    std::printf("%-10s game %7.1f %s   reference %7.1f %s   ratio %.2f   target <= %.2f   %s\n",
+                figure, g, unit, r, unit, ratio, target, met ? "met" : "MISSED");
+    std::printf("%-10s (median of %zu runs each; game %s, reference %s)\n", "", game.size(),
+                spread(game).c_str(), spread(reference).c_str());
+    return met;
+}
+
+int parseCount(const char* text, int minimum) {
+    const int n = std::atoi(text);
+    return std::max(n, minimum);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr,
+                     "usage: %s <game> <reference> [--runs N] [--memory-runs M] "
+                     "[--reference-is-game]\n",
+                     argv[0]);
+        return 2;
+    }
+    const HomeFolder gameHome, referenceHome;
+    if (gameHome.path().empty() || referenceHome.path().empty()) {
+        std::fprintf(stderr, "%s: no home folders under /tmp\n", argv[0]);
+        return 2;
+    }
+    const Program game{argv[1], "MDIFrmMainGame", "FrmMessageBox", gameHome.path()};
+    Program reference{argv[2], "ReferenceWindow", "ReferenceWindow", referenceHome.path()};
+    int runs = 21;
+    int memoryRuns = 5;
+    for (int i = 3; i < argc; ++i) {
+        const bool valueFollows = i + 1 < argc;
+        if (std::strcmp(argv[i], "--runs") == 0 && valueFollows)
+            runs = parseCount(argv[++i], 10);
+        else if (std::strcmp(argv[i], "--memory-runs") == 0 && valueFollows)
+            memoryRuns = parseCount(argv[++i], 1);
+        else if (std::strcmp(argv[i], "--reference-is-game") == 0)
+            reference = Program{argv[2], game.mainWindow, game.firstDialog, referenceHome.path()};
+    }
+
+    try {
+        // One run each to warm the file cache and make the game's store; not counted.
+        startupMs(reference);
+        startupMs(game);
+
+        std::vector<double> gameStartup, referenceStartup;
+        for (int i = 0; i < runs; ++i) {
+            // Alternate which goes first, so neither always follows the other.
+            if (i % 2 == 0) {
+                gameStartup.push_back(startupMs(game));
+                referenceStartup.push_back(startupMs(reference));
+            } else {
+                referenceStartup.push_back(startupMs(reference));
+                gameStartup.push_back(startupMs(game));
+            }
+        }
+        std::vector<double> gameMemory, referenceMemory;
+        for (int i = 0; i < memoryRuns; ++i) {
+            gameMemory.push_back(peakMiB(game));
+            referenceMemory.push_back(peakMiB(reference));
+        }
+
+        bool met = report("start-up", "ms ", gameStartup, referenceStartup, kStartupTarget);
+        met = report("memory", "MiB", gameMemory, referenceMemory, kMemoryTarget) && met;
+        return met ? 0 : 1;
+    } catch (const Failure&) {
+        return 2;
+    }
+}
