@@ -1,9 +1,9 @@
 #include "storage/Registry_Operations.h"
 #include "storage/StorePaths.h"
+#include "ui/DeferredSoundPlayer.h"
 #include "ui/FirstFrameReport.h"
 #include "ui/Fonts.h"
 #include "ui/MDIFrmMainGame.h"
-#include "ui/ResourceSoundPlayer.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -130,22 +130,3 @@ void ResourceSoundPlayer::install() {
     installed_ = true;
     services().sound = this;
 }
-
-namespace {
-
-// Ties the program's player to the application, so that its effects go
-// while the application is still there.
-class PlayerOwner final : public QObject {
-public:
-    explicit PlayerOwner(QObject* application) : QObject(application) {
-        setObjectName(QStringLiteral("ResourceSoundPlayer"));
-        player.install();
-    }
-    ResourceSoundPlayer player;
-};
-
-} // namespace
-
-ResourceSoundPlayer& installResourceSoundPlayer() {
-    return (new PlayerOwner(QCoreApplication::instance()))->player;
-}

@@ -65,10 +65,6 @@ private:
     bool installed_ = false;
 };
 
-// Creates the program's sound player and installs it. The application owns
-// it: it lives as long as the QApplication, which must exist.
-ResourceSoundPlayer& installResourceSoundPlayer();
-
 // True when the multimedia backend knows an audio output. The first call
 // connects to the sound server; its complaints about a missing server are
 // kept off the console.

@@ -1,4 +1,5 @@
 #include "ui/ResourceSoundPlayer.h"
+#include "ui/DeferredSoundPlayer.h"
 
 #include "support/Fakes.h"
 
@@ -185,7 +186,7 @@ private slots:
     // after the call, and goes with the application.
     void installResourceSoundPlayerInstallsOne() {
         SoundPlayer* before = services().sound;
-        ResourceSoundPlayer& player = installResourceSoundPlayer();
+        SoundPlayer& player = installResourceSoundPlayer();
         QCOMPARE(services().sound, &player);
         auto* owner = QCoreApplication::instance()->findChild<QObject*>("ResourceSoundPlayer",
                                                                         Qt::FindDirectChildrenOnly);
