@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorka"));
     QApplication::setOrganizationName(QStringLiteral("Tolvane Studios"));
+    // Ties the windows to the installed desktop entry (Wayland needs it).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvane.Vorka"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
     Fonts::installFontSubstitutes();
     Registry_Operations::setStoreFile(StorePaths::settingsStoreFile());

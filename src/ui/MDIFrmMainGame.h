@@ -9,6 +9,7 @@
 
 class FrmHighScores;
 class QAction;
+class QMenu;
 class QMdiArea;
 class QStatusBar;
 class QTimer;
@@ -58,6 +59,9 @@ public:
     std::function<void()> exitProgram;
     // Where the toolbar layout is kept; tests give their own file.
     QString toolbarSettingsFile;
+
+    // No menu that could hide the toolbars.
+    QMenu* createPopupMenu() override { return nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
