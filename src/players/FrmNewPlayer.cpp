@@ -4,16 +4,14 @@
 #include "game/Seams.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
+#include "ui/SvgPicture.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QSvgRenderer>
 #include <QTimer>
 
 namespace {
@@ -49,26 +47,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
     return label;
 }
 
-QPixmap decoration() {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/newplayer.svg"));
-    if (!renderer.isValid()) return {};
-    QPixmap pixmap(kDecoration.size());
-    pixmap.fill(Qt::transparent);
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), kDecoration.size()));
-    return pixmap;
-}
-
-void centreOnScreen(QWidget& window) {
-    const QWidget* active = QApplication::activeWindow();
-    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    window.move(area.left() + (area.width() - window.width()) / 2,
-                area.top() + (area.height() - window.height()) / 2);
-}
-
 } // namespace
 
 FrmNewPlayer::FrmNewPlayer(QWidget* parent)
@@ -91,7 +69,7 @@ FrmNewPlayer::FrmNewPlayer(QWidget* parent)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(kDecoration);
     Image2->setAlignment(Qt::AlignCenter);
-    Image2->setPixmap(decoration());
+    Image2->setPixmap(renderSvg(QStringLiteral(":/pictures/newplayer.svg"), kDecoration.size()));
 
     QPalette blue = palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
@@ -125,7 +103,7 @@ FrmNewPlayer::FrmNewPlayer(QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &FrmNewPlayer::Timer1_Timer);
     Timer1->start();
 
-    centreOnScreen(*this);
+    centreOnScreen();
 }
 
 void FrmNewPlayer::ShowFrmNewPlayer() {

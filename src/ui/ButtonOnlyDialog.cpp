@@ -1,6 +1,8 @@
 #include "ui/ButtonOnlyDialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 
 void ButtonOnlyDialog::reject() {
     if (answered_) QDialog::reject();
@@ -16,4 +18,12 @@ void ButtonOnlyDialog::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+void ButtonOnlyDialog::centreOnScreen() {
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }

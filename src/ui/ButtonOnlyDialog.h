@@ -13,6 +13,9 @@ public:
     void reject() override;
 
 protected:
+    // Centres the window on the screen the player is looking at: the one of
+    // the active window, else the primary screen.
+    void centreOnScreen();
     // Called by the answering button: closes the window.
     void closeByButton();
     void closeEvent(QCloseEvent* event) override;

@@ -6,19 +6,16 @@
 #include "game/Text.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
+#include "ui/SvgPicture.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QSvgRenderer>
 #include <QTreeWidget>
 
 using MdlGlobalDecs::DialogKind;
@@ -65,28 +62,6 @@ const QString kButtonPress = QStringLiteral("BPRESS");
 constexpr int16_t kOkAlone = 1;
 constexpr int16_t kYeahNa = 2;
 constexpr int16_t kOkCancel = 3;
-
-QPixmap loadCell(int cell) {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/pics/%1.svg").arg(cell));
-    if (!renderer.isValid()) return {};
-    QPixmap pixmap(kCellWidth, kCellHeight);
-    pixmap.fill(kYellow);
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(0, 0, kCellWidth, kCellHeight));
-    return pixmap;
-}
-
-// Centres `window` on the screen the player is looking at: the one of the
-// active window, else the primary screen.
-void centreOnScreen(QWidget& window) {
-    const QWidget* active = QApplication::activeWindow();
-    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    window.move(area.left() + (area.width() - window.width()) / 2,
-                area.top() + (area.height() - window.height()) / 2);
-}
 
 // The buttons' face. Where Impact itself is missing its look-alike is wider,
 // so the face is narrowed until the widest caption, blanks included, fits a
@@ -186,9 +161,11 @@ FrmMessageBox::FrmMessageBox(QWidget* parent)
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Text1);
 
-    for (int cell = 0; cell < kPictureCells; ++cell) Pics[cell] = loadCell(cell);
+    for (int cell = 0; cell < kPictureCells; ++cell)
+        Pics[cell] = renderSvg(QStringLiteral(":/pictures/pics/%1.svg").arg(cell),
+                               QSize(kCellWidth, kCellHeight), kYellow);
 
-    centreOnScreen(*this);
+    centreOnScreen();
 }
 
 void FrmMessageBox::setKind(DialogKind kind) {

@@ -1,0 +1,15 @@
+#include "ui/SvgPicture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+QPixmap renderSvg(const QString& path, QSize size, const QColor& background) {
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) return {};
+    QPixmap pixmap(size);
+    pixmap.fill(background);
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    return pixmap;
+}
