@@ -49,21 +49,10 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 
 } // namespace
 
-FrmNewPlayer::FrmNewPlayer(QWidget* parent)
-    : ButtonOnlyDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+FrmNewPlayer::FrmNewPlayer(QWidget* parent) : ButtonOnlyDialog(QSize(kWidth, kHeight), parent) {
     setObjectName(QStringLiteral("FrmNewPlayer"));
-    setModal(true);
-    setFixedSize(kWidth, kHeight);
 
-    Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(0, 0, kWidth, kHeight);
-    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setLineWidth(1);
-    QPalette black = Shape1->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    Shape1->setPalette(black);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape1 = makeOutline();
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));

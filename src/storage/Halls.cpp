@@ -96,8 +96,3 @@ bool Halls::ClearHalls(const std::function<bool()>& confirm) {
     LoadHalls();
     return true;
 }
-
-Halls& halls() {
-    static Halls* const instance = new Halls;
-    return *instance;
-}

@@ -79,7 +79,3 @@ private:
     QList<HallEntry> shame_;
     bool loaded_ = false;
 };
-
-// The program's Halls, shared by the end of the game and the high-score
-// window.
-Halls& halls();

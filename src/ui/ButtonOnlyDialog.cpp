@@ -2,7 +2,27 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QScreen>
+
+ButtonOnlyDialog::ButtonOnlyDialog(QSize clientSize, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setModal(true);
+    setFixedSize(clientSize);
+}
+
+QFrame* ButtonOnlyDialog::makeOutline() {
+    auto* outline = new QFrame(this);
+    outline->setObjectName(QStringLiteral("Shape1"));
+    outline->setGeometry(rect());
+    outline->setFrameStyle(QFrame::Box | QFrame::Plain);
+    outline->setLineWidth(1);
+    QPalette black = outline->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    outline->setPalette(black);
+    outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return outline;
+}
 
 void ButtonOnlyDialog::reject() {
     if (answered_) QDialog::reject();

@@ -105,8 +105,7 @@ FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
 }
 
 void FrmHighScores::Form_Load() {
-    halls_.LoadHalls();
-    refreshLists();
+    halls_.LoadHalls(); // the lists follow through Halls::changed
     TabStrip1_Click();
 }
 
@@ -132,5 +131,4 @@ void FrmHighScores::Command1_Click() {
                                          Halls::kClearQuestionPicture, Halls::kClearQuestionSound)
             .toBool();
     });
-    refreshLists();
 }

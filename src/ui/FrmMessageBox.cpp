@@ -88,11 +88,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 } // namespace
 
-FrmMessageBox::FrmMessageBox(QWidget* parent)
-    : ButtonOnlyDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+FrmMessageBox::FrmMessageBox(QWidget* parent) : ButtonOnlyDialog(QSize(kWidth, kHeight), parent) {
     setObjectName(QStringLiteral("FrmMessageBox"));
-    setModal(true);
-    setFixedSize(kWidth, kHeight);
     setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
     QPalette yellow = palette();
     yellow.setColor(QPalette::Window, kYellow);
@@ -100,12 +97,7 @@ FrmMessageBox::FrmMessageBox(QWidget* parent)
     setPalette(yellow);
     setAutoFillBackground(true);
 
-    Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(0, 0, kWidth, kHeight);
-    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setLineWidth(1);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape1 = makeOutline();
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -51,7 +51,6 @@ void GameOver() {
     MDIFrmMainGame* main = MDIFrmMainGame::instance();
     if (!main) return;
     main->highScores()->halls().EnterFinalScores(players);
-    main->highScores()->refreshLists();
     main->showHighScores();
 }
 

@@ -207,7 +207,8 @@ void MDIFrmMainGame::MDIForm_Load() {
 
 void MDIFrmMainGame::fitHeightToBoards() {
     // A board window as the client area frames it, title bar included.
-    auto* client = new FrmMainGame;
+    auto* client = new QWidget;
+    client->setFixedSize(FrmMainGame::kClientSize);
     QMdiSubWindow* probe = mdiArea->addSubWindow(client, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                              Qt::WindowTitleHint);
     probe->setWindowTitle(QStringLiteral("Vorka"));

@@ -53,7 +53,6 @@ public:
 
     // Opens the customise dialog of the command toolbar.
     void customizeToolbar();
-    QStringList toolbarLayout() const { return layout_; }
 
     // What ends the program once leaving has been confirmed; tests replace it.
     std::function<void()> exitProgram;
