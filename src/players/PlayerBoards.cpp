@@ -6,6 +6,7 @@
 #include "players/EndTurn.h"
 #include "ui/MDIFrmMainGame.h"
 #include "ui/PlainText.h"
+#include "ui/SvgIconEngine.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -56,7 +57,7 @@ FrmMainGame* CreateBoard(int16_t index, const QString& name) {
     QMdiSubWindow* frame = mainWindow().mdiArea->addSubWindow(
         board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    frame->setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    frame->setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
     frame->adjustSize();
     frame->setFixedSize(frame->size());
     frame->move(index * frame->width(), 0);
@@ -67,7 +68,7 @@ FrmMainGame* CreateBoard(int16_t index, const QString& name) {
 void AddPlayerButton(int16_t index) {
     FrmMainGame* board = state().Boards.at(size_t(index));
     const QString name = board->windowTitle();
-    auto* button = new QAction(QIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
+    auto* button = new QAction(svgIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
                                escapeMnemonics(name), mainWindow().Toolbar1);
     button->setObjectName(playerButtonKey(index));
     button->setCheckable(true);

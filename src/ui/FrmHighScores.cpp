@@ -2,6 +2,8 @@
 
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
+#include "ui/SvgIconEngine.h"
+#include "ui/SvgPicture.h"
 #include "ui/Twips.h"
 
 #include <QFrame>
@@ -9,7 +11,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -51,7 +52,7 @@ void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
 FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
     setObjectName(QStringLiteral("FrmHighScores"));
     setWindowTitle(QStringLiteral("Vorka Scores"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/highscores-icon.svg")));
+    setWindowIcon(svgIcon(QStringLiteral(":/pictures/highscores-icon.svg")));
     setFixedSize(kClientSize);
     setAutoFillBackground(true);
     QPalette pink = palette();
@@ -70,7 +71,7 @@ FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twips(150, 75, 1455, 675));
     Image1->setScaledContents(true);
-    Image1->setPixmap(QIcon(QStringLiteral(":/pictures/highscores.svg")).pixmap(Image1->size()));
+    Image1->setPixmap(renderSvg(QStringLiteral(":/pictures/highscores.svg"), Image1->size()));
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -84,10 +85,10 @@ FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
     TabStrip1->setExpanding(false);
     TabStrip1->setUsesScrollButtons(false);
     TabStrip1->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
-    const int fame = TabStrip1->addTab(QIcon(kFameIcon), QStringLiteral("Hall of Fame"));
+    const int fame = TabStrip1->addTab(svgIcon(kFameIcon), QStringLiteral("Hall of Fame"));
     TabStrip1->setTabData(fame, QStringLiteral("Fame"));
     TabStrip1->setTabToolTip(fame, QStringLiteral("Show Hall of Fame"));
-    const int shame = TabStrip1->addTab(QIcon(kShameIcon), QStringLiteral("Hall of Shame"));
+    const int shame = TabStrip1->addTab(svgIcon(kShameIcon), QStringLiteral("Hall of Shame"));
     TabStrip1->setTabData(shame, QStringLiteral("Shame"));
     TabStrip1->setTabToolTip(shame, QStringLiteral("Shows Hall of Fame"));
     connect(TabStrip1, &QTabBar::currentChanged, this, &FrmHighScores::TabStrip1_Click);
@@ -110,8 +111,8 @@ void FrmHighScores::Form_Load() {
 }
 
 void FrmHighScores::refreshLists() {
-    fill(ListView1[0], halls_.hallOfFame(), QIcon(kFameIcon));
-    fill(ListView1[1], halls_.hallOfShame(), QIcon(kShameIcon));
+    fill(ListView1[0], halls_.hallOfFame(), svgIcon(kFameIcon));
+    fill(ListView1[1], halls_.hallOfShame(), svgIcon(kShameIcon));
 }
 
 void FrmHighScores::TabStrip1_Click() {

@@ -1,5 +1,7 @@
 #include "ui/HelpViewer.h"
 
+#include "ui/SvgIconEngine.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -92,7 +94,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(kTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
     // The help never keeps the program running once the main window is gone.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(700, 620);

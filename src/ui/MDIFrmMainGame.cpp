@@ -10,6 +10,7 @@
 #include "ui/FrmMessageBox.h"
 #include "ui/GameFiles.h"
 #include "ui/HelpViewer.h"
+#include "ui/SvgIconEngine.h"
 #include "ui/ToolbarCustomizer.h"
 #include "ui/ToolbarEntries.h"
 
@@ -45,7 +46,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     theMainWindow = this;
     setObjectName(QStringLiteral("MDIFrmMainGame"));
     setWindowTitle(QStringLiteral("Vorka"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
     exitProgram = [] { QCoreApplication::exit(0); };
     toolbarSettingsFile = ToolbarSettings::defaultFile();
 
@@ -69,7 +70,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // As tall empty as with its buttons, so the boards below never move.
     {
-        QAction sample(QIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
+        QAction sample(svgIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
                        QStringLiteral("Name"));
         Toolbar1->addAction(&sample);
         Toolbar1->setFixedHeight(std::max(885 / 15, Toolbar1->sizeHint().height()));
@@ -124,7 +125,7 @@ void MDIFrmMainGame::buildCommandToolbar() {
             action->setSeparator(true);
         } else {
             action->setText(entry.caption);
-            action->setIcon(QIcon(entry.icon));
+            action->setIcon(svgIcon(entry.icon));
             action->setToolTip(entry.toolTip);
             action->setStatusTip(entry.description);
             QList<QKeySequence> keys = {QKeySequence::mnemonic(entry.caption)};
@@ -212,7 +213,7 @@ void MDIFrmMainGame::fitHeightToBoards() {
     QMdiSubWindow* probe = mdiArea->addSubWindow(client, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                              Qt::WindowTitleHint);
     probe->setWindowTitle(QStringLiteral("Vorka"));
-    probe->setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
+    probe->setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
     probe->adjustSize();
     const int wanted = probe->height();
     mdiArea->removeSubWindow(probe);

@@ -5,6 +5,7 @@
 #include "support/ShellFixture.h"
 
 #include "ui/FrmHighScores.h"
+#include "ui/GameStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,7 @@
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setStyle(new GameStyle);
     Fonts::installFontSubstitutes();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
@@ -73,5 +75,9 @@ int main(int argc, char* argv[]) {
     save(f.window->highScores(), QStringLiteral("highscores"));
     f.window->highScores()->TabStrip1->setCurrentIndex(1);
     save(f.window->highScores(), QStringLiteral("highscores-shame"));
+    // Too narrow for the command toolbar: its extension button shows.
+    f.window->resize(300, f.window->height());
+    QCoreApplication::processEvents();
+    save(f.window.get(), QStringLiteral("main-narrow"));
     return 0;
 }

@@ -1,0 +1,144 @@
+#include "ui/SvgIconEngine.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+namespace {
+
+struct KeptIcon {
+    QIcon icon;
+    SvgIconEngine* engine; // owned by the icon
+};
+
+QHash<QString, KeptIcon>& iconsByPath() {
+    static QHash<QString, KeptIcon> icons;
+    return icons;
+}
+
+void forgetIcons() {
+    iconsByPath().clear();
+}
+
+quint64 pixmapKey(const QSize& size, QIcon::Mode mode) {
+    return (quint64(quint32(size.width())) << 32) | (quint64(quint16(size.height())) << 16) |
+           quint64(mode);
+}
+
+void draw(QSvgRenderer& renderer, QPaintDevice& device, const QSize& size) {
+    QPainter painter(&device);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+}
+
+// Runs on a thread of its own, with a renderer of its own: a renderer is
+// never shared between threads.
+QList<QImage> drawImages(const QString& path, const QList<QSize>& sizes) {
+    QSvgRenderer renderer(path);
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QList<QImage> images;
+    for (const QSize& size : sizes) {
+        QImage image;
+        if (renderer.isValid() && !size.isEmpty()) {
+            image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            draw(renderer, image, size);
+        }
+        images.append(image);
+    }
+    return images;
+}
+
+} // namespace
+
+namespace {
+
+const KeptIcon& keptIcon(const QString& path) {
+    QHash<QString, KeptIcon>& icons = iconsByPath();
+    if (const auto found = icons.constFind(path); found != icons.cend()) return *found;
+    // The pixmaps go with the application, not at the end of the program.
+    if (icons.isEmpty()) qAddPostRoutine(forgetIcons);
+    auto* engine = new SvgIconEngine(path);
+    return *icons.insert(path, {QIcon(engine), engine});
+}
+
+} // namespace
+
+QIcon svgIcon(const QString& path) {
+    return keptIcon(path).icon;
+}
+
+void prepareSvgIcon(const QString& path, const QList<QSize>& sizes) {
+    keptIcon(path).engine->prepare(sizes);
+}
+
+SvgIconEngine::SvgIconEngine(const QString& path)
+    : path_(path), renderer_(std::make_shared<QSvgRenderer>(path)) {
+    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+}
+
+void SvgIconEngine::prepare(const QList<QSize>& sizes) {
+    if (sizes.isEmpty() || !renderer_->isValid()) return;
+    prepared_.append({sizes, std::async(std::launch::async, drawImages, path_, sizes).share()});
+}
+
+QPixmap SvgIconEngine::preparedPixmap(const QSize& size) {
+    for (const Prepared& batch : std::as_const(prepared_)) {
+        const qsizetype at = batch.sizes.indexOf(size);
+        if (at < 0) continue;
+        const QImage& image = batch.images.get().at(at);
+        if (image.isNull()) return {};
+        ++drawn_;
+        return QPixmap::fromImage(image);
+    }
+    return {};
+}
+
+QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+    if (size.isEmpty() || !renderer_->isValid()) return {};
+    // An active icon (under the mouse) looks as a normal one.
+    if (mode == QIcon::Active) mode = QIcon::Normal;
+    const quint64 key = pixmapKey(size, mode);
+    if (const auto found = pixmaps_.constFind(key); found != pixmaps_.cend()) return *found;
+
+    QPixmap drawn;
+    if (mode == QIcon::Normal) {
+        drawn = preparedPixmap(size);
+        if (drawn.isNull()) {
+            drawn = QPixmap(size);
+            drawn.fill(Qt::transparent);
+            draw(*renderer_, drawn, size);
+            ++drawn_;
+        }
+    } else {
+        // Disabled and selected looks come from the style, as for any icon.
+        const QPixmap normal = pixmap(size, QIcon::Normal, state);
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        drawn = QApplication::style()->generatedIconPixmap(mode, normal, &option);
+    }
+    pixmaps_.insert(key, drawn);
+    return drawn;
+}
+
+void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+                          QIcon::State state) {
+    const qreal ratio = painter->device()->devicePixelRatio();
+    QPixmap shown = pixmap(rect.size() * ratio, mode, state);
+    shown.setDevicePixelRatio(ratio);
+    painter->drawPixmap(rect, shown);
+}
+
+QIconEngine* SvgIconEngine::clone() const {
+    return new SvgIconEngine(*this);
+}
+
+QString SvgIconEngine::key() const {
+    return QStringLiteral("SvgIconEngine");
+}
+
+bool SvgIconEngine::isNull() {
+    return !renderer_->isValid();
+}
