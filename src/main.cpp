@@ -5,6 +5,7 @@
 #include "ui/Fonts.h"
 #include "ui/GameStyle.h"
 #include "ui/MDIFrmMainGame.h"
+#include "ui/StartupWarmUp.h"
 #include "ui/SvgIconEngine.h"
 
 #include <QApplication>
@@ -28,7 +29,9 @@ QIcon preparedWindowIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    StartupWarmUp warmUp; // while Qt starts up
     QApplication app(argc, argv);
+    warmUp.wait();
     QApplication::setApplicationName(QStringLiteral("Vorka"));
     QApplication::setOrganizationName(QStringLiteral("Tolvane Studios"));
     // Ties the windows to the installed desktop entry (Wayland needs it).
