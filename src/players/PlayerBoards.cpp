@@ -57,7 +57,7 @@ FrmMainGame* CreateBoard(int16_t index, const QString& name) {
     QMdiSubWindow* frame = mainWindow().mdiArea->addSubWindow(
         board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    frame->setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
+    frame->setWindowIcon(svgIcon(MDIFrmMainGame::kIcon));
     frame->adjustSize();
     frame->setFixedSize(frame->size());
     frame->move(index * frame->width(), 0);
@@ -68,8 +68,8 @@ FrmMainGame* CreateBoard(int16_t index, const QString& name) {
 void AddPlayerButton(int16_t index) {
     FrmMainGame* board = state().Boards.at(size_t(index));
     const QString name = board->windowTitle();
-    auto* button = new QAction(svgIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
-                               escapeMnemonics(name), mainWindow().Toolbar1);
+    auto* button = new QAction(svgIcon(MDIFrmMainGame::kPlayerIcon), escapeMnemonics(name),
+                               mainWindow().Toolbar1);
     button->setObjectName(playerButtonKey(index));
     button->setCheckable(true);
     button->setChecked(false);

@@ -3,14 +3,15 @@
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
 #include "ui/SvgIconEngine.h"
-#include "ui/SvgPicture.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -18,6 +19,11 @@ namespace {
 
 const QString kFameIcon = QStringLiteral(":/pictures/tabs/fame.svg");
 const QString kShameIcon = QStringLiteral(":/pictures/tabs/shame.svg");
+const QString kWindowIcon = QStringLiteral(":/pictures/highscores-icon.svg");
+const QString kDecoration = QStringLiteral(":/pictures/highscores.svg");
+// The tabs and the rows of the lists show the same pictures.
+constexpr QSize kHallIconSize{20, 20};
+constexpr QRect kDecorationPlace = twips(150, 75, 1455, 675);
 
 QTreeWidget* makeList(QWidget* parent, const QString& name) {
     auto* list = new QTreeWidget(parent);
@@ -28,8 +34,10 @@ QTreeWidget* makeList(QWidget* parent, const QString& name) {
         {QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Score")});
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
+    // Every row has one line of the same font and one small picture.
+    list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setIconSize(QSize(20, 20));
+    list->setIconSize(kHallIconSize);
     list->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
     list->header()->setSectionsMovable(false);
     list->setColumnWidth(0, 70);
@@ -49,10 +57,20 @@ void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
 
 } // namespace
 
+QList<SvgIconSizes> FrmHighScores::firstPictures(qreal scale) {
+    const auto inPixels = [scale](QSize size) { return (QSizeF(size) * scale).toSize(); };
+    const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
+    // The decoration is drawn as the window is made, the rest with its first frame.
+    return {{kDecoration, {inPixels(kDecorationPlace.size())}},
+            {kWindowIcon, {inPixels(QSize(small, small))}},
+            {kFameIcon, {inPixels(kHallIconSize)}},
+            {kShameIcon, {inPixels(kHallIconSize)}}};
+}
+
 FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
     setObjectName(QStringLiteral("FrmHighScores"));
     setWindowTitle(QStringLiteral("Vorka Scores"));
-    setWindowIcon(svgIcon(QStringLiteral(":/pictures/highscores-icon.svg")));
+    setWindowIcon(svgIcon(kWindowIcon));
     setFixedSize(kClientSize);
     setAutoFillBackground(true);
     QPalette pink = palette();
@@ -69,9 +87,9 @@ FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twips(150, 75, 1455, 675));
+    Image1->setGeometry(kDecorationPlace);
     Image1->setScaledContents(true);
-    Image1->setPixmap(renderSvg(QStringLiteral(":/pictures/highscores.svg"), Image1->size()));
+    Image1->setPixmap(svgIcon(kDecoration).pixmap(kDecorationPlace.size()));
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -80,7 +98,7 @@ FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
     TabStrip1 = new QTabBar(Picture1);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->setGeometry(twips(810, 30, 3420, 435));
-    TabStrip1->setIconSize(QSize(20, 20));
+    TabStrip1->setIconSize(kHallIconSize);
     TabStrip1->setDrawBase(false);
     TabStrip1->setExpanding(false);
     TabStrip1->setUsesScrollButtons(false);

@@ -2,6 +2,7 @@
 
 #include "storage/Halls.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -11,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QTabBar;
 class QTreeWidget;
+struct SvgIconSizes;
 
 // The Hall of Fame and the Hall of Shame on two tabs, with a button that
 // clears both. A child window of the main window; its lists are the Halls
@@ -21,6 +23,10 @@ public:
     static constexpr QSize kClientSize{5025 / 15, 4410 / 15};
 
     explicit FrmHighScores(QWidget* parent = nullptr);
+
+    // The pictures the window shows when it opens, in device pixels at
+    // `scale` (see prepareSvgIcons).
+    static QList<SvgIconSizes> firstPictures(qreal scale);
 
     QLabel* Label1;   // "HIGH SCORES"
     QLabel* Image1;   // decoration

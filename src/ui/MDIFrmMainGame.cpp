@@ -42,11 +42,28 @@ MDIFrmMainGame* MDIFrmMainGame::instance() {
     return theMainWindow;
 }
 
+QList<SvgIconSizes> MDIFrmMainGame::firstPictures(qreal scale) {
+    const auto inPixels = [scale](QSize size) { return (QSizeF(size) * scale).toSize(); };
+    const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const QSize titleBar = inPixels(QSize(small, small));
+    QList<QSize> windowIcon = {QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(128, 128)};
+    if (!windowIcon.contains(titleBar)) windowIcon.prepend(titleBar);
+    // In the order they are needed: the high-score window draws its own as it
+    // is made, the window icon goes to the window system as the main window is
+    // shown, the buttons are drawn with the first frame.
+    QList<SvgIconSizes> pictures = FrmHighScores::firstPictures(scale);
+    pictures.append({kIcon, windowIcon});
+    for (const ToolbarEntry& entry : toolbarEntries())
+        if (!entry.isSeparator()) pictures.append({entry.icon, {inPixels(kCommandIconSize)}});
+    pictures.append({kPlayerIcon, {inPixels(kPlayerIconSize)}});
+    return pictures;
+}
+
 MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     theMainWindow = this;
     setObjectName(QStringLiteral("MDIFrmMainGame"));
     setWindowTitle(QStringLiteral("Vorka"));
-    setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
+    setWindowIcon(svgIcon(kIcon));
     exitProgram = [] { QCoreApplication::exit(0); };
     toolbarSettingsFile = ToolbarSettings::defaultFile();
 
@@ -66,12 +83,11 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
-    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setIconSize(kPlayerIconSize);
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // As tall empty as with its buttons, so the boards below never move.
     {
-        QAction sample(svgIcon(QStringLiteral(":/pictures/toolbar/player.svg")),
-                       QStringLiteral("Name"));
+        QAction sample(svgIcon(kPlayerIcon), QStringLiteral("Name"));
         Toolbar1->addAction(&sample);
         Toolbar1->setFixedHeight(std::max(885 / 15, Toolbar1->sizeHint().height()));
         Toolbar1->removeAction(&sample);
@@ -105,7 +121,7 @@ void MDIFrmMainGame::buildCommandToolbar() {
     Toolbar2->setObjectName(QStringLiteral("Toolbar2"));
     Toolbar2->setMovable(false);
     Toolbar2->setFloatable(false);
-    Toolbar2->setIconSize(QSize(24, 24));
+    Toolbar2->setIconSize(kCommandIconSize);
     Toolbar2->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Toolbar2->setMinimumHeight(660 / 15);
     Toolbar2->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -213,7 +229,7 @@ void MDIFrmMainGame::fitHeightToBoards() {
     QMdiSubWindow* probe = mdiArea->addSubWindow(client, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                              Qt::WindowTitleHint);
     probe->setWindowTitle(QStringLiteral("Vorka"));
-    probe->setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
+    probe->setWindowIcon(svgIcon(kIcon));
     probe->adjustSize();
     const int wanted = probe->height();
     mdiArea->removeSubWindow(probe);

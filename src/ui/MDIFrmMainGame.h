@@ -3,9 +3,12 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSize>
 #include <QStringList>
 
 #include <functional>
+
+struct SvgIconSizes;
 
 class FrmHighScores;
 class QAction;
@@ -26,6 +29,17 @@ public:
 
     // The one main window, while it exists.
     static MDIFrmMainGame* instance();
+
+    static constexpr QSize kCommandIconSize{24, 24};
+    static constexpr QSize kPlayerIconSize{32, 32};
+    static inline const QString kIcon = QStringLiteral(":/pictures/vorka.svg");
+    static inline const QString kPlayerIcon = QStringLiteral(":/pictures/toolbar/player.svg");
+
+    // The pictures the main window and the high-score window show first, in
+    // device pixels at `scale`: what start-up draws ahead (see
+    // prepareSvgIcons). The window icon comes in the sizes the X11 window
+    // manager is given and a frame's title bar shows.
+    static QList<SvgIconSizes> firstPictures(qreal scale);
 
     QMdiArea* mdiArea;
     QToolBar* Toolbar2; // commands

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -19,8 +20,25 @@ QHash<QString, KeptIcon>& iconsByPath() {
     return icons;
 }
 
+// The threads drawing pictures ahead, waited for before the icons go.
+std::vector<std::future<void>>& drawingThreads() {
+    static std::vector<std::future<void>> threads;
+    return threads;
+}
+
 void forgetIcons() {
+    for (std::future<void>& thread : drawingThreads()) thread.wait();
+    drawingThreads().clear();
     iconsByPath().clear();
+}
+
+const KeptIcon& keptIcon(const QString& path) {
+    QHash<QString, KeptIcon>& icons = iconsByPath();
+    if (const auto found = icons.constFind(path); found != icons.cend()) return *found;
+    // The pixmaps go with the application, not at the end of the program.
+    if (icons.isEmpty()) qAddPostRoutine(forgetIcons);
+    auto* engine = new SvgIconEngine(path);
+    return *icons.insert(path, {QIcon(engine), engine});
 }
 
 quint64 pixmapKey(const QSize& size, QIcon::Mode mode) {
@@ -36,6 +54,7 @@ void draw(QSvgRenderer& renderer, QPaintDevice& device, const QSize& size) {
 // Runs on a thread of its own, with a renderer of its own: a renderer is
 // never shared between threads.
 QList<QImage> drawImages(const QString& path, const QList<QSize>& sizes) {
+    if (!QFile::exists(path)) return QList<QImage>(sizes.size());
     QSvgRenderer renderer(path);
     renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     QList<QImage> images;
@@ -53,35 +72,39 @@ QList<QImage> drawImages(const QString& path, const QList<QSize>& sizes) {
 
 } // namespace
 
-namespace {
-
-const KeptIcon& keptIcon(const QString& path) {
-    QHash<QString, KeptIcon>& icons = iconsByPath();
-    if (const auto found = icons.constFind(path); found != icons.cend()) return *found;
-    // The pixmaps go with the application, not at the end of the program.
-    if (icons.isEmpty()) qAddPostRoutine(forgetIcons);
-    auto* engine = new SvgIconEngine(path);
-    return *icons.insert(path, {QIcon(engine), engine});
-}
-
-} // namespace
-
 QIcon svgIcon(const QString& path) {
     return keptIcon(path).icon;
 }
 
-void prepareSvgIcon(const QString& path, const QList<QSize>& sizes) {
-    keptIcon(path).engine->prepare(sizes);
+SvgIconEngine& svgIconEngine(const QString& path) {
+    return *keptIcon(path).engine;
 }
 
-SvgIconEngine::SvgIconEngine(const QString& path)
-    : path_(path), renderer_(std::make_shared<QSvgRenderer>(path)) {
-    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+void prepareSvgIcons(const QList<SvgIconSizes>& pictures) {
+    if (pictures.isEmpty()) return;
+    auto promises = std::make_shared<std::vector<std::promise<QList<QImage>>>>(pictures.size());
+    for (qsizetype i = 0; i < pictures.size(); ++i)
+        keptIcon(pictures[i].path)
+            .engine->adopt(pictures[i].sizes, (*promises)[size_t(i)].get_future().share());
+    drawingThreads().push_back(std::async(std::launch::async, [pictures, promises] {
+        for (qsizetype i = 0; i < pictures.size(); ++i)
+            (*promises)[size_t(i)].set_value(drawImages(pictures[i].path, pictures[i].sizes));
+    }));
 }
 
-void SvgIconEngine::prepare(const QList<QSize>& sizes) {
-    if (sizes.isEmpty() || !renderer_->isValid()) return;
-    prepared_.append({sizes, std::async(std::launch::async, drawImages, path_, sizes).share()});
+SvgIconEngine::SvgIconEngine(const QString& path) : path_(path), exists_(QFile::exists(path)) {}
+
+QSvgRenderer& SvgIconEngine::renderer() {
+    if (!renderer_) {
+        renderer_ = std::make_shared<QSvgRenderer>(path_);
+        renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return *renderer_;
+}
+
+void SvgIconEngine::adopt(const QList<QSize>& sizes,
+                          const std::shared_future<QList<QImage>>& images) {
+    prepared_.append({sizes, images});
 }
 
 QPixmap SvgIconEngine::preparedPixmap(const QSize& size) {
@@ -97,7 +120,7 @@ QPixmap SvgIconEngine::preparedPixmap(const QSize& size) {
 }
 
 QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    if (size.isEmpty() || !renderer_->isValid()) return {};
+    if (size.isEmpty() || !exists_) return {};
     // An active icon (under the mouse) looks as a normal one.
     if (mode == QIcon::Active) mode = QIcon::Normal;
     const quint64 key = pixmapKey(size, mode);
@@ -106,18 +129,21 @@ QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State 
     QPixmap drawn;
     if (mode == QIcon::Normal) {
         drawn = preparedPixmap(size);
-        if (drawn.isNull()) {
+        if (drawn.isNull() && renderer().isValid()) {
             drawn = QPixmap(size);
             drawn.fill(Qt::transparent);
-            draw(*renderer_, drawn, size);
+            draw(renderer(), drawn, size);
             ++drawn_;
+            ++drawnHere_;
         }
     } else {
         // Disabled and selected looks come from the style, as for any icon.
         const QPixmap normal = pixmap(size, QIcon::Normal, state);
-        QStyleOption option;
-        option.palette = QGuiApplication::palette();
-        drawn = QApplication::style()->generatedIconPixmap(mode, normal, &option);
+        if (!normal.isNull()) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            drawn = QApplication::style()->generatedIconPixmap(mode, normal, &option);
+        }
     }
     pixmaps_.insert(key, drawn);
     return drawn;
@@ -140,5 +166,5 @@ QString SvgIconEngine::key() const {
 }
 
 bool SvgIconEngine::isNull() {
-    return !renderer_->isValid();
+    return !exists_;
 }
