@@ -31,5 +31,7 @@ int main(int argc, char* argv[]) {
     FirstFrameReport::installIfRequested(window);
     // Start-up asks its first questions from inside the event loop.
     QTimer::singleShot(0, &window, &MDIFrmMainGame::MDIForm_Load);
-    return app.exec();
+    const int status = app.exec();
+    warmUp.finish();
+    return status;
 }

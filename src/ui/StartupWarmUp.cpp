@@ -23,8 +23,15 @@ void warmUp(std::future<bool> applicationStarted) {
 StartupWarmUp::StartupWarmUp() : thread_(warmUp, applicationStarted_.get_future()) {}
 
 StartupWarmUp::~StartupWarmUp() {
-    if (!told_) applicationStarted_.set_value(false);
-    thread_.join();
+    finish();
+}
+
+void StartupWarmUp::finish() {
+    if (!told_) {
+        told_ = true;
+        applicationStarted_.set_value(false);
+    }
+    if (thread_.joinable()) thread_.join();
 }
 
 void StartupWarmUp::applicationStarted() {

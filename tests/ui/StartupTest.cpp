@@ -4,11 +4,13 @@
 
 #include "ui/FrmHighScores.h"
 #include "ui/GameStyle.h"
+#include "ui/StartupWarmUp.h"
 #include "ui/SvgIconEngine.h"
 
 #include "support/ShellFixture.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QTest>
 
 namespace {
@@ -57,6 +59,21 @@ private slots:
         // The high-score window's decoration, its tabs, and the command
         // buttons at least.
         QVERIFY2(taken >= 10, qPrintable(QString::number(taken)));
+    }
+
+    // A warm-up that waited for good would hang the program at its end.
+    void theWarmUpEndsWithOrWithoutTheApplication() {
+        {
+            StartupWarmUp unused; // never told the application exists
+        }
+        {
+            StartupWarmUp warmUp;
+            warmUp.applicationStarted();
+            warmUp.applicationStarted(); // a second word changes nothing
+            warmUp.finish();
+            warmUp.finish();
+        }
+        QVERIFY(!QFontDatabase::families().isEmpty());
     }
 
     void theFirstWindowsLoadNoPicturePlugins() {
