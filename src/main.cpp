@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Tolvane Studios"));
     // Ties the windows to the installed desktop entry (Wayland needs it).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvane.Vorka"));
-    QApplication::setStyle(new GameStyle);
+    QApplication::setStyle(GameStyle::overApplicationStyle());
     // Drawn on another thread while the main window is made.
     prepareSvgIcons(MDIFrmMainGame::firstPictures(app.devicePixelRatio()));
     QApplication::setWindowIcon(svgIcon(MDIFrmMainGame::kIcon));

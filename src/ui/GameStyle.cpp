@@ -2,6 +2,12 @@
 
 #include "ui/SvgIconEngine.h"
 
+#include <QApplication>
+
+GameStyle* GameStyle::overApplicationStyle() {
+    return new GameStyle(QApplication::style()->name());
+}
+
 QIcon GameStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                               const QWidget* widget) const {
     const auto picture = [](const char* name) {

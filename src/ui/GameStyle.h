@@ -13,6 +13,10 @@ class GameStyle final : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
+    // Over the style the application has chosen: the desktop's, or the one
+    // the player asked for (-style, QT_STYLE_OVERRIDE).
+    static GameStyle* overApplicationStyle();
+
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };

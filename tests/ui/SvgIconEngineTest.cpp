@@ -158,6 +158,14 @@ private slots:
         QVERIFY(paintedPixels(shown.pixmap(QSize(16, 16), 1.0).toImage()) > 0);
     }
 
+    void theStyleKeepsTheOneChosen() {
+        QApplication::setStyle(QStringLiteral("Windows")); // as -style windows would
+        QApplication::setStyle(GameStyle::overApplicationStyle());
+        auto* style = dynamic_cast<GameStyle*>(QApplication::style());
+        QVERIFY(style);
+        QCOMPARE(style->baseStyle()->name(), QStringLiteral("windows"));
+    }
+
     void otherIconsStayTheDesktops() {
         GameStyle style;
         const QIcon warning = style.standardIcon(QStyle::SP_MessageBoxWarning);
