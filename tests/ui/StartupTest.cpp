@@ -35,7 +35,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new GameStyle); }
+    void initTestCase() { QApplication::setStyle(GameStyle::overApplicationStyle()); }
 
     // Runs first: the icons, and what they have drawn, last as long as the
     // application.
