@@ -58,13 +58,12 @@ void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
 } // namespace
 
 QList<SvgIconSizes> FrmHighScores::firstPictures(qreal scale) {
-    const auto inPixels = [scale](QSize size) { return (QSizeF(size) * scale).toSize(); };
     const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
     // The decoration is drawn as the window is made, the rest with its first frame.
-    return {{kDecoration, {inPixels(kDecorationPlace.size())}},
-            {kWindowIcon, {inPixels(QSize(small, small))}},
-            {kFameIcon, {inPixels(kHallIconSize)}},
-            {kShameIcon, {inPixels(kHallIconSize)}}};
+    return {{kDecoration, {inDevicePixels(kDecorationPlace.size(), scale)}},
+            {kWindowIcon, {inDevicePixels(QSize(small, small), scale)}},
+            {kFameIcon, {inDevicePixels(kHallIconSize, scale)}},
+            {kShameIcon, {inDevicePixels(kHallIconSize, scale)}}};
 }
 
 FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {

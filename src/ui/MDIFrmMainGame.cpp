@@ -43,9 +43,8 @@ MDIFrmMainGame* MDIFrmMainGame::instance() {
 }
 
 QList<SvgIconSizes> MDIFrmMainGame::firstPictures(qreal scale) {
-    const auto inPixels = [scale](QSize size) { return (QSizeF(size) * scale).toSize(); };
     const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
-    const QSize titleBar = inPixels(QSize(small, small));
+    const QSize titleBar = inDevicePixels(QSize(small, small), scale);
     QList<QSize> windowIcon = {QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(128, 128)};
     if (!windowIcon.contains(titleBar)) windowIcon.prepend(titleBar);
     // In the order they are needed: the high-score window draws its own as it
@@ -54,8 +53,9 @@ QList<SvgIconSizes> MDIFrmMainGame::firstPictures(qreal scale) {
     QList<SvgIconSizes> pictures = FrmHighScores::firstPictures(scale);
     pictures.append({kIcon, windowIcon});
     for (const ToolbarEntry& entry : toolbarEntries())
-        if (!entry.isSeparator()) pictures.append({entry.icon, {inPixels(kCommandIconSize)}});
-    pictures.append({kPlayerIcon, {inPixels(kPlayerIconSize)}});
+        if (!entry.isSeparator())
+            pictures.append({entry.icon, {inDevicePixels(kCommandIconSize, scale)}});
+    pictures.append({kPlayerIcon, {inDevicePixels(kPlayerIconSize, scale)}});
     return pictures;
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <future>
@@ -20,6 +21,11 @@ class QSvgRenderer;
 // it is shown, then kept for the life of the application. A missing picture
 // gives a null icon, an unreadable one empty pixmaps.
 QIcon svgIcon(const QString& path);
+
+// `size` in device pixels on a screen of this scale.
+inline QSize inDevicePixels(QSize size, qreal scale) {
+    return (QSizeF(size) * scale).toSize();
+}
 
 // Sizes of one picture to draw ahead, in device pixels.
 struct SvgIconSizes {
