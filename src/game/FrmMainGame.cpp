@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
+#include "ui/SvgIconEngine.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -11,36 +12,22 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
 const QString kRollCaption = QStringLiteral("Roll  ");
 
-// The six die faces, drawn once and kept. Cell k shows face k + 1.
-const std::array<QPixmap, 6>& dieFaces(QSize size, qreal ratio) {
-    static std::array<QPixmap, 6> faces;
-    static QSize madeFor;
-    if (madeFor != size * ratio) {
-        madeFor = size * ratio;
-        for (int k = 0; k < 6; ++k) {
-            QPixmap pixmap(size * ratio);
-            pixmap.setDevicePixelRatio(ratio);
-            pixmap.fill(Qt::transparent);
-            QSvgRenderer svg(QStringLiteral(":/pictures/dice/%1.svg").arg(k + 1));
-            if (svg.isValid()) {
-                QPainter painter(&pixmap);
-                // Fit the square face into the slightly wider image, centred.
-                const int side = std::min(size.width(), size.height());
-                svg.render(&painter, QRectF((size.width() - side) / 2.0,
-                                            (size.height() - side) / 2.0, side, side));
-            }
-            faces[k] = pixmap;
-        }
-    }
-    return faces;
+// The picture of die face `face` (1 to 6); each size is drawn once.
+QPixmap dieFace(int face, QSize size, qreal ratio) {
+    static const std::array<QString, 6> paths = [] {
+        std::array<QString, 6> all;
+        for (int k = 0; k < 6; ++k) all[k] = QStringLiteral(":/pictures/dice/%1.svg").arg(k + 1);
+        return all;
+    }();
+    return svgIcon(paths[face - 1]).pixmap(size, ratio);
 }
 
 QLabel* makeCell(QWidget* parent, const QString& name, const QRect& place) {
@@ -194,7 +181,7 @@ void FrmMainGame::showDie(int die) {
     if (cell == Board::kNoPicture) {
         Digits[die]->clear();
     } else {
-        Digits[die]->setPixmap(dieFaces(Digits[die]->size(), devicePixelRatioF())[cell]);
+        Digits[die]->setPixmap(dieFace(cell + 1, Digits[die]->size(), devicePixelRatioF()));
     }
 }
 
