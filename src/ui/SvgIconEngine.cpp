@@ -1,5 +1,7 @@
 #include "ui/SvgIconEngine.h"
 
+#include "ui/SvgPicture.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
@@ -46,24 +48,18 @@ quint64 pixmapKey(const QSize& size, QIcon::Mode mode) {
            quint64(mode);
 }
 
-void draw(QSvgRenderer& renderer, QPaintDevice& device, const QSize& size) {
-    QPainter painter(&device);
-    renderer.render(&painter, QRectF(QPointF(0, 0), size));
-}
-
 // Runs on a thread of its own, with a renderer of its own: a renderer is
 // never shared between threads.
 QList<QImage> drawImages(const QString& path, const QList<QSize>& sizes) {
     if (!QFile::exists(path)) return QList<QImage>(sizes.size());
     QSvgRenderer renderer(path);
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     QList<QImage> images;
     for (const QSize& size : sizes) {
         QImage image;
         if (renderer.isValid() && !size.isEmpty()) {
             image = QImage(size, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
-            draw(renderer, image, size);
+            drawSvg(renderer, image, size);
         }
         images.append(image);
     }
@@ -95,10 +91,7 @@ void prepareSvgIcons(const QList<SvgIconSizes>& pictures) {
 SvgIconEngine::SvgIconEngine(const QString& path) : path_(path), exists_(QFile::exists(path)) {}
 
 QSvgRenderer& SvgIconEngine::renderer() {
-    if (!renderer_) {
-        renderer_ = std::make_shared<QSvgRenderer>(path_);
-        renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
-    }
+    if (!renderer_) renderer_ = std::make_shared<QSvgRenderer>(path_);
     return *renderer_;
 }
 
@@ -132,7 +125,7 @@ QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State 
         if (drawn.isNull() && renderer().isValid()) {
             drawn = QPixmap(size);
             drawn.fill(Qt::transparent);
-            draw(renderer(), drawn, size);
+            drawSvg(renderer(), drawn, size);
             ++drawn_;
             ++drawnHere_;
         }

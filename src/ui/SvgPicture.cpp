@@ -8,8 +8,12 @@ QPixmap renderSvg(const QString& path, QSize size, const QColor& background) {
     if (!renderer.isValid()) return {};
     QPixmap pixmap(size);
     pixmap.fill(background);
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    drawSvg(renderer, pixmap, size);
     return pixmap;
+}
+
+void drawSvg(QSvgRenderer& renderer, QPaintDevice& device, QSize size) {
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QPainter painter(&device);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
 }
