@@ -27,10 +27,6 @@ int byteFor(char32_t c) {
 
 } // namespace
 
-bool representable(char32_t character) {
-    return byteFor(character) >= 0;
-}
-
 QByteArray fromUnicode(QStringView text) {
     QByteArray bytes;
     bytes.reserve(text.size());

@@ -21,7 +21,4 @@ QByteArray fromUnicode(QStringView text);
 
 QString toUnicode(QByteArrayView bytes);
 
-// Whether fromUnicode keeps the character.
-bool representable(char32_t character);
-
 } // namespace EightBitText

@@ -9,6 +9,13 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int kMaxScore = 50;
@@ -48,6 +55,11 @@ void padRecord(QByteArray& bytes) {
 
 qsizetype recordOffset(int record) { // record numbers count from 1
     return qsizetype(kRecordSize) * (record - 1);
+}
+
+// The operating system's own words for an error number.
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 OpenResult failed(int number, const QString& description) {
@@ -113,18 +125,13 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
     const QByteArray header = kSavedGameHeader.toLatin1();
     const qsizetype size = bytes.size();
 
-    // Record 1. A file cut short inside a true header is a damaged saved
-    // game; anything else there is some other file.
+    // Record 1: a file that does not hold the whole header is not a saved
+    // game, however it starts.
     const qsizetype headerBytes = 2 + header.size();
     QByteArray expected;
     appendInt16(expected, static_cast<int16_t>(header.size()));
     expected += header;
-    if (size < headerBytes) {
-        if (size >= 2 && bytes == QByteArrayView(expected).first(size))
-            return failed(OpenError::kTruncated, QStringLiteral("The file ends in its header."));
-        return {std::nullopt, OpenError{OpenError::Kind::WrongHeader, 0, {}}};
-    }
-    if (bytes.first(headerBytes) != QByteArrayView(expected))
+    if (size < headerBytes || bytes.first(headerBytes) != QByteArrayView(expected))
         return {std::nullopt, OpenError{OpenError::Kind::WrongHeader, 0, {}}};
 
     // Record 2, and whether the file is as long as LastPlayer says.
@@ -137,6 +144,12 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
             OpenError::kNoPlayers,
             QStringLiteral("The file gives %1 as the number of players.").arg(int(lastPlayer) + 1));
     const int players = lastPlayer + 1;
+    if (players > kMaxPlayers)
+        return failed(OpenError::kTooManyPlayers,
+                      QStringLiteral("The saved game has %1 players; Vorka plays games of at "
+                                     "most %2 players.")
+                          .arg(players)
+                          .arg(kMaxPlayers));
     const int lastRecord = 4 + lastPlayer;
     if (size < recordOffset(lastRecord) + 2) {
         const qsizetype room = std::max<qsizetype>(0, (size - recordOffset(3)) / kRecordSize);
@@ -146,13 +159,11 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
                           .arg(players)
                           .arg(std::min<qsizetype>(room, players)));
     }
-    if (size > recordOffset(lastRecord + 1))
-        return failed(OpenError::kTrailing,
-                      QStringLiteral("The file goes on after the end of its saved game."));
 
     SavedGame game;
     game.LastPlayer = lastPlayer;
-    game.players.reserve(players);
+    game.players.resize(size_t(players));
+    std::vector<bool> seen(size_t(players), false);
     for (int i = 0; i < players; ++i) {
         const qsizetype start = recordOffset(3 + i);
         const int length = static_cast<uint16_t>(int16At(bytes, start));
@@ -168,13 +179,15 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
         at += length;
         record.index = int16At(bytes, at);
         at += 2;
-        if (record.index != i)
+        // The board is the one the record names; every index once.
+        if (record.index < 0 || record.index > lastPlayer || seen[size_t(record.index)])
             return failed(OpenError::kIndex,
                           QStringLiteral("Player %1 of the file carries the index %2; the players "
-                                         "must be numbered 0 to %3 in order.")
+                                         "must be numbered 0 to %3, each once.")
                               .arg(i + 1)
                               .arg(record.index)
                               .arg(lastPlayer));
+        seen[size_t(record.index)] = true;
         for (int k = 0; k < kCategoryCount; ++k, at += 2) record.scores[k] = int16At(bytes, at);
         for (int k = 0; k < kCategoryCount; ++k, at += 2) record.flags[k] = int16At(bytes, at);
         for (Category c : kAllCategories) {
@@ -194,7 +207,7 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
                                   .arg(i + 1)
                                   .arg(record.scores[k]));
         }
-        game.players.push_back(std::move(record));
+        game.players[size_t(record.index)] = std::move(record);
     }
 
     game.CurrentPlayer = int16At(bytes, recordOffset(lastRecord));
@@ -208,18 +221,28 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
 }
 
 OpenResult SavedGame::readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(OpenError::kCannotRead, QStringLiteral("The file \"%1\" could not be "
-                                                             "opened: %2.")
-                                                  .arg(path, file.errorString()));
-    // One byte more than the largest saved game is enough to tell that a
-    // file is too long, however long it is.
-    const QByteArray bytes = file.read(kMaxSavedGameBytes + 1);
+    const auto cannot = [&](const QString& what, const QString& why) {
+        return failed(OpenError::kCannotRead,
+                      QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why));
+    };
+    // Opened without waiting, so that a pipe or a device named here cannot
+    // hold the program up; only a regular file is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return cannot(QStringLiteral("opened"), systemReason(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return cannot(QStringLiteral("opened"), QStringLiteral("it is not a regular file"));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return cannot(QStringLiteral("opened"), file.errorString());
+    }
+    // Everything a game of the most players needs; what follows is never read.
+    const QByteArray bytes = file.read(kMaxSavedGameBytes);
     if (file.error() != QFileDevice::NoError)
-        return failed(OpenError::kCannotRead, QStringLiteral("The file \"%1\" could not be "
-                                                             "read: %2.")
-                                                  .arg(path, file.errorString()));
+        return cannot(QStringLiteral("read"), file.errorString());
     return fromBytes(bytes);
 }
 
@@ -280,19 +303,42 @@ std::optional<SaveError> SavedGame::toBytes(QByteArray& bytes) const {
 std::optional<SaveError> SavedGame::writeFile(const QString& path) const {
     QByteArray bytes;
     if (auto problem = toBytes(bytes)) return problem;
+    const auto notSaved = [&](const QString& what, const QString& why) {
+        return SaveError{QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why)};
+    };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return SaveError{QStringLiteral("The file \"%1\" could not be created: %2.")
-                             .arg(path, file.errorString())};
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return SaveError{
-            QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, why)};
+        return notSaved(QStringLiteral("created"), file.errorString());
+    // The new file has to be on the disk, whole, before it may replace the
+    // old one. Written and synced here rather than through Qt's buffer, so
+    // that a full disk is seen at once and in the system's own words (a
+    // write that fits only in part says nothing until the next one fails).
+    // On failure the new file goes with `file`.
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(file.handle(), data, size_t(left));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            const QString why = systemReason(written < 0 ? errno : EIO);
+            file.cancelWriting();
+            return notSaved(QStringLiteral("written"), why);
+        }
+        data += written;
+        left -= written;
     }
-    if (!file.commit())
-        return SaveError{QStringLiteral("The new file could not be put in the place of \"%1\" "
-                                        "(%2).")
-                             .arg(path, file.errorString())};
+    if (::fsync(file.handle()) != 0) {
+        const QString why = systemReason(errno);
+        file.cancelWriting();
+        return notSaved(QStringLiteral("written"), why);
+    }
+    if (!file.commit()) return notSaved(QStringLiteral("replaced"), file.errorString());
     return std::nullopt;
+}
+
+QStringList SavedGame::namesChangedBySaving() const {
+    QStringList changed;
+    for (const PlayerRecord& p : players)
+        if (EightBitText::toUnicode(EightBitText::fromUnicode(p.name)) != p.name) changed << p.name;
+    return changed;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -24,17 +25,22 @@
 // n bytes of the 8-bit character set (EightBitText). A player record is the
 // name, the index i, fifteen scores and fifteen flags (-1 free, 0 used), in
 // category order, 64 + n bytes: a name has at most 64 characters. The file
-// ends right after CurrentPlayer.
+// may end right after CurrentPlayer; whatever follows it is not read.
+//
+// Player records may stand in any order: each one carries its board's index,
+// and the indexes of a file are exactly 0 .. LastPlayer.
 //
 // Nothing in a file is trusted: it is read into a SavedGame only when every
 // item is one the writer could have written.
 
 inline constexpr int kRecordSize = 128;
 inline constexpr int kMaxNameBytes = 64;
-// LastPlayer is a signed 16-bit number, so a file holds at most 32768
-// players in at most 32771 records (4 MiB).
-inline constexpr int kMaxPlayers = 32768;
-inline constexpr qsizetype kMaxSavedGameBytes = qsizetype(kRecordSize) * (3 + kMaxPlayers);
+// The most players a game may have, whether set up or opened. The format
+// itself would allow 32768; a game of hundreds is already more than a table
+// of friends, and every player costs a board window.
+inline constexpr int kMaxPlayers = 255;
+// Everything the reader needs of the largest game it accepts.
+inline constexpr qsizetype kMaxSavedGameBytes = qsizetype(kRecordSize) * (2 + kMaxPlayers) + 2;
 
 inline const QString kSavedGameHeader = QStringLiteral("Vorka by Tolvane Studios");
 
@@ -58,14 +64,14 @@ struct OpenError {
 
     // Error numbers of Failed.
     static constexpr int kCannotRead = 75;   // the file could not be read
-    static constexpr int kTruncated = 62;    // ends before its items do
-    static constexpr int kNoPlayers = 1001;  // LastPlayer below 0
-    static constexpr int kTrailing = 1002;   // more than one saved game long
-    static constexpr int kNameLength = 1003; // a name runs past its record
-    static constexpr int kIndex = 1004;      // players not numbered 0 .. LastPlayer
+    static constexpr int kTruncated = 62;       // ends before its items do
+    static constexpr int kNoPlayers = 1001;     // LastPlayer below 0
+    static constexpr int kNameLength = 1003;    // a name runs past its record
+    static constexpr int kIndex = 1004;         // indexes not exactly 0 .. LastPlayer
     static constexpr int kCurrent = 1005;    // CurrentPlayer not a player
     static constexpr int kFlag = 1006;       // a flag other than -1 and 0
     static constexpr int kScore = 1007;      // a score the category cannot give
+    static constexpr int kTooManyPlayers = 1008; // more than kMaxPlayers players
 
     Kind kind = Kind::Failed;
     int number = 0;
@@ -108,11 +114,13 @@ struct OpenResult;
 
 struct SavedGame {
     int16_t LastPlayer = 0;
-    std::vector<PlayerRecord> players; // players[i].index == i
+    std::vector<PlayerRecord> players; // by board index: players[i].index == i
     int16_t CurrentPlayer = 0;
 
     // A complete game, or why there is none.
     static OpenResult fromBytes(QByteArrayView bytes);
+    // Reads a regular file only: a pipe, a device or a folder is refused
+    // without waiting for it.
     static OpenResult readFile(const QString& path);
 
     // The first thing that keeps this game from being written, if any.
@@ -120,9 +128,13 @@ struct SavedGame {
 
     // The file's bytes, byte for byte, or the reason there are none.
     std::optional<SaveError> toBytes(QByteArray& bytes) const;
-    // Writes a new file and then puts it in the place of `path`, so that a
-    // failed save leaves an earlier file as it was.
+    // Writes a new file beside `path` and then puts it in its place, so that
+    // a failed save leaves an earlier file as it was and no new one behind.
     std::optional<SaveError> writeFile(const QString& path) const;
+
+    // The names that the file's character set cannot keep whole: they would
+    // be saved with "?" in place of some letters.
+    QStringList namesChangedBySaving() const;
 
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
