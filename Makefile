@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: all setup configure build run test asan clean
+.PHONY: all setup configure build run test asan stress clean
 
 all: build
 
@@ -35,6 +35,12 @@ asan: setup
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# Long load tests, not part of `make test`: copies of the game entering
+# thousands of final scores into one store, 20 runs in a row, and a store
+# held for 10 seconds by another copy.
+stress: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen VORKA_STRESS=1 ./tests/storage/StoreConcurrencyTest
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -3,9 +3,11 @@
 #include "game/GameResult.h"
 #include "game/Text.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -22,13 +24,27 @@ struct HallEntry {
 
 // The Hall of Fame (always the ten best final scores, best first) and the
 // Hall of Shame (up to ten of the worst, worst first), kept in the settings
-// store under HKEY_USERS. Every change is written at once, so the lists and
-// the store agree; changed() tells a window showing them to redraw.
+// store under HKEY_USERS. changed() tells a window showing them to redraw.
+//
+// Several copies of the game may share the store. Every reading of the
+// Halls sees one state of the store, and the final scores of a game are
+// entered in one step against it: read, insert, write, commit, or nothing,
+// never from lists that another copy may have changed since. A store that
+// another copy holds is not waited for on the spot: the scores are kept as
+// pending, in the order they came, and tried again from the event loop, so
+// the windows go on. After kPatienceMs, waitingForStore() says so, once.
+// What is still pending when the Halls go (the program ends) is kept in the
+// pending file and entered the next time the Halls are loaded.
 class Halls : public QObject {
     Q_OBJECT
 public:
     static constexpr int kHallSize = 10;
     static constexpr int kNoShameScore = 99999; // the default that means "no entry"
+    // How long the store may keep a game's scores waiting before the player
+    // is told, and how often it is tried meanwhile and after.
+    static constexpr int kPatienceMs = 2000;
+    static constexpr int kRetryMs = 50;
+    static constexpr int kSlowRetryMs = 500;
 
     static inline const QString kFameKey =
         QStringLiteral(R"(.Default\Software\Tolvane Studios\Vorka\Fame)");
@@ -47,35 +63,59 @@ public:
     static constexpr int kClearQuestionSound = 1;
 
     explicit Halls(QObject* parent = nullptr);
+    // Enters what is pending, waiting kPatienceMs at most, and keeps the
+    // rest in the pending file.
+    ~Halls() override;
 
     const QList<HallEntry>& hallOfFame() const { return fame_; }
     const QList<HallEntry>& hallOfShame() const { return shame_; }
 
     // Fills both lists from the store; missing values read as the defaults.
+    // While another copy holds the store, the lists show the defaults (or
+    // what they showed) until it can be read.
     void LoadHalls();
 
     // Offers every player's final score, in board order, to the Hall of Fame
-    // and, when it misses that, to the Hall of Shame; writes what changed.
-    // The lists are read afresh from the store first, in the same store
-    // transaction as the writes, so that another copy of the game entering
-    // its scores at the same time loses nothing.
+    // and, when it misses that, to the Hall of Shame, after any scores still
+    // pending; writes what changed. Later players compare against the lists
+    // as the earlier ones left them.
     void EnterFinalScores(const std::vector<PlayerScore>& players);
 
     // Asks `confirm`; when it says yes, deletes both Halls from the store and
     // reloads them (the default Hall of Fame, an empty Hall of Shame).
-    // Returns whether the Halls were cleared.
+    // Returns whether the player confirmed.
     bool ClearHalls(const std::function<bool()>& confirm);
+
+    // Scores not yet entered because the store was busy, oldest first.
+    const std::vector<PlayerScore>& pendingScores() const { return pending_; }
+    // Whether the lists show what the store holds.
+    bool upToDate() const { return upToDate_; }
+    // Tries at once to enter what is pending and to read the lists afresh
+    // if they are not up to date.
+    void catchUp();
+
+    // Where pending scores outlive the program (no file: they do not).
+    void setPendingFile(const QString& file) { pendingFile_ = file; }
 
 signals:
     void changed();
+    // The store has been busy for kPatienceMs; told once per wait.
+    void waitingForStore();
 
 private:
-    void load();
-    bool enterFame(const PlayerScore& player);
-    bool enterShame(const PlayerScore& player);
-    static void save(const QString& key, QList<HallEntry>& hall);
+    enum class Attempt { Done, Busy };
+    Attempt attempt();
+    void tryNow();
+    void restorePending();
+    void keepPending();
 
     QList<HallEntry> fame_;
     QList<HallEntry> shame_;
-    bool loaded_ = false;
+    std::vector<PlayerScore> pending_;
+    bool upToDate_ = false;
+    QTimer retry_;
+    QElapsedTimer waitingSince_; // valid while the store keeps us waiting
+    bool told_ = false;
+    QString pendingFile_;
+    bool restored_ = false;
 };

@@ -72,13 +72,18 @@ RegistryStore::~RegistryStore() {
 }
 
 void RegistryStore::open(int busyTimeoutMs) {
-    const bool existed = QFileInfo::exists(file_);
+    existed_ = QFileInfo::exists(file_);
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     if (!db_.isValid()) return;
     db_.setDatabaseName(file_);
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db_.open()) return;
+    checked_ = false;
+    check();
+}
 
+bool RegistryStore::check() {
+    if (checked_ || !db_.isOpen()) return usable_;
     // Only reads until the file is known to be ours or new. One statement,
     // so that both answers come from the same moment even while another
     // copy of the game is setting the file up.
@@ -86,32 +91,49 @@ void RegistryStore::open(int busyTimeoutMs) {
     qint64 objects = -1;
     {
         QSqlQuery query(db_);
-        if (!run(query, kInspection) || !query.next()) return;
+        if (!run(query, kInspection) || !query.next()) {
+            // Another copy holding the store is no reason to give it up:
+            // it is looked at again on the next call.
+            checked_ = statusOf(query.lastError()) != RegStatus::kBusy;
+            return false;
+        }
         applicationId = query.value(0).toLongLong();
         objects = query.value(1).toLongLong();
     }
 
     if (applicationId == kApplicationId) {
         usable_ = integrityOk();
-        return;
+        checked_ = true;
+        return usable_;
     }
-    if (applicationId != 0 || objects != 0) return; // some other program's database
-    usable_ = initialise();
+    if (applicationId != 0 || objects != 0) { // some other program's database
+        checked_ = true;
+        return false;
+    }
+    const int32_t made = initialise();
+    usable_ = made == RegStatus::kSuccess;
+    checked_ = made != RegStatus::kBusy;
 
     // In a folder shared by a group, the other players must be able to write
     // the store too (SQLite gives its journal the same permissions).
-    if (usable_ && !existed) {
+    if (usable_ && !existed_) {
         const QFileInfo folder(QFileInfo(file_).absolutePath());
         if (folder.permission(QFileDevice::WriteGroup)) {
             QFile::setPermissions(file_, QFile::permissions(file_) | QFileDevice::ReadGroup |
                                              QFileDevice::WriteGroup);
         }
     }
+    return usable_;
 }
 
-bool RegistryStore::initialise() {
+int32_t RegistryStore::availability() {
+    if (check()) return RegStatus::kSuccess;
+    return checked_ ? RegStatus::kBadStore : RegStatus::kBusy;
+}
+
+int32_t RegistryStore::initialise() {
     QSqlQuery query(db_);
-    if (!run(query, QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    if (!run(query, QStringLiteral("BEGIN IMMEDIATE"))) return statusOf(query.lastError());
     // Another copy of the game may have set the file up while we waited.
     bool ok = run(query, kInspection) && query.next();
     const qint64 applicationId = ok ? query.value(0).toLongLong() : -1;
@@ -133,9 +155,10 @@ bool RegistryStore::initialise() {
     } else if (applicationId != kApplicationId) {
         ok = false;
     }
-    if (ok && run(query, QStringLiteral("COMMIT"))) return true;
+    if (ok && run(query, QStringLiteral("COMMIT"))) return RegStatus::kSuccess;
+    const int32_t status = statusOf(query.lastError());
     run(query, QStringLiteral("ROLLBACK"));
-    return false;
+    return status == RegStatus::kBusy ? status : RegStatus::kBadStore;
 }
 
 int32_t RegistryStore::statusOf(const QSqlError& error) const {
@@ -156,12 +179,13 @@ int32_t RegistryStore::statusOf(const QSqlError& error) const {
     }
 }
 
-bool RegistryStore::beginTransaction() {
-    beginFailure_ = RegStatus::kBadStore;
-    if (!usable_) return false;
+bool RegistryStore::beginTransaction(bool write) {
+    beginFailure_ = availability();
+    if (beginFailure_ != RegStatus::kSuccess) return false;
     QSqlQuery query(db_);
-    const QString sql = depth_ == 0 ? QStringLiteral("BEGIN IMMEDIATE")
-                                    : QStringLiteral("SAVEPOINT level%1").arg(depth_);
+    const QString sql = depth_ > 0 ? QStringLiteral("SAVEPOINT level%1").arg(depth_)
+                        : write    ? QStringLiteral("BEGIN IMMEDIATE")
+                                   : QStringLiteral("BEGIN");
     if (!run(query, sql)) {
         beginFailure_ = statusOf(query.lastError());
         return false;
@@ -201,7 +225,7 @@ void RegistryStore::rollbackTransaction() {
 }
 
 int32_t RegistryStore::keyExists(const QString& path) {
-    if (!usable_) return RegStatus::kBadStore;
+    if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     if (isRoot(path)) return RegStatus::kSuccess;
     QSqlQuery query(db_);
     if (!run(query, QStringLiteral("SELECT 1 FROM reg_keys WHERE path = ?"), {path}))
@@ -210,7 +234,7 @@ int32_t RegistryStore::keyExists(const QString& path) {
 }
 
 int32_t RegistryStore::createKey(const QString& path) {
-    if (!usable_) return RegStatus::kBadStore;
+    if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     if (isRoot(path)) return RegStatus::kSuccess;
     WriteScope scope(*this);
     if (!scope.begun()) return beginFailure_;
@@ -229,7 +253,7 @@ int32_t RegistryStore::createKey(const QString& path) {
 }
 
 int32_t RegistryStore::deleteKey(const QString& path) {
-    if (!usable_) return RegStatus::kBadStore;
+    if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     if (isRoot(path)) return RegStatus::kAccessDenied;
     WriteScope scope(*this);
     if (!scope.begun()) return beginFailure_;
@@ -248,7 +272,7 @@ int32_t RegistryStore::deleteKey(const QString& path) {
 
 int32_t RegistryStore::setValue(const QString& path, const QString& name, uint32_t type,
                                 const QByteArray& data) {
-    if (!usable_) return RegStatus::kBadStore;
+    if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     WriteScope scope(*this);
     if (!scope.begun()) return beginFailure_;
     const int32_t exists = keyExists(path);
@@ -267,7 +291,7 @@ int32_t RegistryStore::setValue(const QString& path, const QString& name, uint32
 
 int32_t RegistryStore::queryValue(const QString& path, const QString& name, qsizetype limit,
                                   StoredValue& value) {
-    if (!usable_) return RegStatus::kBadStore;
+    if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     const int32_t exists = keyExists(path);
     if (exists == RegStatus::kNotFound) return RegStatus::kKeyDeleted;
     if (exists != RegStatus::kSuccess) return exists;

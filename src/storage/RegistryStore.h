@@ -28,7 +28,10 @@ inline constexpr int32_t kKeyDeleted = 1018;     // the open key has been delete
 //
 // Every change is a transaction, so a crash never leaves half a value, and
 // several programs may share the file: a store that another program holds
-// is waited for briefly, then the call fails with kBusy.
+// is waited for briefly, then the call fails with kBusy. The wait is kept
+// short because every call is made on the user-interface thread; callers
+// that must get through try again later. A store that is busy when it is
+// opened is looked at again on the next call.
 //
 // A file that is not a database, a database of some other program, or a
 // damaged one makes the store unusable: every read fails (so callers fall
@@ -41,7 +44,7 @@ public:
         QByteArray data;      // empty when longer than the limit of the read
     };
 
-    static constexpr int kBusyTimeoutMs = 2000;
+    static constexpr int kBusyTimeoutMs = 50;
 
     // Opens the file, creating it with an empty store when it does not exist.
     // A store held by another program is waited for `busyTimeoutMs`.
@@ -51,7 +54,9 @@ public:
     RegistryStore& operator=(const RegistryStore&) = delete;
 
     const QString& file() const { return file_; }
-    bool usable() const { return usable_; }
+    // Whether the file is a store of this game; a store that is busy now
+    // counts as not usable until it can be looked at.
+    bool usable() { return check(); }
 
     // Creates the key and every missing parent. The first part of a path is
     // its root, which always exists.
@@ -67,24 +72,33 @@ public:
                        StoredValue& value);
 
     // Groups the following calls into one change that other programs see
-    // whole. Nests; the outermost level holds the store's write lock until
-    // it ends, so keep it short.
-    bool beginTransaction();
+    // whole. Nests; an outermost write transaction holds the store's write
+    // lock until it ends, so keep it short. A read transaction (write false)
+    // sees one state of the store throughout and locks out no reader.
+    bool beginTransaction(bool write = true);
     bool commitTransaction();
     void rollbackTransaction();
-    int transactionDepth() const { return depth_; }
+    // Why the last beginTransaction failed.
+    int32_t beginFailure() const { return beginFailure_; }
 
     // Whether the file passes SQLite's own consistency check.
     bool integrityOk();
 
 private:
     void open(int busyTimeoutMs);
-    bool initialise();
+    // Finds out, once, whether the file is a store of this game, setting it
+    // up when it is new; false while that is not known or it is not.
+    bool check();
+    // kSuccess, kBusy while the check waits for another program, or kBadStore.
+    int32_t availability();
+    int32_t initialise();
     int32_t statusOf(const class QSqlError& error) const;
 
     QString file_;
     QString connectionName_;
     QSqlDatabase db_;
+    bool existed_ = false;
+    bool checked_ = true;
     bool usable_ = false;
     int depth_ = 0;
     int32_t beginFailure_ = 0; // why the last beginTransaction failed

@@ -184,7 +184,9 @@ void closeStore() {
     l.store.reset();
 }
 
-Transaction::Transaction() : active_(store().beginTransaction()) {}
+Transaction::Transaction(bool write) : active_(store().beginTransaction(write)) {
+    status_ = active_ ? RegStatus::kSuccess : store().beginFailure();
+}
 
 Transaction::~Transaction() {
     if (active_) store().rollbackTransaction();
@@ -303,31 +305,40 @@ QVariant DecodeRegValue(const QByteArray& bytes, qsizetype length, uint32_t type
 
 // --- wrappers -------------------------------------------------------------
 
-int32_t ReadRegNumber(KeyHandle root, const QString& path, const QString& name,
-                      int32_t defaultValue) {
-    int32_t result = defaultValue;
+namespace {
+// Reads one value through its own open key; the status of the first call
+// that failed, or kSuccess.
+Status readValue(KeyHandle root, const QString& path, const QString& name, QVariant& value) {
     KeyHandle key = 0;
-    if (OpenRegKey(root, path, KEY_READ, key) != RegStatus::kSuccess) return defaultValue;
+    Status s = OpenRegKey(root, path, KEY_READ, key);
+    if (s != RegStatus::kSuccess) return s;
+    s = QueryRegValue(key, name, value);
+    CloseRegKey(key);
+    return s;
+}
+} // namespace
+
+int32_t ReadRegNumber(KeyHandle root, const QString& path, const QString& name,
+                      int32_t defaultValue, Status* status) {
+    int32_t result = defaultValue;
     QVariant value;
-    if (QueryRegValue(key, name, value) == RegStatus::kSuccess) {
+    const Status s = readValue(root, path, name, value);
+    if (status) *status = s;
+    if (s == RegStatus::kSuccess) {
         if (value.typeId() == QMetaType::Int)
             result = value.toInt();
         else if (value.typeId() == QMetaType::QString)
             parseDecimal(value.toString(), result);
     }
-    CloseRegKey(key);
     return result;
 }
 
 QString ReadRegText(KeyHandle root, const QString& path, const QString& name,
-                    const QString& defaultValue) {
-    QString result = defaultValue;
-    KeyHandle key = 0;
-    if (OpenRegKey(root, path, KEY_READ, key) != RegStatus::kSuccess) return defaultValue;
+                    const QString& defaultValue, Status* status) {
     QVariant value;
-    if (QueryRegValue(key, name, value) == RegStatus::kSuccess) result = value.toString();
-    CloseRegKey(key);
-    return result;
+    const Status s = readValue(root, path, name, value);
+    if (status) *status = s;
+    return s == RegStatus::kSuccess ? value.toString() : defaultValue;
 }
 
 Status WriteRegText(KeyHandle root, const QString& path, const QString& name, const QString& text) {

@@ -60,18 +60,21 @@ void closeStore();
 // Makes the calls of its lifetime one change of the store: begun on
 // construction, undone on destruction unless committed. When the store
 // cannot begin one (unusable, or held by another program too long), the
-// calls still run, each on its own.
+// calls still run, each on its own; status() says why. A read transaction
+// (write false) only makes its reads see one state of the store.
 class Transaction {
 public:
-    Transaction();
+    explicit Transaction(bool write = true);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     bool active() const { return active_; }
+    Status status() const { return status_; }
     bool commit();
 
 private:
     bool active_ = false;
+    Status status_ = 0;
 };
 
 // --- low-level operations, one store call each -----------------------------
@@ -100,11 +103,13 @@ QVariant DecodeRegValue(const QByteArray& bytes, qsizetype length, uint32_t type
 
 // --- the wrappers the program calls ----------------------------------------
 // The value as a number; text counts only when it holds a decimal whole
-// number in range, else the default is returned.
+// number in range, else the default is returned. `status`, when given,
+// receives kSuccess when a value was read, else the status of the failed
+// call (kNotFound for a value or key that is not there, kBusy, ...).
 int32_t ReadRegNumber(KeyHandle root, const QString& path, const QString& name,
-                      int32_t defaultValue);
+                      int32_t defaultValue, Status* status = nullptr);
 QString ReadRegText(KeyHandle root, const QString& path, const QString& name,
-                    const QString& defaultValue);
+                    const QString& defaultValue, Status* status = nullptr);
 // Writes a type 1 value, creating the key and its parents as needed.
 Status WriteRegText(KeyHandle root, const QString& path, const QString& name, const QString& text);
 

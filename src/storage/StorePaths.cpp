@@ -14,4 +14,9 @@ QString settingsStoreFile(const QString& sharedFolder) {
     return QDir(own).filePath(kStoreFileName);
 }
 
+QString pendingScoresFile() {
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(own).filePath(QStringLiteral("pending-scores.ini"));
+}
+
 } // namespace StorePaths

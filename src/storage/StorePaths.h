@@ -13,4 +13,8 @@ inline const QString kStoreFileName = QStringLiteral("vorka-settings.sqlite");
 // The store file to use; `sharedFolder` is there for tests.
 QString settingsStoreFile(const QString& sharedFolder = kSharedFolder);
 
+// The player's own file of final scores that could not be entered before
+// the program ended (another copy of the game held the store).
+QString pendingScoresFile();
+
 } // namespace StorePaths

@@ -66,7 +66,9 @@ QList<SvgIconSizes> FrmHighScores::firstPictures(qreal scale) {
             {kShameIcon, {inDevicePixels(kHallIconSize, scale)}}};
 }
 
-FrmHighScores::FrmHighScores(QWidget* parent) : QWidget(parent), halls_(this) {
+FrmHighScores::FrmHighScores(QWidget* parent, const QString& pendingScoresFile)
+    : QWidget(parent), halls_(this) {
+    halls_.setPendingFile(pendingScoresFile);
     setObjectName(QStringLiteral("FrmHighScores"));
     setWindowTitle(QStringLiteral("Vorka Scores"));
     setWindowIcon(svgIcon(kWindowIcon));

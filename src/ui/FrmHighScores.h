@@ -22,7 +22,20 @@ class FrmHighScores : public QWidget {
 public:
     static constexpr QSize kClientSize{5025 / 15, 4410 / 15};
 
-    explicit FrmHighScores(QWidget* parent = nullptr);
+    // What the player is told when another copy of the game keeps the
+    // final scores of a game waiting, and while it keeps the Halls from
+    // being read.
+    static inline const QString kScoresWaiting =
+        QStringLiteral("Another copy of Vorka is using the Halls of Fame and Shame just now.") +
+        CR + CR +
+        QStringLiteral("The scores of this game will be entered as soon as it is done with them.");
+    static inline const QString kHallsWaiting =
+        QStringLiteral("Another copy of Vorka is using the Halls of Fame and Shame; they are "
+                       "shown as soon as it is done with them.");
+
+    // `pendingScoresFile`: where scores that could not be entered outlive
+    // the program (none: they do not).
+    explicit FrmHighScores(QWidget* parent = nullptr, const QString& pendingScoresFile = {});
 
     // The pictures the window shows when it opens, in device pixels at
     // `scale` (see prepareSvgIcons).

@@ -5,6 +5,7 @@
 #include "game/NumericValue.h"
 #include "players/NewGame.h"
 #include "players/PlayerBoards.h"
+#include "storage/StorePaths.h"
 #include "storage/ToolbarSettings.h"
 #include "ui/FrmHighScores.h"
 #include "ui/FrmMessageBox.h"
@@ -66,6 +67,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(svgIcon(kIcon));
     exitProgram = [] { QCoreApplication::exit(0); };
     toolbarSettingsFile = ToolbarSettings::defaultFile();
+    pendingScoresFile = StorePaths::pendingScoresFile();
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
@@ -183,7 +185,22 @@ void MDIFrmMainGame::Toolbar2_Change(const QStringList& layout) {
 
 FrmHighScores* MDIFrmMainGame::highScores() {
     if (!highScores_) {
-        highScores_ = new FrmHighScores();
+        highScores_ = new FrmHighScores(nullptr, pendingScoresFile);
+        Halls& halls = highScores_->halls();
+        // Told from the event loop, never from inside the store's retry.
+        connect(
+            &halls, &Halls::waitingForStore, this,
+            [this, &halls] {
+                if (!halls.pendingScores().empty())
+                    ShowNotice(FrmHighScores::kScoresWaiting, 1, 1, 1);
+                else
+                    StatusBar1->showMessage(FrmHighScores::kHallsWaiting);
+            },
+            Qt::QueuedConnection);
+        connect(&halls, &Halls::changed, this, [this, &halls] {
+            if (halls.upToDate() && StatusBar1->currentMessage() == FrmHighScores::kHallsWaiting)
+                StatusBar1->clearMessage();
+        });
         QMdiSubWindow* frame =
             mdiArea->addSubWindow(highScores_, Qt::SubWindow | Qt::Tool | Qt::CustomizeWindowHint |
                                                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -198,6 +215,7 @@ FrmHighScores* MDIFrmMainGame::highScores() {
 
 void MDIFrmMainGame::showHighScores() {
     FrmHighScores* window = highScores();
+    window->halls().catchUp();
     auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     if (frame) {
         frame->show();

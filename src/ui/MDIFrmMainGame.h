@@ -72,6 +72,8 @@ public:
     std::function<void()> exitProgram;
     // Where the toolbar layout is kept; tests give their own file.
     QString toolbarSettingsFile;
+    // Where final scores that could not be entered outlive the program.
+    QString pendingScoresFile;
 
     // No menu that could hide the toolbars.
     QMenu* createPopupMenu() override { return nullptr; }

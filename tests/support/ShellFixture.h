@@ -67,6 +67,7 @@ struct ShellFixture {
         window = std::make_unique<MDIFrmMainGame>();
         window->exitProgram = [this] { ++exits; };
         window->toolbarSettingsFile = dir.filePath(QStringLiteral("toolbar.ini"));
+        window->pendingScoresFile = dir.filePath(QStringLiteral("pending-scores.ini"));
     }
 
     ~ShellFixture() {
