@@ -1,11 +1,11 @@
 #include "players/NewGame.h"
 
 #include "game/FrmMainGame.h"
+#include "game/Limits.h"
 #include "game/MdlGlobalDecs.h"
 #include "players/PlayerBoards.h"
 #include "ui/FrmMessageBox.h"
 
-#include <limits>
 
 namespace MdlGlobalDecs {
 
@@ -25,10 +25,9 @@ void StartNewGame() {
         for (;;) {
             const QString name = ShowMessageBox(DialogKind::PlayerNames).toString();
             CreateBoard(s.LastPlayer, name);
-            // A name ending in NUL closes the list; so does the last index
-            // the player count can hold.
-            if (name.endsWith(QChar(0)) || s.LastPlayer == std::numeric_limits<int16_t>::max())
-                break;
+            // A name ending in NUL closes the list; so does the last player
+            // a game may have.
+            if (name.endsWith(QChar(0)) || s.LastPlayer == kMaxPlayers - 1) break;
             ++s.LastPlayer;
         }
     } else {

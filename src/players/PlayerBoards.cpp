@@ -9,6 +9,7 @@
 #include "ui/SvgIconEngine.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolBar>
@@ -68,44 +69,51 @@ FrmMainGame* CreateBoard(int16_t index, const QString& name) {
 void AddPlayerButton(int16_t index) {
     FrmMainGame* board = state().Boards.at(size_t(index));
     const QString name = board->windowTitle();
+    MDIFrmMainGame& main = mainWindow();
     auto* button = new QAction(svgIcon(MDIFrmMainGame::kPlayerIcon), escapeMnemonics(name),
-                               mainWindow().Toolbar1);
+                               main.Toolbar1);
     button->setObjectName(playerButtonKey(index));
     button->setCheckable(true);
     button->setChecked(false);
     button->setToolTip(plainToolTip(playerButtonToolTip(name)));
+    main.playerButtonGroup->addAction(button);
     QObject::connect(button, &QAction::triggered, button,
                      [button] { Toolbar1_ButtonClick(button); });
-    mainWindow().Toolbar1->addAction(button);
+    main.Toolbar1->addAction(button);
+    if (main.playerButtons.size() <= index) main.playerButtons.resize(index + 1);
+    main.playerButtons[index] = button;
 }
 
 QAction* playerButton(int16_t index) {
-    return mainWindow().Toolbar1->findChild<QAction*>(playerButtonKey(index),
-                                                      Qt::FindDirectChildrenOnly);
+    const QList<QAction*>& buttons = mainWindow().playerButtons;
+    return index >= 0 && index < buttons.size() ? buttons[index] : nullptr;
 }
 
 void RemoveAllPlayers() {
     GameState& s = state();
+    MDIFrmMainGame& main = mainWindow();
     for (int i = int(s.Boards.size()) - 1; i >= 0; --i) {
         if (QAction* button = playerButton(int16_t(i))) {
-            mainWindow().Toolbar1->removeAction(button);
-            button->setObjectName(QString());
+            main.playerButtonGroup->removeAction(button);
+            main.Toolbar1->removeAction(button);
             button->deleteLater();
         }
         FrmMainGame* board = s.Boards[size_t(i)];
         if (!board) continue;
         // The board may be running the click that ended its game: let it
-        // return before the window goes.
+        // return before the window goes. Hidden now, gone with the event
+        // loop; taking each frame out of the client area first would walk
+        // every other board's controls once per board.
         board->model().endTurn = nullptr;
         board->onGotFocus = nullptr;
         if (QMdiSubWindow* frame = frameOf(board)) {
             frame->hide();
-            mainWindow().mdiArea->removeSubWindow(frame);
             frame->deleteLater();
         } else {
             board->deleteLater();
         }
     }
+    main.playerButtons.clear();
     s.Boards.clear();
 }
 
@@ -121,7 +129,15 @@ void ClearGame() {
 }
 
 void ShowBoard(int16_t index) {
-    if (QMdiSubWindow* frame = frameOf(state().Boards.at(size_t(index)))) frame->show();
+    QMdiSubWindow* frame = frameOf(state().Boards.at(size_t(index)));
+    if (!frame) return;
+    // A frame that shows makes itself the active one, and the client area
+    // then redraws the title of every other frame: a pass over all boards
+    // for each board. A disabled frame is shown without that; boards become
+    // active when they are brought to the front.
+    frame->setEnabled(false);
+    frame->show();
+    frame->setEnabled(true);
 }
 
 void BringBoardToFront(int16_t index) {
@@ -135,19 +151,19 @@ void BringBoardToFront(int16_t index) {
 }
 
 void PressPlayerButton(int16_t index) {
-    const GameState& s = state();
-    for (int i = 0; i <= s.LastPlayer; ++i)
-        if (QAction* button = playerButton(int16_t(i))) button->setChecked(i == index);
+    // The group releases the others.
+    if (QAction* button = playerButton(index))
+        button->setChecked(true);
+    else if (QAction* pressed = mainWindow().playerButtonGroup->checkedAction())
+        pressed->setChecked(false);
 }
 
 void Toolbar1_ButtonClick(QAction* button) {
     GameState& s = state();
     if (s.SoundsOn) PlayResourceSound(QStringLiteral("BPRESS"));
+    // The click has pressed or released the button; the group has released
+    // the others.
     const int16_t n = boardIndexOfKey(button->objectName());
-    for (int i = 0; i <= s.LastPlayer; ++i) {
-        QAction* other = playerButton(int16_t(i));
-        if (other && other != button) other->setChecked(false);
-    }
     if (n < 0 || size_t(n) >= s.Boards.size() || !s.Boards[size_t(n)]) return;
     BringBoardToFront(n);
     // The focus event may not come when the board had the focus already.
@@ -155,12 +171,7 @@ void Toolbar1_ButtonClick(QAction* button) {
 }
 
 void Form_GotFocus(FrmMainGame& board) {
-    const int16_t n = numericValue16(board.Tag);
-    const GameState& s = state();
-    if (QAction* own = playerButton(n)) own->setChecked(true);
-    for (int i = 0; i <= s.LastPlayer; ++i)
-        if (i != n)
-            if (QAction* other = playerButton(int16_t(i))) other->setChecked(false);
+    PressPlayerButton(numericValue16(board.Tag));
 }
 
 } // namespace MdlGlobalDecs

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Category.h"
+#include "game/Limits.h"
 #include "game/ScoreCard.h"
 
 #include <QByteArray>
@@ -34,11 +35,9 @@
 // item is one the writer could have written.
 
 inline constexpr int kRecordSize = 128;
-inline constexpr int kMaxNameBytes = 64;
-// The most players a game may have, whether set up or opened. The format
-// itself would allow 32768; a game of hundreds is already more than a table
-// of friends, and every player costs a board window.
-inline constexpr int kMaxPlayers = 255;
+inline constexpr int kMaxNameBytes = kMaxNameLength;
+// The format itself would allow 32768 players; no game has more than
+// kMaxPlayers.
 // Everything the reader needs of the largest game it accepts.
 inline constexpr qsizetype kMaxSavedGameBytes = qsizetype(kRecordSize) * (2 + kMaxPlayers) + 2;
 

@@ -1,5 +1,6 @@
 #include "ui/FrmMessageBox.h"
 
+#include "game/Limits.h"
 #include "game/MdlGlobalDecs.h"
 #include "game/NumericValue.h"
 #include "game/Seams.h"
@@ -204,6 +205,8 @@ void FrmMessageBox::setButtonSet(int16_t buttons) {
 }
 
 void FrmMessageBox::showNameBox() {
+    // No longer than a saved game keeps a name.
+    Text1->setMaxLength(kMaxNameLength);
     Text1->setText(kNoname);
     Text1->show();
 }

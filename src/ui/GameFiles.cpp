@@ -59,6 +59,16 @@ void setFileChooser(FileChooser* chooser) {
 
 namespace MdlGlobalDecs {
 
+QString namesChangedQuestion(const QStringList& names) {
+    QStringList quoted;
+    for (const QString& name : names) quoted << u'"' + name + u'"';
+    return QStringLiteral("A saved game keeps names in a character set that has no place for some "
+                          "of the letters in ") +
+           quoted.join(QStringLiteral(", ")) +
+           QStringLiteral(". Those letters will be saved as \"?\".") + CR + CR +
+           QStringLiteral("Save the game anyway?");
+}
+
 void SaveGame() {
     const GameState& s = state();
     if (!s.GameInProgress) {
@@ -77,6 +87,8 @@ void SaveGame() {
         game.players.push_back(
             PlayerRecord::fromCard(board->windowTitle(), i, board->model().card()));
     }
+    const QStringList changed = game.namesChangedBySaving();
+    if (!changed.isEmpty() && !ShowNotice(namesChangedQuestion(changed), 3, 1, 1).toBool()) return;
     if (const auto error = game.writeFile(path))
         showMessage(QMessageBox::Warning, kSaveFailedTitle, error->message());
 }

@@ -27,6 +27,11 @@ namespace MdlGlobalDecs {
 
 inline const QString kNothingToSave = QStringLiteral("There is no game in progress to save.");
 
+// Asked before saving names that the file's character set cannot keep
+// whole (set 3: "OK  " saves, "CANCEL  " does not): the names, each in
+// quotes, go in the middle.
+QString namesChangedQuestion(const QStringList& names);
+
 // Writes the running game to a file the player chooses. With no game in
 // progress there is nothing to save, and the player is told so.
 void SaveGame();

@@ -16,6 +16,7 @@
 #include "ui/ToolbarEntries.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -95,6 +96,9 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
         Toolbar1->removeAction(&sample);
     }
     addToolBar(Qt::TopToolBarArea, Toolbar1);
+    // Pressing one button releases the others; the pressed one may be released.
+    playerButtonGroup = new QActionGroup(Toolbar1);
+    playerButtonGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

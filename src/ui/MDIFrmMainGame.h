@@ -12,6 +12,7 @@ struct SvgIconSizes;
 
 class FrmHighScores;
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMdiArea;
 class QStatusBar;
@@ -44,6 +45,9 @@ public:
     QMdiArea* mdiArea;
     QToolBar* Toolbar2; // commands
     QToolBar* Toolbar1; // one button per player
+    // The player buttons, button i + 1 at i: at most one shows pressed.
+    QActionGroup* playerButtonGroup;
+    QList<QAction*> playerButtons;
     QStatusBar* StatusBar1;
     QTimer* Timer1;
 

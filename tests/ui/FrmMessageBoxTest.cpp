@@ -328,6 +328,11 @@ void FrmMessageBoxTest::answers_data() {
     row("names OK cleared", DialogKind::PlayerNames, cleared, false, "Command3", lastNoname);
     row("names NEXT Ann", DialogKind::PlayerNames, "Ann", false, "Command2", QString("Ann"));
     row("names Enter Ann", DialogKind::PlayerNames, "Ann", false, "Enter", QString("Ann"));
+    // No longer than a saved game keeps a name.
+    row("names NEXT 70 letters", DialogKind::PlayerNames, QString(70, u'x'), false, "Command2",
+        QString(64, u'x'));
+    row("own name 70 letters", DialogKind::OwnName, QString(70, u'y'), false, "Command1",
+        QString(64, u'y'));
     row("names OK Ann", DialogKind::PlayerNames, "Ann", false, "Command3", QString("Ann") + kNul);
     row("names blanks stay", DialogKind::PlayerNames, "   ", false, "Command2", QString("   "));
     row("names blank stays, last", DialogKind::PlayerNames, " ", false, "Command3",

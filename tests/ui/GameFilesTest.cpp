@@ -244,6 +244,68 @@ private slots:
         QVERIFY(!QFile::exists(path("nothing.vrk")));
     }
 
+    // Letters the file cannot keep are not changed silently: the player is
+    // asked first, and only "OK  " saves them as "?".
+    void namesTheFileCannotKeep_data() {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("CANCEL") << false;
+        QTest::newRow("OK") << true;
+    }
+    void namesTheFileCannotKeep() {
+        QFETCH(bool, save);
+        f->start({"Zoe", "Lukasz"});
+        // Names as a keyboard of another language would type them.
+        f->board(0)->setWindowTitle(QString::fromUtf8("Zoë"));
+        f->board(1)->setWindowTitle(QString::fromUtf8("Łukasz"));
+        QString asked;
+        f->modals.then([&](QDialog& d) {
+            auto& box = static_cast<FrmMessageBox&>(d);
+            asked = box.message();
+            QCOMPARE(box.Command2->text(), QString("OK  "));
+            QCOMPARE(box.Command3->text(), QString("CANCEL  "));
+            QTest::mouseClick(save ? box.Command2 : box.Command3, Qt::LeftButton);
+        });
+        saveAs("names.vrk");
+        QCOMPARE(asked, namesChangedQuestion({QString::fromUtf8("Łukasz")}));
+        QVERIFY(asked.contains(QString::fromUtf8("\"Łukasz\"")));
+        QVERIFY(!asked.contains(QString::fromUtf8("Zoë"))); // kept whole
+        QCOMPARE(QFile::exists(path("names.vrk")), save);
+        if (!save) return;
+        const OpenResult read = SavedGame::readFile(path("names.vrk"));
+        QVERIFY(read.game);
+        QCOMPARE(read.game->players[0].name, QString::fromUtf8("Zoë"));
+        QCOMPARE(read.game->players[1].name, QString("?ukasz"));
+    }
+
+    // A file of more players than a game may have is refused whole.
+    void tooManyPlayersIsRefused() {
+        SavedGame game;
+        game.LastPlayer = 299;
+        for (int16_t i = 0; i < 300; ++i)
+            game.players.push_back(PlayerRecord::fromCard(QString::number(i), i, ScoreCard()));
+        QByteArray bytes;
+        game.players.resize(1); // the writer refuses 300; write the file by hand
+        game.LastPlayer = 0;
+        QVERIFY(!game.toBytes(bytes));
+        bytes[128] = char(299 & 0xFF);
+        bytes[129] = char(299 >> 8);
+        bytes = bytes.left(256) + QByteArray(128 * 301, '\0');
+        QFile file(path("crowd.vrk"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        f->start({"Ann"});
+        Shown shown;
+        expectMessageBox(shown);
+        openFrom(path("crowd.vrk"));
+        ShellFixture::flushDeletes();
+        QCOMPARE(shown.title, QString("Error"));
+        QVERIFY2(shown.text.contains("300 players") && shown.text.contains("at most 255"),
+                 qPrintable(shown.text));
+        QVERIFY(!state().GameInProgress);
+        QVERIFY(state().Boards.empty());
+    }
+
     // A save that fails says so and leaves the earlier file as it was.
     void failedSaveKeepsTheOldFile() {
         f->start({"Ann"});

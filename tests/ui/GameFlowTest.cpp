@@ -176,6 +176,21 @@ private slots:
         QCOMPARE(result.rows, QStringList({"218|Ann", "218|Bob"}));
     }
 
+    // The name entry ends by itself at the most players a game may have.
+    void nameEntryStopsAtTheLimit() {
+        QStringList names;
+        for (int i = 1; i <= 256; ++i) names << QString("P%1").arg(i);
+        f->scriptPlayers(names);
+        f->window->MDIForm_Load();
+        QCOMPARE(int(state().LastPlayer), 254);
+        QCOMPARE(state().Boards.size(), size_t(255));
+        QCOMPARE(f->board(254)->windowTitle(), QString("P255"));
+        QCOMPARE(f->modals.answers.size(), size_t(1)); // the 256th name was never asked for
+        f->modals.answers.clear();
+        QVERIFY(state().GameInProgress);
+        QCOMPARE(f->pressedButtons(), QList<int>{0});
+    }
+
     // A full card that is not the last player's never ends the game.
     void onlyTheLastCardEndsTheGame() {
         f->start({"Ann", "Bob"});
