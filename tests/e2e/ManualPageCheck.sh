@@ -25,7 +25,7 @@ trap 'rm -f "$warnings"' EXIT
 text=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>"$warnings") ||
     fail "man could not format $page: $(cat "$warnings")"
 [ ! -s "$warnings" ] || fail "man warns about $page: $(cat "$warnings")"
-echo "$text" | grep -q '^NAME' || fail "$page has no NAME section"
+[[ "$text" == *$'\nNAME\n'* ]] || fail "$page has no NAME section"
 
 store_file=$(sed -n 's/.*kStoreFileName = QStringLiteral("\([^"]*\)").*/\1/p' "$store_paths")
 [ -n "$store_file" ] || fail "no store file name in $store_paths"

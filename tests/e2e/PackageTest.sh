@@ -98,7 +98,9 @@ mapfile -t binaries < <(find "$root/usr" -type f \( -name '*.so*' -o -perm -u+x 
     while read -r f; do [ "$(head -c 4 "$f")" = $'\x7fELF' ] && echo "$f"; done)
 [ ${#binaries[@]} -gt 0 ] || fail "no program in the package"
 for binary in "${binaries[@]}"; do
-    readelf -S "$binary" | grep -q '\.symtab' && fail "${binary#"$root"} is not stripped"
+    # (Not readelf | grep -q: with pipefail, grep's early exit can fail the pipe.)
+    sections=$(readelf -S "$binary")
+    [[ "$sections" != *" .symtab "* ]] || fail "${binary#"$root"} is not stripped"
     for library in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
         path=$(ldconfig -p | awk -v lib="$library" '$1 == lib { print $NF; exit }')
         [ -n "$path" ] || fail "${binary#"$root"} needs $library, which is not installed here"
