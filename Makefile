@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: all setup configure build run test asan stress clean
+.PHONY: all setup configure build run test package asan stress clean
 
 all: build
 
@@ -25,6 +25,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, from the build above: $(BUILD)/vorka_<version>_<arch>.deb.
+package: build
+	@cmake --build $(BUILD) --target package
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: setup

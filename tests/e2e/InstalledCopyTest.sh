@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # Installs the build tree into a scratch prefix and checks what a desktop gets:
-# the program, its desktop entry, its icon in the hicolor theme and its
-# AppStream metainfo, each where the desktop looks for it, valid, and naming
-# one another consistently. Then starts the installed program on a real
-# display and plays its opening and leave (RealWindowTest.sh).
+# the program, its desktop entry, its icon in the hicolor theme, its AppStream
+# metainfo and its manual page, each where the desktop looks for it, valid,
+# and naming one another consistently; and nothing of the Debian package's
+# own (games/, /var). Then starts the installed program on a real display and
+# plays its opening and leave (RealWindowTest.sh).
 #
-#   InstalledCopyTest.sh <cmake> <build folder> <screenshot.png>
+#   InstalledCopyTest.sh <cmake> <build folder> <version> <screenshot.png>
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-    echo "usage: $0 <cmake> <build folder> <screenshot.png>" >&2
+if [ $# -ne 4 ]; then
+    echo "usage: $0 <cmake> <build folder> <version> <screenshot.png>" >&2
     exit 2
 fi
 cmake=$1
 build=$2
-screenshot=$3
+version=$3
+screenshot=$4
 here=$(cd "$(dirname "$0")" && pwd)
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/vorka-install.XXXXXX")
@@ -25,7 +27,13 @@ fail() {
     exit 1
 }
 
+had_shared_folder=no
+[ -e /var/games/vorka ] && had_shared_folder=yes
 "$cmake" --install "$build" --prefix "$prefix" || fail "cmake --install failed"
+if [ "$had_shared_folder" = no ] && [ -e /var/games/vorka ]; then
+    rmdir /var/games/vorka 2>/dev/null || true
+    fail "a plain install made /var/games/vorka, which only the Debian package makes"
+fi
 
 id=org.tolvane.Vorka
 binary="$prefix/bin/vorka"
@@ -33,6 +41,10 @@ desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 
 if [ ! -f "$binary" ] || [ ! -x "$binary" ]; then fail "no executable bin/vorka"; fi
+[ ! -e "$prefix/games" ] || fail "a plain install made games/, the Debian package's place"
+outside=$(grep -v "^$prefix/" "$build/install_manifest.txt" || true)
+[ -z "$outside" ] || fail "a plain install wrote outside its prefix: $outside"
+[ -s "$prefix/share/man/man6/vorka.6.gz" ] || fail "no manual page share/man/man6/vorka.6.gz"
 [ -s "$desktop" ] || fail "no desktop entry share/applications/$id.desktop"
 [ -s "$metainfo" ] || fail "no metainfo share/metainfo/$id.metainfo.xml"
 
@@ -42,6 +54,7 @@ exec_line=$(entry_value Exec)
 icon_name=$(entry_value Icon)
 [ "${exec_line%% *}" = "vorka" ] || fail "the entry runs '$exec_line', not the installed vorka"
 [ -n "$icon_name" ] || fail "the entry names no icon"
+[ "$icon_name" = "$id" ] || fail "the entry's icon is '$icon_name', not the application id $id"
 icon="$prefix/share/icons/hicolor/scalable/apps/$icon_name.svg"
 [ -s "$icon" ] || fail "the entry's icon '$icon_name' is not at share/icons/hicolor/scalable/apps"
 grep -q '<svg' "$icon" || fail "the installed icon is not an SVG picture"
@@ -55,9 +68,9 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 # What was installed is valid, not only the sources.
 desktop_report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $desktop_report"
 [ -z "$desktop_report" ] || fail "desktop-file-validate: $desktop_report"
-appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli rejects the metainfo"
+bash "$here/MetainfoCheck.sh" "$metainfo" "$version"
 
-echo "installed: bin/vorka, $id.desktop, $icon_name.svg, $id.metainfo.xml"
+echo "installed: bin/vorka, $id.desktop, $icon_name.svg, $id.metainfo.xml, vorka.6.gz"
 
 # The installed copy starts and ends like the built one.
 bash "$here/RealWindowTest.sh" "$binary" "$screenshot"

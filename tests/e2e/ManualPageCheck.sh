@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Checks the game's manual page: man formats it without a single warning, and
+# the file it names for the Halls is the one the program uses.
+#
+#   ManualPageCheck.sh <vorka.6 or vorka.6.gz> <StorePaths.h>
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 <manual page> <StorePaths.h>" >&2
+    exit 2
+fi
+page=$1
+store_paths=$2
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+command -v man >/dev/null || fail "'man' is missing; run tools/setup.sh"
+[ -s "$page" ] || fail "no manual page $page"
+
+warnings=$(mktemp)
+trap 'rm -f "$warnings"' EXIT
+text=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>"$warnings") ||
+    fail "man could not format $page: $(cat "$warnings")"
+[ ! -s "$warnings" ] || fail "man warns about $page: $(cat "$warnings")"
+[[ "$text" == *$'\nNAME\n'* ]] || fail "$page has no NAME section"
+
+store_file=$(sed -n 's/.*kStoreFileName = QStringLiteral("\([^"]*\)").*/\1/p' "$store_paths")
+[ -n "$store_file" ] || fail "no store file name in $store_paths"
+# man may break a path after its hyphens; join the lines before looking.
+joined=$(echo "$text" | tr -s ' \n' '  ')
+for path in "/var/games/vorka/$store_file" "~/.local/share/Tolvane Studios/Vorka/$store_file" \
+    "~/.config/Tolvane Studios/Vorka.ini"; do
+    [[ "$joined" == *"$path"* ]] || fail "the manual page does not name $path"
+done
+echo "PASS: $page formats cleanly and names the game's files"
