@@ -10,7 +10,7 @@ set -uo pipefail
 
 build=${1:-build-bench}
 for program in vorka bench/ReferenceWindow bench/StartupBench bench/AnimationBench \
-    bench/RulesBench; do
+    bench/RulesBench bench/SolverBench; do
     if [ ! -x "$build/$program" ]; then
         echo "bench: $build/$program is missing; build it first (make bench)" >&2
         exit 2
@@ -39,6 +39,8 @@ note $?
 "${display[@]}" "$build/bench/AnimationBench"
 note $?
 "$build/bench/RulesBench"
+note $?
+"$build/bench/SolverBench"
 note $?
 
 echo
