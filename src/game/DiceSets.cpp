@@ -43,7 +43,8 @@ DiceSets::DiceSets() {
     constexpr int factorial[] = {1, 1, 2, 6, 24, 120};
     for (int s = 0; s < kFive; ++s) {
         const auto& run = fives[size_t(s)];
-        std::copy(run.begin(), run.end(), faces_[size_t(s)].begin());
+        Faces faces{};
+        std::copy(run.begin(), run.end(), faces.begin());
         const auto counts = countsOf(run);
         int orders = factorial[5];
         for (int f = 0; f < kFaces; ++f) {
@@ -53,8 +54,7 @@ DiceSets::DiceSets() {
         probability_[size_t(s)] = orders / 7776.0;
         byKey_[size_t(key(counts))] = uint8_t(s);
         for (Category c : kAllCategories)
-            scores_[size_t(categoryIndex(c))][size_t(s)] =
-                float(EvaluateCategory(c, faces_[size_t(s)]));
+            scores_[size_t(categoryIndex(c))][size_t(s)] = float(EvaluateCategory(c, faces));
         for (auto& w : withoutDie_[size_t(s)]) w = -1;
     }
     for (int q = 0; q < kFour; ++q) {

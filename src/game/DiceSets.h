@@ -19,8 +19,6 @@ public:
 
     DiceSets();
 
-    // The set's values, ascending.
-    const Faces& faces(int set) const { return faces_[size_t(set)]; }
     // The chance that a roll of all five dice gives this set.
     double probability(int set) const { return probability_[size_t(set)]; }
     // How many dice of the set show `face` (1..6).
@@ -43,7 +41,6 @@ public:
 private:
     static int key(const std::array<int, kFaces>& counts);
 
-    std::array<Faces, kFive> faces_{};
     std::array<double, kFive> probability_{};
     std::array<std::array<uint8_t, kFaces>, kFive> counts_{};
     std::array<std::array<uint8_t, kFaces>, kFour> withDie_{};

@@ -40,10 +40,6 @@ public:
 
     // Before the first roll.
     float start() const { return rollAll_[kRollsAfterFirst]; }
-    // Right after a roll that left `rollsLeft` (0..2) rolls and showed `set`,
-    // with the best choice from here on.
-    float after(int rollsLeft, int set) const { return level_[size_t(rollsLeft)][size_t(set)]; }
-
     // The choices after a roll, `rollsLeft` (1..2) rolls still left.
     float rollAll(int rollsLeft) const { return rollAll_[size_t(rollsLeft - 1)]; }
     float rollOne(int rollsLeft, int set, int face) const {
