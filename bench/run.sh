@@ -10,7 +10,7 @@ set -uo pipefail
 
 build=${1:-build-bench}
 for program in vorka bench/ReferenceWindow bench/StartupBench bench/AnimationBench \
-    bench/RulesBench bench/OpenGameBench; do
+    bench/RulesBench bench/OpenGameBench bench/SolverBench; do
     if [ ! -x "$build/$program" ]; then
         echo "bench: $build/$program is missing; build it first (make bench)" >&2
         exit 2
@@ -41,6 +41,8 @@ note $?
 "$build/bench/RulesBench"
 note $?
 "${display[@]}" "$build/bench/OpenGameBench"
+note $?
+"$build/bench/SolverBench"
 note $?
 
 echo
