@@ -42,7 +42,7 @@ clean:
 # Start-up, memory, animation and rules, each measured beside its reference in
 # a release build of its own (bench/run.sh). Fails when a target is missed.
 BENCH_BUILD ?= build-bench
-BENCH_TARGETS := vorka ReferenceWindow StartupBench AnimationBench RulesBench
+BENCH_TARGETS := vorka ReferenceWindow StartupBench AnimationBench RulesBench SoundBench
 .PHONY: bench
 bench: setup
 	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null

@@ -126,10 +126,16 @@ void PulseSoundPlayer::play(const QString& name, bool wait) {
             openStreamLocked();
         }
 
+        // Whether a stream is on its way: being opened, or to be opened once
+        // the connection being made is ready.
+        const bool coming = stream_
+                                ? pa_stream_get_state(stream_) == PA_STREAM_CREATING
+                                : context_ && PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)) &&
+                                      pa_context_get_state(context_) != PA_CONTEXT_READY;
         if (stream_ && pa_stream_get_state(stream_) == PA_STREAM_READY) {
             startLocked(sound, id);
-        } else if (stream_ || (context_ && PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))) {
-            // Being connected: the sound starts when the stream is ready.
+        } else if (coming) {
+            // It starts when the stream is ready, if that is soon.
             if (pending_) finishWaitLocked(pendingId_);
             pending_ = sound;
             pendingId_ = id;

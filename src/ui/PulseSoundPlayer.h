@@ -31,9 +31,11 @@ struct pa_threaded_mainloop;
 // returns at once except a waited-for sound.
 class PulseSoundPlayer final : public SoundPlayer {
 public:
-    // The server's buffer for the sound stream: the delay before a sound is
-    // heard and before a cut one falls silent.
-    static constexpr std::chrono::milliseconds kLatency{30};
+    // The server's buffer for the sound stream. A sound that starts after a
+    // pause reaches the server at once; one that cuts another off starts,
+    // and the other fades, after what is buffered, at most this long. Less
+    // than this ran dry and stuttered on a busy machine.
+    static constexpr std::chrono::milliseconds kLatency{80};
     // How long the sound that is cut off takes to fade out.
     static constexpr std::chrono::milliseconds kFade{5};
     // How long a sound asked for before the connection is ready may wait for it.
