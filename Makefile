@@ -52,8 +52,8 @@ clean:
 # Start-up, memory, animation and rules, each measured beside its reference in
 # a release build of its own (bench/run.sh). Fails when a target is missed.
 BENCH_BUILD ?= build-bench
-BENCH_TARGETS := vorka ReferenceWindow StartupBench AnimationBench RulesBench OpenGameBench \
-    SolverBench
+BENCH_TARGETS := vorka ReferenceWindow StartupBench AnimationBench RulesBench SoundBench \
+    OpenGameBench SolverBench
 .PHONY: bench
 bench: setup
 	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null

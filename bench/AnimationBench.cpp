@@ -19,8 +19,8 @@
 
 #include "game/FrmMainGame.h"
 #include "game/MdlGlobalDecs.h"
-#include "ui/DeferredSoundPlayer.h"
 #include "ui/Fonts.h"
+#include "ui/PulseSoundPlayer.h"
 
 #include <QApplication>
 #include <QEventLoop>

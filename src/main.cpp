@@ -1,10 +1,10 @@
 #include "storage/Registry_Operations.h"
 #include "storage/StorePaths.h"
-#include "ui/DeferredSoundPlayer.h"
 #include "ui/FirstFrameReport.h"
 #include "ui/Fonts.h"
 #include "ui/GameStyle.h"
 #include "ui/MDIFrmMainGame.h"
+#include "ui/PulseSoundPlayer.h"
 #include "ui/StartupWarmUp.h"
 #include "ui/SvgIconEngine.h"
 

@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """Synthesises Vorka's nine sound effects into assets/sounds/<NAME>.wav.
 
-Every file is a RIFF WAVE, mono, 22050 samples per second, 8-bit PCM, with a
-fixed length. Only the standard library is used and the random numbers are
-seeded, so running this again writes the same bytes.
+Every file is a RIFF WAVE, mono, 22050 samples per second, with a fixed
+length: the two short ones (BPRESS, QUESTION) in 8-bit PCM, the others in
+4-bit IMA ADPCM (format 0x11 with its fact chunk, encoded here). All but the
+button click are brought to the same loudness, every one stays below full
+scale and starts and ends on silence. Only the standard library is used and
+the random numbers come from one fixed seed, so running this again writes the
+same bytes.
 
     python3 tools/make_sounds.py [output folder]
 """
@@ -16,7 +20,24 @@ import sys
 import wave
 
 RATE = 22050
-NYQUIST_GUARD = 9500.0  # harmonics above this are left out (8-bit, 22 kHz)
+NYQUIST_GUARD = 9500.0  # harmonics above this are left out (22 kHz)
+SEED = 1998
+
+# How each file is stored.
+PCM8 = "pcm8"
+ADPCM = "ima-adpcm"
+ENCODINGS = {name: ADPCM for name in
+             ["ROLL", "START", "FANFARE", "WIN", "END", "NEWPLAYER", "OKNWPLYR"]}
+ENCODINGS.update({"BPRESS": PCM8, "QUESTION": PCM8})
+
+# Loudness: the RMS of the 20 ms blocks that are not silent (above -50 dBFS),
+# in dBFS. Every sound but the click is brought to LOUDNESS; no sample may
+# come closer to full scale than PEAK.
+BLOCK = 441
+SILENT_BLOCK = 10 ** (-50 / 20)
+LOUDNESS = -18.0
+CLICK_LOUDNESS = -20.0
+PEAK = 0.89  # -1 dBFS
 
 # Lengths in seconds.
 LENGTHS = {
@@ -149,24 +170,65 @@ def add_timpani(buf, start, hz, amp, length=0.6):
         buf[begin + i] += amp * env * (math.sin(phase) + 0.3 * math.sin(2 * phase))
 
 
-def add_clack(buf, start, amp, rng):
-    """One die knocking against another or against the table."""
+def resonate(excitation, hz, tau):
+    """A two-pole resonator ringing at hz, decaying with time constant tau."""
+    r = math.exp(-1.0 / (tau * RATE))
+    c = 2 * r * math.cos(2 * math.pi * hz / RATE)
+    gain = 1 - r
+    y1 = y2 = 0.0
+    out = []
+    for x in excitation:
+        y = c * y1 - r * r * y2 + gain * x
+        out.append(y)
+        y2, y1 = y1, y
+    return out
+
+
+def add_impact(buf, start, amp, rng, hardness=1.0):
+    """One die striking the table or another die: a short burst of noise that
+    sets the die ringing high and the table thudding low."""
     begin = samples(start)
-    modes = [(rng.uniform(1800, 4200), rng.uniform(0.002, 0.006), rng.uniform(0.5, 1.0))
-             for _ in range(3)]
-    modes.append((rng.uniform(350, 650), 0.012, 0.6))  # the body of the knock
-    length = samples(0.05)
-    for i in range(min(length, len(buf) - begin)):
-        t = i / RATE
-        value = 0.0
-        for hz, tau, a in modes:
-            value += a * math.exp(-t / tau) * math.sin(2 * math.pi * hz * t)
-        if i < samples(0.0015):
-            value += rng.uniform(-0.6, 0.6)
-        buf[begin + i] += amp * value * min(1.0, i / 6.0)
+    n = min(samples(0.045), len(buf) - begin)
+    if n <= 0:
+        return
+    burst = samples(0.0008 + 0.0008 * rng.random())
+    excitation = [rng.uniform(-1, 1) * math.exp(-i / max(1, burst)) if i < 4 * burst else 0.0
+                  for i in range(n)]
+    sound = [0.0] * n
+    modes = [(rng.uniform(2600, 4800) * hardness, rng.uniform(0.0025, 0.005), 1.0),
+             (rng.uniform(5200, 8200), rng.uniform(0.0015, 0.003), 0.7),
+             (rng.uniform(1300, 2200), rng.uniform(0.003, 0.006), 0.5),
+             (rng.uniform(140, 260), 0.012, 0.9)]  # the table top
+    for hz, tau, a in modes:
+        ring = resonate(excitation, hz, tau)
+        peak = max(abs(v) for v in ring) or 1.0
+        for i, v in enumerate(ring):
+            sound[i] += a * v / peak
+    for i, v in enumerate(excitation):
+        sound[i] += 0.35 * v
+    for i in range(n):
+        buf[begin + i] += amp * sound[i]
 
 
-# The sounds ---------------------------------------------------------------
+def throw_die(buf, rng, first):
+    """One die landing: bounces that come quicker and softer, a tumble of
+    small knocks on its edges, and the last settling clacks."""
+    t, a, gap = first, rng.uniform(0.8, 1.0), rng.uniform(0.13, 0.2)
+    for _ in range(3):
+        add_impact(buf, t, a, rng)
+        t += gap
+        gap *= rng.uniform(0.55, 0.7)
+        a *= rng.uniform(0.6, 0.75)
+    end = rng.uniform(1.0, 1.22)
+    while t < end:
+        add_impact(buf, t, a * rng.uniform(0.35, 0.7), rng, hardness=1.1)
+        t += rng.uniform(0.035, 0.075)
+    for k in range(rng.randint(2, 3)):
+        add_impact(buf, t, a * (0.6 - 0.2 * k), rng)
+        t += rng.uniform(0.02, 0.04) / (k + 1)
+
+
+# The sounds ---# The sounds ---------------------------------------------------------------
 
 def bpress(buf, rng):
     for i in range(len(buf)):
@@ -179,13 +241,12 @@ def bpress(buf, rng):
 
 
 def roll(buf, rng):
-    # Shaken in the cup: dense, irregular knocks, thinning out as the dice settle.
-    t = 0.02
-    while t < 1.0:
-        add_clack(buf, t, rng.uniform(0.35, 0.8), rng)
-        t += rng.expovariate(60.0) + 0.006
-    for t, a in [(1.04, 0.9), (1.12, 0.6), (1.19, 0.45), (1.25, 0.3), (1.30, 0.18)]:
-        add_clack(buf, t + rng.uniform(-0.01, 0.01), a, rng)
+    # Five dice thrown onto a table one close behind the other, and now and
+    # then two of them knocking together on the way.
+    for die in range(5):
+        throw_die(buf, rng, 0.02 + 0.035 * die + rng.uniform(0, 0.03))
+    for _ in range(6):
+        add_impact(buf, rng.uniform(0.1, 0.8), rng.uniform(0.3, 0.5), rng, hardness=1.3)
 
 
 def start(buf, rng):
@@ -285,60 +346,170 @@ def oknwplyr(buf, rng):
 
 
 RECIPES = {
-    "BPRESS": (bpress, 0.55),
-    "ROLL": (roll, 0.75),
-    "START": (start, 0.8),
-    "FANFARE": (fanfare, 0.8),
-    "QUESTION": (question, 0.6),
-    "WIN": (win, 0.8),
-    "END": (end, 0.75),
-    "NEWPLAYER": (newplayer, 0.8),
-    "OKNWPLYR": (oknwplyr, 0.7),
+    "BPRESS": bpress,
+    "ROLL": roll,
+    "START": start,
+    "FANFARE": fanfare,
+    "QUESTION": question,
+    "WIN": win,
+    "END": end,
+    "NEWPLAYER": newplayer,
+    "OKNWPLYR": oknwplyr,
 }
 
 
-def finish(buf, peak):
-    """Scales to the wanted peak and fades both ends so that they do not click."""
-    top = max(abs(v) for v in buf) or 1.0
-    scale = peak / top
-    fade_in = min(samples(0.002), len(buf) // 4)
+def loudness(buf):
+    """RMS of the blocks that are not silent, in dBFS (None if all are)."""
+    powers = []
+    for at in range(0, len(buf), BLOCK):
+        block = buf[at:at + BLOCK]
+        power = sum(v * v for v in block) / len(block)
+        if power > SILENT_BLOCK ** 2:
+            powers.append(power)
+    if not powers:
+        return None
+    return 10 * math.log10(sum(powers) / len(powers))
+
+
+def limit(v):
+    """Leaves everything below 0.7 alone and bends the rest smoothly toward PEAK."""
+    knee = 0.7
+    a = abs(v)
+    if a <= knee:
+        return v
+    room = PEAK - knee
+    return math.copysign(knee + room * math.tanh((a - knee) / room), v)
+
+
+def fade(buf):
+    """Fades both ends so that the sound starts and ends on silence."""
+    fade_in = min(samples(0.003), len(buf) // 4)
     fade_out = min(samples(0.025), len(buf) // 4)
-    out = []
-    for i, v in enumerate(buf):
-        g = scale
-        if i < fade_in:
-            g *= i / fade_in
-        left = len(buf) - 1 - i
-        if left < fade_out:
-            g *= 0.5 - 0.5 * math.cos(math.pi * left / fade_out)
-        out.append(v * g)
+    out = list(buf)
+    for i in range(fade_in):
+        out[i] *= 0.5 - 0.5 * math.cos(math.pi * i / fade_in)
+    for k in range(fade_out):
+        out[len(out) - 1 - k] *= 0.5 - 0.5 * math.cos(math.pi * k / fade_out)
     return out
 
 
-def to_bytes(buf):
+def finish(buf, target):
+    """Brings the sound to the target loudness without reaching PEAK."""
+    for _ in range(4):
+        level = loudness(buf)
+        gain = 10 ** ((target - level) / 20)
+        buf = [limit(v * gain) for v in buf]
+    return fade(buf)
+
+
+def pcm8_bytes(buf):
     # 8-bit PCM is unsigned with silence at 128.
     return bytes(max(1, min(255, int(round(128 + 127 * v)))) for v in buf)
 
 
-def write_wave(path, data):
+def write_pcm8(path, buf):
     with wave.open(path, "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(1)
         w.setframerate(RATE)
-        w.writeframes(data)
+        w.writeframes(pcm8_bytes(buf))
+
+
+# IMA ADPCM as WAVE files carry it (format 0x11): blocks of BLOCK_ALIGN bytes,
+# each a header (the first sample as it is, the step index, a zero byte) and
+# then two samples a byte, the earlier in the low four bits.
+IMA_STEPS = [
+    7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34, 37, 41, 45,
+    50, 55, 60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230,
+    253, 279, 307, 337, 371, 408, 449, 494, 544, 598, 658, 724, 796, 876, 963,
+    1060, 1166, 1282, 1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327,
+    3660, 4026, 4428, 4871, 5358, 5894, 6484, 7132, 7845, 8630, 9493, 10442,
+    11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794,
+    32767]
+IMA_INDEX_STEPS = [-1, -1, -1, -1, 2, 4, 6, 8]
+BLOCK_ALIGN = 512
+SAMPLES_PER_BLOCK = (BLOCK_ALIGN - 4) * 2 + 1
+
+
+class ImaEncoder:
+    def __init__(self):
+        self.predicted = 0
+        self.index = 0
+
+    def encode(self, sample):
+        """The 4-bit code for one sample; follows the decoder's state."""
+        step = IMA_STEPS[self.index]
+        diff = sample - self.predicted
+        code = 0
+        if diff < 0:
+            code = 8
+            diff = -diff
+        change = step >> 3
+        if diff >= step:
+            code |= 4
+            diff -= step
+            change += step
+        step >>= 1
+        if diff >= step:
+            code |= 2
+            diff -= step
+            change += step
+        step >>= 1
+        if diff >= step:
+            code |= 1
+            change += step
+        self.predicted += -change if code & 8 else change
+        self.predicted = max(-32768, min(32767, self.predicted))
+        self.index = max(0, min(88, self.index + IMA_INDEX_STEPS[code & 7]))
+        return code
+
+    def block(self, block_samples):
+        first = block_samples[0]
+        self.predicted = first
+        out = bytearray(struct.pack("<hBB", first, self.index, 0))
+        codes = [self.encode(s) for s in block_samples[1:]]
+        for k in range(0, len(codes), 2):
+            out.append(codes[k] | (codes[k + 1] << 4))
+        return bytes(out)
+
+
+def write_ima_adpcm(path, buf):
+    pcm = [max(-32767, min(32767, int(round(v * 32767)))) for v in buf]
+    count = len(pcm)
+    # The last block is filled up with silence; the fact chunk says how many
+    # samples are real.
+    blocks = -(-count // SAMPLES_PER_BLOCK)
+    pcm += [0] * (blocks * SAMPLES_PER_BLOCK - count)
+    encoder = ImaEncoder()
+    data = b"".join(encoder.block(pcm[b * SAMPLES_PER_BLOCK:(b + 1) * SAMPLES_PER_BLOCK])
+                    for b in range(blocks))
+    byte_rate = RATE * BLOCK_ALIGN // SAMPLES_PER_BLOCK
+    fmt = struct.pack("<HHIIHHHH", 0x11, 1, RATE, byte_rate, BLOCK_ALIGN, 4, 2,
+                      SAMPLES_PER_BLOCK)
+    chunks = (b"fmt " + struct.pack("<I", len(fmt)) + fmt
+              + b"fact" + struct.pack("<II", 4, count)
+              + b"data" + struct.pack("<I", len(data)) + data)
+    with open(path, "wb") as f:
+        f.write(b"RIFF" + struct.pack("<I", 4 + len(chunks)) + b"WAVE" + chunks)
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "assets", "sounds")
     os.makedirs(folder, exist_ok=True)
+    rng = random.Random(SEED)
     for name, seconds in LENGTHS.items():
-        recipe, peak = RECIPES[name]
-        rng = random.Random(name)  # one fixed seed per sound
         buf = [0.0] * samples(seconds)
-        recipe(buf, rng)
-        write_wave(os.path.join(folder, name + ".wav"), to_bytes(finish(buf, peak)))
-        print(f"{name:10s} {seconds:5.2f} s")
+        RECIPES[name](buf, rng)
+        buf = finish(buf, CLICK_LOUDNESS if name == "BPRESS" else LOUDNESS)
+        path = os.path.join(folder, name + ".wav")
+        if ENCODINGS[name] == PCM8:
+            write_pcm8(path, buf)
+        else:
+            write_ima_adpcm(path, buf)
+        top = max(abs(v) for v in buf)
+        print(f"{name:10s} {seconds:5.2f} s  {ENCODINGS[name]:9s} "
+              f"loudness {loudness(buf):6.1f} dBFS  peak {20 * math.log10(top):5.1f} dBFS")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
-#include "ui/ResourceSoundPlayer.h"
-#include "ui/WaveHeader.h"
+#include "ui/DecodedSound.h"
+#include "ui/PulseSoundPlayer.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -10,7 +10,10 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <sndfile.h>
+
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace {
@@ -81,6 +84,48 @@ int darkSpots(const QImage& image) {
     return spots;
 }
 
+// The chunks of a RIFF WAVE file by their four-letter ids.
+std::map<QByteArray, QByteArray> chunks(const QByteArray& bytes) {
+    std::map<QByteArray, QByteArray> found;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const qsizetype size = qFromLittleEndian<uint32_t>(bytes.constData() + at + 4);
+        found[bytes.mid(at, 4)] = bytes.mid(at + 8, size);
+        at += 8 + size + (size & 1);
+    }
+    return found;
+}
+
+uint16_t u16(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<uint16_t>(bytes.constData() + at);
+}
+
+uint32_t u32(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<uint32_t>(bytes.constData() + at);
+}
+
+// The RMS of the 20 ms blocks above -50 dBFS, in dBFS.
+double loudness(const std::vector<int16_t>& samples) {
+    constexpr size_t block = 441;
+    double sum = 0;
+    int counted = 0;
+    for (size_t at = 0; at + block <= samples.size(); at += block) {
+        double power = 0;
+        for (size_t i = at; i < at + block; ++i) power += std::pow(samples[i] / 32768.0, 2);
+        power /= block;
+        if (power > 1e-5) {
+            sum += power;
+            ++counted;
+        }
+    }
+    return counted ? 10 * std::log10(sum / counted) : -200;
+}
+
+DecodedSound decodedResource(const QString& name) {
+    return DecodedSound::decode(readResource(PulseSoundPlayer::resourcePath(name)))
+        .value_or(DecodedSound{});
+}
+
 } // namespace
 
 class MediaAssetsTest : public QObject {
@@ -90,53 +135,86 @@ private slots:
     void sounds_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("seconds");
-        QTest::newRow("BPRESS") << "BPRESS" << 0.06;
-        QTest::newRow("ROLL") << "ROLL" << 1.42;
-        QTest::newRow("START") << "START" << 9.4;
-        QTest::newRow("FANFARE") << "FANFARE" << 8.6;
-        QTest::newRow("QUESTION") << "QUESTION" << 0.2;
-        QTest::newRow("WIN") << "WIN" << 4.8;
-        QTest::newRow("END") << "END" << 5.2;
-        QTest::newRow("NEWPLAYER") << "NEWPLAYER" << 3.8;
-        QTest::newRow("OKNWPLYR") << "OKNWPLYR" << 1.2;
+        QTest::addColumn<bool>("adpcm"); // else 8-bit PCM
+        QTest::newRow("BPRESS") << "BPRESS" << 0.06 << false;
+        QTest::newRow("ROLL") << "ROLL" << 1.42 << true;
+        QTest::newRow("START") << "START" << 9.4 << true;
+        QTest::newRow("FANFARE") << "FANFARE" << 8.6 << true;
+        QTest::newRow("QUESTION") << "QUESTION" << 0.2 << false;
+        QTest::newRow("WIN") << "WIN" << 4.8 << true;
+        QTest::newRow("END") << "END" << 5.2 << true;
+        QTest::newRow("NEWPLAYER") << "NEWPLAYER" << 3.8 << true;
+        QTest::newRow("OKNWPLYR") << "OKNWPLYR" << 1.2 << true;
     }
     void sounds() {
         QFETCH(QString, name);
         QFETCH(double, seconds);
-        QVERIFY(ResourceSoundPlayer::soundNames().contains(name));
-        const QByteArray bytes = readResource(QStringLiteral(":/sounds/%1.wav").arg(name));
+        QFETCH(bool, adpcm);
+        QVERIFY(PulseSoundPlayer::soundNames().contains(name));
+        const QByteArray bytes = readResource(PulseSoundPlayer::resourcePath(name));
         QVERIFY2(!bytes.isEmpty(), "the resource is missing");
 
         // A complete RIFF file: its size field covers exactly the rest of the file.
-        QVERIFY(bytes.startsWith("RIFF"));
-        QCOMPARE(qsizetype(qFromLittleEndian<uint32_t>(bytes.constData() + 4)), bytes.size() - 8);
+        QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE");
+        QCOMPARE(qsizetype(u32(bytes, 4)), bytes.size() - 8);
+        const auto chunk = chunks(bytes);
+        QVERIFY(chunk.count("fmt ") && chunk.count("data"));
+        const QByteArray format = chunk.at("fmt ");
+        QCOMPARE(u16(format, 0), uint16_t(adpcm ? 0x11 : 1));
+        QCOMPARE(u16(format, 2), uint16_t(1));
+        QCOMPARE(u32(format, 4), 22050u);
+        QCOMPARE(u16(format, 14), uint16_t(adpcm ? 4 : 8));
 
-        const WaveHeader header = WaveHeader::parse(bytes);
-        QVERIFY2(header.valid(), qPrintable(header.error));
-        QCOMPARE(header.format, WaveHeader::kPcm);
-        QCOMPARE(header.channels, uint16_t(1));
-        QCOMPARE(header.sampleRate, 22050u);
-        QCOMPARE(header.bitsPerSample, uint16_t(8));
-        QVERIFY(header.playable());
-        QCOMPARE(header.dataOffset + header.dataBytes, bytes.size());
-
-        const double length = header.dataBytes / 22050.0;
-        QVERIFY2(std::abs(length - seconds) <= 0.15 * seconds,
-                 qPrintable(QStringLiteral("%1 s long").arg(length)));
-
-        // Pleasant at the edges: it starts and ends at silence (128 in 8-bit
-        // PCM) and never reaches the limits, which would be clipping.
-        const auto* samples = reinterpret_cast<const uchar*>(bytes.constData() + header.dataOffset);
-        QVERIFY(std::abs(int(samples[0]) - 128) <= 2);
-        QVERIFY(std::abs(int(samples[header.dataBytes - 1]) - 128) <= 2);
-        uchar lowest = 255, highest = 0;
-        for (uint32_t i = 0; i < header.dataBytes; ++i) {
-            lowest = std::min(lowest, samples[i]);
-            highest = std::max(highest, samples[i]);
+        // The length, in samples, as the file states it.
+        const uint32_t wanted = uint32_t(std::lround(seconds * 22050));
+        if (adpcm) {
+            QVERIFY2(chunk.count("fact"), "no fact chunk");
+            QCOMPARE(u32(chunk.at("fact"), 0), wanted);
+        } else {
+            QCOMPARE(uint32_t(chunk.at("data").size()), wanted);
         }
-        QVERIFY2(lowest > 0 && highest < 255, "the sound clips");
-        // and it is not silent
-        QVERIFY(highest - lowest > 40);
+
+        // What the player decodes.
+        const DecodedSound sound = decodedResource(name);
+        QCOMPARE(sound.format, SF_FORMAT_WAV | (adpcm ? SF_FORMAT_IMA_ADPCM : SF_FORMAT_PCM_U8));
+        QCOMPARE(sound.sampleRate, 22050);
+        QCOMPARE(sound.channels, 1);
+        // A last ADPCM block may be filled up with silence.
+        QVERIFY2(sound.frames() >= wanted && sound.frames() < wanted + 1017,
+                 qPrintable(QString::number(sound.frames())));
+
+        // It never reaches full scale, which would be clipping, and is not silent.
+        int peak = 0;
+        for (int16_t s : sound.samples) peak = std::max(peak, std::abs(int(s)));
+        QVERIFY2(peak < 0.95 * 32768, qPrintable(QString::number(peak)));
+        QVERIFY(peak > 0.1 * 32768);
+
+        // It starts and ends on silence: within its first 0.2 ms and its last
+        // 2 ms it stays close to zero.
+        const auto quiet = [&](size_t from, size_t to) {
+            for (size_t i = from; i < to; ++i)
+                if (std::abs(sound.samples[i]) > 0.03 * 32768) return false;
+            return true;
+        };
+        QVERIFY2(quiet(0, 4), "it starts with a click");
+        QVERIFY2(quiet(wanted - 44, wanted), "it ends with a click");
+    }
+
+    // All but the button click are equally loud, within 3 dB.
+    void soundsAreEquallyLoud() {
+        double softest = 0, loudest = -200;
+        QString soft, loud;
+        for (const QString& name : PulseSoundPlayer::soundNames()) {
+            if (name == QLatin1String("BPRESS")) continue;
+            const double level = loudness(decodedResource(name).samples);
+            if (level < softest) std::tie(softest, soft) = std::pair(level, name);
+            if (level > loudest) std::tie(loudest, loud) = std::pair(level, name);
+        }
+        QVERIFY2(loudest - softest <= 3.0, qPrintable(QStringLiteral("%1 at %2 dBFS, %3 at %4 dBFS")
+                                                          .arg(soft)
+                                                          .arg(softest, 0, 'f', 1)
+                                                          .arg(loud)
+                                                          .arg(loudest, 0, 'f', 1)));
     }
 
     void pictures_data() {

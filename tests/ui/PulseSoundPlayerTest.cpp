@@ -1,0 +1,273 @@
+// The game's sound player against a real sound server started by the test:
+// what reaches the server's sink is recorded from its monitor and compared
+// with the sounds themselves.
+
+#include "ui/PulseSoundPlayer.h"
+#include "ui/DecodedSound.h"
+
+#include "support/MonitorRecorder.h"
+#include "support/SoundServer.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = PulseSoundPlayer::kSampleRate;
+
+std::vector<int16_t> decoded(const QString& name) {
+    QFile file(PulseSoundPlayer::resourcePath(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const auto sound = DecodedSound::decode(file.readAll());
+    return sound ? sound->samples : std::vector<int16_t>{};
+}
+
+double seconds(size_t samples) {
+    return double(samples) / kRate;
+}
+
+struct Match {
+    double correlation = 0; // normalised, 1 for a perfect copy
+    size_t lag = 0;         // where in the recording it starts
+};
+
+double correlationAt(const std::vector<int16_t>& sound, size_t length,
+                     const std::vector<int16_t>& recording, size_t lag) {
+    double both = 0, own = 0, heard = 0;
+    for (size_t i = 0; i < length && lag + i < recording.size(); ++i) {
+        const double a = sound[i], b = recording[lag + i];
+        both += a * b;
+        own += a * a;
+        heard += b * b;
+    }
+    return own > 0 && heard > 0 ? both / std::sqrt(own * heard) : 0.0;
+}
+
+// Where the first `length` samples of the sound best match the recording,
+// looking at starts up to `latest` samples in.
+Match find(const std::vector<int16_t>& sound, size_t length, const std::vector<int16_t>& recording,
+           size_t latest) {
+    length = std::min(length, sound.size());
+    // The start is found on at most its first second, the match then
+    // measured over the whole length.
+    const size_t probe = std::min<size_t>(length, kRate);
+    Match best;
+    for (size_t lag = 0; lag <= latest && lag + probe <= recording.size(); ++lag) {
+        const double c = correlationAt(sound, probe, recording, lag);
+        if (c > best.correlation) best = {c, lag};
+    }
+    if (best.correlation > 0) best.correlation = correlationAt(sound, length, recording, best.lag);
+    return best;
+}
+
+double rmsDb(const std::vector<int16_t>& samples, size_t from, size_t to) {
+    double sum = 0;
+    to = std::min(to, samples.size());
+    if (from >= to) return -200;
+    for (size_t i = from; i < to; ++i) sum += double(samples[i]) * samples[i];
+    return 10 * std::log10(sum / double(to - from) / (32768.0 * 32768.0) + 1e-20);
+}
+
+qint64 timed(const std::function<void()>& call) {
+    QElapsedTimer clock;
+    clock.start();
+    call();
+    return clock.elapsed();
+}
+
+} // namespace
+
+class PulseSoundPlayerTest : public QObject {
+    Q_OBJECT
+
+    SoundServer server_;
+    MonitorRecorder recorder_;
+    std::unique_ptr<PulseSoundPlayer> player_;
+    QString problem_; // why there is no server, if there is none
+    QTemporaryDir home_;
+
+    // Plays the sound and returns what arrived from the call on, `after`
+    // seconds past the sound's own length.
+    std::vector<int16_t> playAndRecord(const QString& name, double length, double after = 0.4) {
+        const size_t mark = recorder_.mark();
+        player_->play(name, false);
+        QTest::qWait(int((length + after) * 1000));
+        return recorder_.since(mark);
+    }
+
+private slots:
+    void initTestCase() {
+        // The player's client library reads its settings and keys from here.
+        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", home_.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Without a server every call returns at once, the waited-for one too.
+    void noServerGivesSilenceAtOnce() {
+        qputenv("PULSE_SERVER", QByteArray("unix:") + home_.path().toLocal8Bit() + "/none");
+        PulseSoundPlayer player;
+        QVERIFY(timed([&] { player.play(QStringLiteral("START"), false); }) < 100);
+        QVERIFY(timed([&] { player.play(QStringLiteral("BPRESS"), false); }) < 50);
+        const qint64 end = timed([&] { player.play(QStringLiteral("END"), true); });
+        QVERIFY2(end < 300, qPrintable(QStringLiteral("END took %1 ms").arg(end)));
+        QVERIFY(!player.connected());
+    }
+
+    void startServer() {
+        // The sink takes the sounds as they are, so that what it is given
+        // can be compared sample by sample.
+        problem_ = server_.start({}, kRate, 1);
+        if (problem_.isEmpty()) {
+            const std::string failed =
+                recorder_.start(server_.address().toStdString(), SoundServer::kSink);
+            if (!failed.empty()) problem_ = QString::fromStdString(failed);
+        }
+        if (!problem_.isEmpty()) QSKIP(qPrintable(QStringLiteral("no sound server: ") + problem_));
+        qputenv("PULSE_SERVER", server_.address().toLocal8Bit());
+        player_ = std::make_unique<PulseSoundPlayer>();
+    }
+
+    // The first sound starts the connection without waiting for it, and is
+    // still heard once the connection is there.
+    void firstSoundConnectsInTheBackground() {
+        if (!player_) QSKIP("no sound server");
+        const size_t mark = recorder_.mark();
+        QVERIFY(!player_->connected());
+        const qint64 call = timed([&] { player_->play(QStringLiteral("QUESTION"), false); });
+        QVERIFY2(call < 50, qPrintable(QStringLiteral("%1 ms").arg(call)));
+        QTRY_VERIFY_WITH_TIMEOUT(player_->connected(), 2000);
+        QTest::qWait(600);
+        const Match match =
+            find(decoded(QStringLiteral("QUESTION")), size_t(-1), recorder_.since(mark), kRate / 2);
+        QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
+    }
+
+    void eachSoundArrivesAsItIs_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : PulseSoundPlayer::soundNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void eachSoundArrivesAsItIs() {
+        if (!player_) QSKIP("no sound server");
+        QFETCH(QString, name);
+        const std::vector<int16_t> sound = decoded(name);
+        QVERIFY(!sound.empty());
+        // Long sounds are compared over their first three seconds.
+        const size_t length = std::min<size_t>(sound.size(), 3 * kRate);
+        const std::vector<int16_t> heard = playAndRecord(name, seconds(length));
+        const Match match = find(sound, length, heard, kRate / 4);
+        qInfo("%s: correlation %.3f, arrived after %.1f ms", qPrintable(name), match.correlation,
+              1000 * seconds(match.lag));
+        QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
+        QVERIFY(seconds(match.lag) < 0.1);
+    }
+
+    void unknownNameIsSilent() {
+        if (!player_) QSKIP("no sound server");
+        const std::vector<int16_t> heard = playAndRecord(QStringLiteral("NOSUCH"), 0.3);
+        QVERIFY2(rmsDb(heard, 0, heard.size()) < -80, "something played");
+    }
+
+    // A sound cuts the one still playing off: the first one's tail never
+    // arrives, and the cut makes no click.
+    void laterSoundCutsTheFirstOff() {
+        if (!player_) QSKIP("no sound server");
+        const size_t mark = recorder_.mark();
+        player_->play(QStringLiteral("START"), false);
+        QTest::qWait(700);
+        const size_t cut = recorder_.mark() - mark;
+        player_->play(QStringLiteral("QUESTION"), false);
+        QTest::qWait(1000);
+        const std::vector<int16_t> heard = recorder_.since(mark);
+
+        const std::vector<int16_t> question = decoded(QStringLiteral("QUESTION"));
+        const std::vector<int16_t> tail(heard.begin() + std::ptrdiff_t(cut), heard.end());
+        const Match match = find(question, question.size(), tail, kRate / 4);
+        QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
+        const size_t questionEnds = cut + match.lag + question.size();
+        QVERIFY2(rmsDb(heard, 0, cut) > -30, "START was not heard before the cut");
+        QVERIFY2(rmsDb(heard, questionEnds + kRate / 50, heard.size()) < -60,
+                 qPrintable(QStringLiteral("START went on at %1 dBFS after the cut")
+                                .arg(rmsDb(heard, questionEnds, heard.size()))));
+
+        // No click: with QUESTION taken out of what arrived, what is left of
+        // START moves from one sample to the next no faster as it stops than
+        // START itself does around there.
+        const std::vector<int16_t> start = decoded(QStringLiteral("START"));
+        const Match before = find(start, cut, heard, kRate / 4);
+        QVERIFY(before.correlation > 0.9);
+        const size_t questionStarts = cut + match.lag;
+        auto startLeft = [&](size_t i) {
+            const bool inQuestion = i >= questionStarts && i < questionEnds;
+            return heard[i] - (inQuestion ? question[i - questionStarts] : 0);
+        };
+        const size_t at = questionStarts - before.lag; // where in START it stops
+        int steepest = 0;
+        for (size_t i = std::max<size_t>(at, 221) - 220; i < std::min(at + 220, start.size()); ++i)
+            steepest = std::max(steepest, std::abs(start[i] - start[i - 1]));
+        int jump = 0;
+        for (size_t i = questionStarts - 20; i < questionStarts + 200; ++i)
+            jump = std::max(jump, std::abs(startLeft(i) - startLeft(i - 1)));
+        QVERIFY2(jump <= steepest + 200,
+                 qPrintable(QStringLiteral("a step of %1 where START's steepest is %2")
+                                .arg(jump)
+                                .arg(steepest)));
+    }
+
+    // END returns once it has been played, not before and not much after.
+    void waitedSoundReturnsWhenPlayed() {
+        if (!player_) QSKIP("no sound server");
+        const std::vector<int16_t> end = decoded(QStringLiteral("END"));
+        const qint64 length = qint64(end.size()) * 1000 / kRate;
+        const size_t mark = recorder_.mark();
+        const qint64 took = timed([&] { player_->play(QStringLiteral("END"), true); });
+        qInfo("END is %lld ms long, the call took %lld ms", length, took);
+        QVERIFY2(took >= length - 50, qPrintable(QString::number(took)));
+        QVERIFY2(took <= length + 250, qPrintable(QString::number(took)));
+        QTest::qWait(200);
+        const Match match = find(end, end.size(), recorder_.since(mark), kRate / 4);
+        QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
+    }
+
+    // A server that goes away leaves silence and no waiting; one that comes
+    // back is used again.
+    void serverThatGoesAwayGivesSilence() {
+        if (!player_) QSKIP("no sound server");
+        player_->play(QStringLiteral("START"), false);
+        QTest::qWait(300);
+        const QString folder = server_.runtimeFolder();
+        recorder_.stop();
+        server_.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!player_->connected(), 2000);
+        QVERIFY(timed([&] { player_->play(QStringLiteral("BPRESS"), false); }) < 50);
+        QVERIFY(timed([&] { player_->play(QStringLiteral("END"), true); }) < 300);
+
+        const QString failed = server_.start(folder);
+        if (!failed.isEmpty()) QSKIP(qPrintable(QStringLiteral("no second server: ") + failed));
+        QVERIFY(recorder_.start(server_.address().toStdString(), SoundServer::kSink).empty());
+        QTest::qWait(int(PulseSoundPlayer::kRetryInterval.count()));
+        const size_t mark = recorder_.mark();
+        player_->play(QStringLiteral("OKNWPLYR"), false);
+        QTest::qWait(1800);
+        const Match match =
+            find(decoded(QStringLiteral("OKNWPLYR")), size_t(-1), recorder_.since(mark), kRate / 2);
+        QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
+    }
+
+    void cleanupTestCase() {
+        player_.reset();
+        recorder_.stop();
+        server_.stop();
+    }
+};
+
+QTEST_GUILESS_MAIN(PulseSoundPlayerTest)
+#include "PulseSoundPlayerTest.moc"
