@@ -22,20 +22,28 @@ int defaultFameScore(int n) {
     return (30 - n) * 5;
 }
 
-// Reads both Halls; false when another copy holds the store. A value that
-// is not there, or a store that cannot be read at all, gives the defaults.
+// Whether a read that gave the default is one the Halls take as it is: a
+// value or key that is not there, one too long to read, or a store that
+// cannot be read at all. Anything else (another copy holding the store, a
+// failing disk) must not be taken for an empty Hall.
+bool defaultIsTheAnswer(Status status) {
+    return status == RegStatus::kSuccess || status == RegStatus::kNotFound ||
+           status == RegStatus::kKeyDeleted || status == RegStatus::kMoreData ||
+           status == RegStatus::kBadStore;
+}
+
+// Reads both Halls; false when the store could not be read as it is.
 bool readHalls(QList<HallEntry>& fame, QList<HallEntry>& shame) {
     fame.clear();
     shame.clear();
     Status status = RegStatus::kSuccess;
-    const auto busy = [&status] { return status == RegStatus::kBusy; };
     for (int n = 1; n <= Halls::kHallSize; ++n) {
         const QString name = ReadRegText(HKEY_USERS, Halls::kFameKey, QString::number(n),
                                          Halls::kDefaultName, &status);
-        if (busy()) return false;
+        if (!defaultIsTheAnswer(status)) return false;
         const int32_t score = ReadRegNumber(HKEY_USERS, Halls::kFameKey, scoreName(n),
                                             defaultFameScore(n), &status);
-        if (busy()) return false;
+        if (!defaultIsTheAnswer(status)) return false;
         fame.append({QString::number(n), name, QString::number(score)});
     }
     // A missing score means no entry; the positions of the rows that are
@@ -43,28 +51,29 @@ bool readHalls(QList<HallEntry>& fame, QList<HallEntry>& shame) {
     for (int n = 1; n <= Halls::kHallSize; ++n) {
         const int32_t score = ReadRegNumber(HKEY_USERS, Halls::kShameKey, scoreName(n),
                                             Halls::kNoShameScore, &status);
-        if (busy()) return false;
+        if (!defaultIsTheAnswer(status)) return false;
         if (score == Halls::kNoShameScore) continue;
         const QString name =
             ReadRegText(HKEY_USERS, Halls::kShameKey, QString::number(n), QString(), &status);
-        if (busy()) return false;
+        if (!defaultIsTheAnswer(status)) return false;
         shame.append({QString::number(n), name, QString::number(score)});
     }
     return true;
 }
 
-// Entry by entry, under their new positions; false when another copy held
-// the store. Other failures are not looked at: the store keeps its earlier
-// value for that entry.
-bool save(const QString& key, QList<HallEntry>& hall) {
+// Entry by entry, under their new positions; the first failure, or kSuccess.
+Status save(const QString& key, QList<HallEntry>& hall) {
+    for (int n = 1; n <= hall.size(); ++n) hall[n - 1].position = QString::number(n);
     for (int n = 1; n <= hall.size(); ++n) {
-        HallEntry& entry = hall[n - 1];
-        entry.position = QString::number(n);
-        if (WriteRegText(HKEY_USERS, key, QString::number(n), entry.name) == RegStatus::kBusy ||
-            WriteRegText(HKEY_USERS, key, scoreName(n), entry.score) == RegStatus::kBusy)
-            return false;
+        const HallEntry& entry = hall[n - 1];
+        if (const Status s = WriteRegText(HKEY_USERS, key, QString::number(n), entry.name);
+            s != RegStatus::kSuccess)
+            return s;
+        if (const Status s = WriteRegText(HKEY_USERS, key, scoreName(n), entry.score);
+            s != RegStatus::kSuccess)
+            return s;
     }
-    return true;
+    return RegStatus::kSuccess;
 }
 
 bool enterFame(QList<HallEntry>& fame, const PlayerScore& player) {
@@ -106,14 +115,17 @@ Halls::~Halls() {
 Halls::Attempt Halls::attempt() {
     const bool entering = !pending_.empty();
     Transaction transaction(entering);
-    if (transaction.status() == RegStatus::kBusy) return Attempt::Busy;
+    // A store that can never take a change (a file that is no store of this
+    // game, a damaged or a read-only one) fails the writes below one by
+    // one: the lists keep the new entries in memory only, on top of what
+    // they showed. Any other failure to begin is waited out.
+    const Status begun = transaction.status();
+    const bool neverWritable = begun == RegStatus::kBadStore || begun == RegStatus::kAccessDenied;
+    if (begun != RegStatus::kSuccess && (entering ? !neverWritable : begun == RegStatus::kBusy))
+        return Attempt::Busy;
     QList<HallEntry> fame = fame_;
     QList<HallEntry> shame = shame_;
-    // A store that cannot take a change (a file that is no store of this
-    // game, a damaged or read-only one) fails the writes below one by one:
-    // the lists keep the new entries in memory only, on top of what they
-    // showed.
-    const bool inMemoryOnly = entering && !transaction.active() && upToDate_;
+    const bool inMemoryOnly = entering && neverWritable && upToDate_;
     if (!inMemoryOnly && !readHalls(fame, shame)) return Attempt::Busy;
     if (entering) {
         bool fameChanged = false;
@@ -124,9 +136,11 @@ Halls::Attempt Halls::attempt() {
             else if (enterShame(shame, player))
                 shameChanged = true;
         }
-        if ((fameChanged && !save(kFameKey, fame)) || (shameChanged && !save(kShameKey, shame)))
-            return Attempt::Busy;
-        if (transaction.active() && !transaction.commit()) return Attempt::Busy;
+        // Into the store whole, or not at all and tried again. Where the store
+        // takes no change, the failed writes are not looked at.
+        const bool written = (!fameChanged || save(kFameKey, fame) == RegStatus::kSuccess) &&
+                             (!shameChanged || save(kShameKey, shame) == RegStatus::kSuccess);
+        if (transaction.active() && (!written || !transaction.commit())) return Attempt::Busy;
         pending_.clear();
         if (!pendingFile_.isEmpty()) QSettings(pendingFile_, QSettings::IniFormat).remove(kPendingGroup);
     }

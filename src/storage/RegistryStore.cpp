@@ -102,8 +102,9 @@ bool RegistryStore::check() {
     }
 
     if (applicationId == kApplicationId) {
-        usable_ = integrityOk();
-        checked_ = true;
+        const int32_t integrity = checkIntegrity();
+        usable_ = integrity == RegStatus::kSuccess;
+        checked_ = integrity != RegStatus::kBusy;
         return usable_;
     }
     if (applicationId != 0 || objects != 0) { // some other program's database
@@ -314,9 +315,19 @@ int32_t RegistryStore::queryValue(const QString& path, const QString& name, qsiz
     return RegStatus::kSuccess;
 }
 
-bool RegistryStore::integrityOk() {
-    if (!db_.isOpen()) return false;
+int32_t RegistryStore::checkIntegrity() {
+    if (!db_.isOpen()) return RegStatus::kBadStore;
     QSqlQuery query(db_);
-    return run(query, QStringLiteral("PRAGMA quick_check")) && query.next() &&
-           query.value(0).toString() == QStringLiteral("ok") && !query.next();
+    if (!run(query, QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+        // Another copy in the middle of a change is no sign of damage.
+        return statusOf(query.lastError()) == RegStatus::kBusy ? RegStatus::kBusy
+                                                                : RegStatus::kBadStore;
+    }
+    return query.value(0).toString() == QStringLiteral("ok") && !query.next()
+               ? RegStatus::kSuccess
+               : RegStatus::kBadStore;
+}
+
+bool RegistryStore::integrityOk() {
+    return checkIntegrity() == RegStatus::kSuccess;
 }

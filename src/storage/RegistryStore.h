@@ -92,6 +92,8 @@ private:
     // kSuccess, kBusy while the check waits for another program, or kBadStore.
     int32_t availability();
     int32_t initialise();
+    // kSuccess, kBusy, or kBadStore for a damaged file.
+    int32_t checkIntegrity();
     int32_t statusOf(const class QSqlError& error) const;
 
     QString file_;
