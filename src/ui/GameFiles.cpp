@@ -60,13 +60,19 @@ void setFileChooser(FileChooser* chooser) {
 namespace MdlGlobalDecs {
 
 QString namesChangedQuestion(const QStringList& names) {
+    // A few names, so that the question always fits its window.
+    constexpr qsizetype kNamed = 2;
     QStringList quoted;
-    for (const QString& name : names) quoted << u'"' + name + u'"';
-    return QStringLiteral("A saved game keeps names in a character set that has no place for some "
-                          "of the letters in ") +
-           quoted.join(QStringLiteral(", ")) +
-           QStringLiteral(". Those letters will be saved as \"?\".") + CR + CR +
-           QStringLiteral("Save the game anyway?");
+    for (const QString& name : names.first(std::min(names.size(), kNamed)))
+        quoted << u'"' + name + u'"';
+    QString which = quoted.join(QStringLiteral(" and "));
+    if (names.size() > kNamed) {
+        which = quoted.join(QStringLiteral(", ")) +
+                QStringLiteral(" and %1 more names").arg(names.size() - kNamed);
+    }
+    return QStringLiteral("Some letters of ") + which +
+           QStringLiteral(" cannot be kept in a saved game; they will be saved as \"?\".") + CR +
+           CR + QStringLiteral("Save anyway?");
 }
 
 void SaveGame() {

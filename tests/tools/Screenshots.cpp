@@ -5,6 +5,7 @@
 #include "support/ShellFixture.h"
 
 #include "ui/FrmHighScores.h"
+#include "ui/GameFiles.h"
 #include "ui/GameStyle.h"
 
 #include <QApplication>
@@ -75,6 +76,20 @@ int main(int argc, char* argv[]) {
     save(f.window->highScores(), QStringLiteral("highscores"));
     f.window->highScores()->TabStrip1->setCurrentIndex(1);
     save(f.window->highScores(), QStringLiteral("highscores-shame"));
+    // What the players are told when another copy holds the Halls, and the
+    // question before names are saved with letters the file cannot keep.
+    for (const auto& [name, message] :
+         {std::pair{QStringLiteral("notice-scores-waiting"), FrmHighScores::kScoresWaiting},
+          std::pair{QStringLiteral("notice-names-changed"),
+                    MdlGlobalDecs::namesChangedQuestion(
+                        {QStringLiteral("Łukasz Wróblewski-Szczepańska"),
+                         QStringLiteral("Ἀθηνᾶ")})}}) {
+        f.modals.then([&, name = name](QDialog& d) {
+            save(&d, name);
+            ShellFixture::click(QStringLiteral("Command1"))(d);
+        });
+        MdlGlobalDecs::ShowNotice(message, 1, 1, 1);
+    }
     // Too narrow for the command toolbar: its extension button shows.
     f.window->resize(300, f.window->height());
     QCoreApplication::processEvents();
