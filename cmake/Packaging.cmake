@@ -87,13 +87,16 @@ When every card is full the game names the winner, and every final score is
 offered to the Hall of Fame and the Hall of Shame, which all the players of
 the computer share.")
 
-# The libraries the program and its module link (Qt SVG among them), found by
+# The libraries the program links (Qt SVG, libpulse and libsndfile among them), found by
 # dpkg-shlibdeps, and what the program loads or uses without linking it: Qt's
 # SQLite driver for the Halls, the platform plugins, and the fonts that stand
 # in for the ones the game was drawn with (src/ui/Fonts.cpp).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, fonts-dejavu-extra, fonts-comfortaa")
+# The sounds are played through the desktop's sound server; without one the
+# game is silent, nothing more.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VORKA_DEBIAN_DIR}/postinst ${VORKA_DEBIAN_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

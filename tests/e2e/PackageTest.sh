@@ -3,8 +3,7 @@
 # scratch folder), checks it the way a distribution would, and plays the game
 # from a scratch root it is unpacked into:
 # - control fields, and a Depends line that names the package of every library
-#   the program and its module link, and what it loads or needs without
-#   linking it;
+#   the program links, and what it loads or needs without linking it;
 # - where its files go, stripped;
 # - lintian: no errors and no warnings;
 # - the metainfo, the desktop entry, the changelog and the manual page it
@@ -56,6 +55,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "the package is for '$(field Architecture)'"
 depends=$(field Depends)
 echo "Depends: $depends"
+# The sounds need a sound server speaking PulseAudio's protocol.
+case "$(field Recommends)" in
+*pipewire-pulse*pulseaudio*) ;;
+*) fail "the package does not recommend a sound server: '$(field Recommends)'" ;;
+esac
 # The package names of the Depends line, without versions or alternatives.
 mapfile -t depended < <(echo "$depends" | tr ',|' '\n\n' | sed 's/(.*//; s/[[:space:]]//g' | grep .)
 depends_on() {
