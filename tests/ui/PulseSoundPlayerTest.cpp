@@ -162,8 +162,15 @@ private slots:
         QVERIFY(!sound.empty());
         // Long sounds are compared over their first three seconds.
         const size_t length = std::min<size_t>(sound.size(), 3 * kRate);
-        const std::vector<int16_t> heard = playAndRecord(name, seconds(length));
-        const Match match = find(sound, length, heard, kRate / 4);
+        // A machine busy with other work can let the server run dry for a
+        // moment, which shifts the rest of the sound; a sound that does not
+        // arrive as it is fails every try.
+        Match match;
+        for (int attempt = 0; attempt < 3 && match.correlation <= 0.9; ++attempt) {
+            const std::vector<int16_t> heard = playAndRecord(name, seconds(length));
+            const Match tried = find(sound, length, heard, kRate / 4);
+            if (tried.correlation > match.correlation) match = tried;
+        }
         qInfo("%s: correlation %.3f, arrived after %.1f ms", qPrintable(name), match.correlation,
               1000 * seconds(match.lag));
         QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
