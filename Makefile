@@ -56,6 +56,6 @@ BENCH_TARGETS := vorka ReferenceWindow StartupBench AnimationBench RulesBench So
     OpenGameBench SolverBench
 .PHONY: bench
 bench: setup
-	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVORKA_FIRST_FRAME_REPORT=ON >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target $(BENCH_TARGETS)
 	@./bench/run.sh $(BENCH_BUILD)

@@ -18,7 +18,6 @@
 // board could not be measured.
 
 #include "game/FrmMainGame.h"
-#include "game/MdlGlobalDecs.h"
 #include "ui/Fonts.h"
 #include "ui/PulseSoundPlayer.h"
 
@@ -187,7 +186,6 @@ int main(int argc, char* argv[]) {
     Fonts::installFontSubstitutes();
     installResourceSoundPlayer();
     // As in the game: sounds on, and the player already woken by earlier sounds.
-    MdlGlobalDecs::state().SoundsOn = true;
     PlayResourceSound(QStringLiteral("START"));
 
     const Stretch reference = referenceRoll();
@@ -196,7 +194,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    FrmMainGame board;
+    Board model;
+    FrmMainGame board(model);
     board.setWindowTitle(QStringLiteral("Player"));
     if (!showAndWait(board)) {
         std::fprintf(stderr, "the board window never reached the screen\n");

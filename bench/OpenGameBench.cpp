@@ -8,15 +8,15 @@
 // it is met, 1 when it is missed, 2 when an opening went wrong.
 
 #include "game/FrmMainGame.h"
-#include "game/MdlGlobalDecs.h"
 #include "storage/Registry_Operations.h"
 #include "storage/SavedGame.h"
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
-#include "ui/GameFiles.h"
+#include "players/GameSession.h"
+#include "ui/FileChooser.h"
 #include "ui/MDIFrmMainGame.h"
 #include "ui/ModalRunner.h"
-#include "players/FrmNewPlayer.h"
+#include "ui/FrmNewPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -101,10 +101,10 @@ int main(int argc, char* argv[]) {
         timer.start();
         window.Toolbar2_ButtonClick(QStringLiteral("Open"));
         const double ms = timer.nsecsElapsed() / 1e6;
-        const auto& s = MdlGlobalDecs::state();
-        const bool playable = s.GameInProgress && s.CurrentPlayer == kTurnOf &&
-                              s.Boards.size() == size_t(kMaxPlayers) &&
-                              s.Boards[size_t(kTurnOf)]->Command1->isEnabled();
+        const GameSession& s = window.session();
+        const bool playable = s.gameInProgress() && s.currentPlayer() == kTurnOf &&
+                              s.boardCount() == kMaxPlayers &&
+                              window.boardWindow(kTurnOf)->Command1->isEnabled();
         if (!playable || player.announcements != run + 1) {
             std::fprintf(stderr, "opening %d did not reach the saved player's turn\n", run + 1);
             return 2;

@@ -2,7 +2,7 @@
 // program can do, one empty main window of the game's size, reporting its first
 // frame the same way the game does.
 
-#include "ui/FirstFrameReport.h"
+#include "FirstFrameReport.h"
 
 #include <QApplication>
 #include <QMainWindow>

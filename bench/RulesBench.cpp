@@ -10,7 +10,6 @@
 
 #include "game/Board.h"
 #include "game/GameResult.h"
-#include "game/MdlGlobalDecs.h"
 #include "game/TurnFlow.h"
 #include "support/Fakes.h"
 
@@ -130,7 +129,7 @@ Outcome playGame(const Services& seams) {
 int main() {
     FakeServices fakes;
     fakes.clock.wrapAtMidnight = true; // the seeds move on with the clock
-    MdlGlobalDecs::state().SoundsOn = false;
+    fakes.sound.setOn(false);
     resetServices();
     const Services seams{&fakes.clock, services().random, &fakes.sound, &fakes.events};
 

@@ -1,16 +1,9 @@
 #include "game/Board.h"
 
-#include "game/MdlGlobalDecs.h"
 #include "game/NumericValue.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-bool soundsOn() {
-    return MdlGlobalDecs::state().SoundsOn;
-}
-} // namespace
 
 Board::Board(const Services& services) : services_(services) {
     faceTexts_.fill(QStringLiteral("6"));
@@ -29,7 +22,7 @@ Faces Board::faces() const {
 
 void Board::rollAll() {
     if (!rollEnabled_) return;
-    if (soundsOn()) PlayResourceSound(QStringLiteral("BPRESS"));
+    services_.sound->playIfOn(QStringLiteral("BPRESS"));
     Spin(0);
     --rollsLeft_;
     if (rollsLeft_ < 1) rollEnabled_ = false;
@@ -51,7 +44,7 @@ void Board::clickDie(int16_t index) {
 
 Board::ScoreOutcome Board::scoreCategory(Category c) {
     if (!categoryEnabled(c) || spinning()) return ScoreOutcome::Ignored;
-    if (soundsOn()) PlayResourceSound(QStringLiteral("BPRESS"));
+    services_.sound->playIfOn(QStringLiteral("BPRESS"));
     const int score = EvaluateCategory(c, faces());
     if (score == 0 && !(confirmZero && confirmZero())) return ScoreOutcome::Declined;
     card_.commit(c, score);
@@ -102,7 +95,7 @@ void Board::Spin(int16_t n) {
     services_.events->processEvents();
 
     const int64_t t0 = services_.clock->monotonicNanoseconds();
-    if (soundsOn()) PlayResourceSound(QStringLiteral("ROLL"));
+    services_.sound->playIfOn(QStringLiteral("ROLL"));
     auto timeLeft = [&] { return services_.clock->monotonicNanoseconds() - t0 < kSpinNanoseconds; };
     if (n >= 1) {
         const int die = n - 1;

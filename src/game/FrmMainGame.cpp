@@ -1,12 +1,11 @@
 #include "game/FrmMainGame.h"
 
 #include "ui/Fonts.h"
-#include "ui/FrmMessageBox.h"
-#include "ui/SvgIconEngine.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,12 +21,12 @@ const QString kRollCaption = QStringLiteral("Roll  ");
 
 // The picture of die face `face` (1 to 6); each size is drawn once.
 QPixmap dieFace(int face, QSize size, qreal ratio) {
-    static const std::array<QString, 6> paths = [] {
-        std::array<QString, 6> all;
-        for (int k = 0; k < 6; ++k) all[k] = QStringLiteral(":/pictures/dice/%1.svg").arg(k + 1);
+    static const std::array<QIcon, 6> faces = [] {
+        std::array<QIcon, 6> all;
+        for (int k = 0; k < 6; ++k) all[k] = QIcon(QStringLiteral(":/pictures/dice/%1.svg").arg(k + 1));
         return all;
     }();
-    return svgIcon(paths[face - 1]).pixmap(size, ratio);
+    return faces[face - 1].pixmap(size, ratio);
 }
 
 QLabel* makeCell(QWidget* parent, const QString& name, const QRect& place) {
@@ -60,20 +59,27 @@ void DieImage::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
-FrmMainGame::FrmMainGame(QWidget* parent, const Services& services)
-    : QWidget(parent), model_(services) {
+FrmMainGame::FrmMainGame(Board& model, QWidget* parent) : QWidget(parent), model_(&model) {
     setObjectName(QStringLiteral("FrmMainGame"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kClientSize);
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
 
-    model_.onDieDrawn = [this](int die) { showDie(die); };
-    model_.onChanged = [this] { refresh(); };
-    model_.confirmZero = [] {
-        return MdlGlobalDecs::ShowMessageBox(MdlGlobalDecs::DialogKind::ConfirmZero).toBool();
-    };
+    model_->onDieDrawn = [this](int die) { showDie(die); };
+    model_->onChanged = [this] { refresh(); };
     refresh();
+}
+
+FrmMainGame::~FrmMainGame() {
+    releaseModel();
+}
+
+void FrmMainGame::releaseModel() {
+    if (!model_) return;
+    model_->onDieDrawn = nullptr;
+    model_->onChanged = nullptr;
+    model_ = nullptr;
 }
 
 void FrmMainGame::buildControls() {
@@ -176,8 +182,9 @@ void FrmMainGame::buildControls() {
 }
 
 void FrmMainGame::showDie(int die) {
-    Label1[die]->setText(model_.faceTexts()[die]);
-    const int cell = model_.diePictures()[die];
+    if (!model_) return;
+    Label1[die]->setText(model_->faceTexts()[die]);
+    const int cell = model_->diePictures()[die];
     if (cell == Board::kNoPicture) {
         Digits[die]->clear();
     } else {
@@ -186,19 +193,20 @@ void FrmMainGame::showDie(int die) {
 }
 
 void FrmMainGame::refresh() {
+    if (!model_) return;
     for (int i = 0; i < Board::kDice; ++i) {
         showDie(i);
-        Digits[i]->setEnabled(model_.diceEnabled());
+        Digits[i]->setEnabled(model_->diceEnabled());
     }
-    Command1->setEnabled(model_.rollEnabled());
+    Command1->setEnabled(model_->rollEnabled());
     for (Category c : kAllCategories) {
         QPushButton* button = categoryButton(c);
-        button->setEnabled(model_.categoryEnabled(c));
-        button->setProperty("Tag", model_.card().tag(c));
-        scoreCell(c)->setText(model_.card().cellText(c));
+        button->setEnabled(model_->categoryEnabled(c));
+        button->setProperty("Tag", model_->card().tag(c));
+        scoreCell(c)->setText(model_->card().cellText(c));
     }
-    Label12->setText(model_.upperTotalText());
-    Label13->setText(model_.grandTotalText());
+    Label12->setText(model_->upperTotalText());
+    Label13->setText(model_->grandTotalText());
     describeForScreenReaders();
 }
 
@@ -209,13 +217,13 @@ void FrmMainGame::describeForScreenReaders() {
     for (int i = 0; i < Board::kDice; ++i) {
         Digits[i]->setAccessibleName(QStringLiteral("Die %1").arg(i + 1));
         Digits[i]->setAccessibleDescription(
-            model_.diePictures()[i] == Board::kNoPicture
+            model_->diePictures()[i] == Board::kNoPicture
                 ? QStringLiteral("Not rolled yet")
-                : QStringLiteral("Shows %1").arg(model_.faceTexts()[i]));
+                : QStringLiteral("Shows %1").arg(model_->faceTexts()[i]));
     }
     for (Category c : kAllCategories) {
-        const QString cell = model_.card().cellText(c).trimmed();
-        const bool free = model_.card().available(c);
+        const QString cell = model_->card().cellText(c).trimmed();
+        const bool free = model_->card().available(c);
         QString state = free ? QStringLiteral("Free") : QStringLiteral("Used");
         if (!cell.isEmpty()) state += QStringLiteral(", score ") + cell;
         categoryButton(c)->setAccessibleName(categoryName(c));
@@ -223,22 +231,25 @@ void FrmMainGame::describeForScreenReaders() {
         scoreCell(c)->setAccessibleName(categoryName(c) + QStringLiteral(" score"));
     }
     Command1->setAccessibleName(QStringLiteral("Roll"));
-    const int16_t left = model_.rollsLeft();
+    const int16_t left = model_->rollsLeft();
     Command1->setAccessibleDescription(
         left == 1 ? QStringLiteral("1 roll left")
                   : QStringLiteral("%1 rolls left").arg(std::clamp<int>(left, 0, 3)));
 }
 
 void FrmMainGame::Command1_Click() {
-    model_.rollAll();
+    if (!model_) return;
+    model_->rollAll();
 }
 
 void FrmMainGame::Digits_Click(int16_t Index) {
-    model_.clickDie(Index);
+    if (!model_) return;
+    model_->clickDie(Index);
 }
 
 void FrmMainGame::score(Category c) {
-    model_.scoreCategory(c);
+    if (!model_) return;
+    model_->scoreCategory(c);
 }
 
 void FrmMainGame::Command2_Click(int16_t Index) {
@@ -273,8 +284,8 @@ void FrmMainGame::Command11_Click() {
 }
 
 void FrmMainGame::Text1_KeyPress(int16_t KeyAscii) {
-    if (KeyAscii != 13) return;
-    model_.applyHiddenCodes(Text1->text());
+    if (KeyAscii != 13 || !model_) return;
+    model_->applyHiddenCodes(Text1->text());
     Text1->clear();
 }
 

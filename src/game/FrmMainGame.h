@@ -29,10 +29,14 @@ protected:
 class FrmMainGame : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmMainGame(QWidget* parent = nullptr, const Services& services = ::services());
+    // Shows `model`, which must outlive the window or be released first.
+    explicit FrmMainGame(Board& model, QWidget* parent = nullptr);
+    ~FrmMainGame() override;
 
-    Board& model() { return model_; }
-    const Board& model() const { return model_; }
+    Board& model() { return *model_; }
+    const Board& model() const { return *model_; }
+    // Stops showing the model: the window is about to go, the model may go first.
+    void releaseModel();
 
     // The board's index as decimal text (its place in the game's Boards).
     QString Tag;
@@ -100,7 +104,7 @@ private:
     void showDie(int die);
     void score(Category c);
 
-    Board model_;
+    Board* model_;
     std::array<QPushButton*, kCategoryCount> categoryButtons_{};
     std::array<QLabel*, kCategoryCount> scoreCells_{};
 };

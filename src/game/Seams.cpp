@@ -94,5 +94,5 @@ void resetServices() {
 }
 
 void PlayResourceSound(const QString& name, bool wait) {
-    current.sound->play(name, wait);
+    current.sound->playIfOn(name, wait);
 }

@@ -32,6 +32,16 @@ public:
     // Starts the named sound, stopping any other; with wait set, returns
     // only when it has finished.
     virtual void play(const QString& name, bool wait) = 0;
+
+    // The sounds-on switch: while it is off, playIfOn() plays nothing.
+    void setOn(bool on) { on_ = on; }
+    bool isOn() const { return on_; }
+    void playIfOn(const QString& name, bool wait = false) {
+        if (on_) play(name, wait);
+    }
+
+private:
+    bool on_ = true;
 };
 
 class EventPump {
@@ -53,6 +63,6 @@ struct Services {
 Services& services();
 void resetServices();
 
-// Plays one of the game's sounds through the installed player. Callers test
-// SoundsOn first.
+// Plays one of the game's sounds through the installed player, unless its
+// switch is off.
 void PlayResourceSound(const QString& name, bool wait = false);

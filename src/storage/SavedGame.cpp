@@ -68,10 +68,7 @@ OpenResult failed(int number, const QString& description) {
 
 // "Fours", "1 Pair", ...: how a message names a category.
 QString quotedCategory(Category c) {
-    static const std::array<QString, kUpperCount> upper = {
-        QStringLiteral("Ones"),  QStringLiteral("Twos"),  QStringLiteral("Threes"),
-        QStringLiteral("Fours"), QStringLiteral("Fives"), QStringLiteral("Sixes")};
-    return u'"' + (isUpper(c) ? upper[categoryIndex(c)] : categoryCaption(c)) + u'"';
+    return u'"' + categoryName(c) + u'"';
 }
 
 } // namespace

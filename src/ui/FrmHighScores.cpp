@@ -2,7 +2,6 @@
 
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
-#include "ui/SvgIconEngine.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -57,21 +56,12 @@ void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
 
 } // namespace
 
-QList<SvgIconSizes> FrmHighScores::firstPictures(qreal scale) {
-    const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
-    // The decoration is drawn as the window is made, the rest with its first frame.
-    return {{kDecoration, {inDevicePixels(kDecorationPlace.size(), scale)}},
-            {kWindowIcon, {inDevicePixels(QSize(small, small), scale)}},
-            {kFameIcon, {inDevicePixels(kHallIconSize, scale)}},
-            {kShameIcon, {inDevicePixels(kHallIconSize, scale)}}};
-}
-
 FrmHighScores::FrmHighScores(QWidget* parent, const QString& pendingScoresFile)
     : QWidget(parent), halls_(this) {
     halls_.setPendingFile(pendingScoresFile);
     setObjectName(QStringLiteral("FrmHighScores"));
     setWindowTitle(QStringLiteral("Vorka Scores"));
-    setWindowIcon(svgIcon(kWindowIcon));
+    setWindowIcon(QIcon(kWindowIcon));
     setFixedSize(kClientSize);
     setAutoFillBackground(true);
     QPalette pink = palette();
@@ -90,7 +80,7 @@ FrmHighScores::FrmHighScores(QWidget* parent, const QString& pendingScoresFile)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kDecorationPlace);
     Image1->setScaledContents(true);
-    Image1->setPixmap(svgIcon(kDecoration).pixmap(kDecorationPlace.size()));
+    Image1->setPixmap(QIcon(kDecoration).pixmap(kDecorationPlace.size()));
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -104,10 +94,10 @@ FrmHighScores::FrmHighScores(QWidget* parent, const QString& pendingScoresFile)
     TabStrip1->setExpanding(false);
     TabStrip1->setUsesScrollButtons(false);
     TabStrip1->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
-    const int fame = TabStrip1->addTab(svgIcon(kFameIcon), QStringLiteral("Hall of Fame"));
+    const int fame = TabStrip1->addTab(QIcon(kFameIcon), QStringLiteral("Hall of Fame"));
     TabStrip1->setTabData(fame, QStringLiteral("Fame"));
     TabStrip1->setTabToolTip(fame, QStringLiteral("Show Hall of Fame"));
-    const int shame = TabStrip1->addTab(svgIcon(kShameIcon), QStringLiteral("Hall of Shame"));
+    const int shame = TabStrip1->addTab(QIcon(kShameIcon), QStringLiteral("Hall of Shame"));
     TabStrip1->setTabData(shame, QStringLiteral("Shame"));
     TabStrip1->setTabToolTip(shame, QStringLiteral("Shows Hall of Fame"));
     connect(TabStrip1, &QTabBar::currentChanged, this, &FrmHighScores::TabStrip1_Click);
@@ -130,8 +120,8 @@ void FrmHighScores::Form_Load() {
 }
 
 void FrmHighScores::refreshLists() {
-    fill(ListView1[0], halls_.hallOfFame(), svgIcon(kFameIcon));
-    fill(ListView1[1], halls_.hallOfShame(), svgIcon(kShameIcon));
+    fill(ListView1[0], halls_.hallOfFame(), QIcon(kFameIcon));
+    fill(ListView1[1], halls_.hallOfShame(), QIcon(kShameIcon));
 }
 
 void FrmHighScores::TabStrip1_Click() {

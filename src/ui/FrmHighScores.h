@@ -12,7 +12,6 @@ class QLabel;
 class QPushButton;
 class QTabBar;
 class QTreeWidget;
-struct SvgIconSizes;
 
 // The Hall of Fame and the Hall of Shame on two tabs, with a button that
 // clears both. A child window of the main window; its lists are the Halls
@@ -37,10 +36,6 @@ public:
     // the program (none: they do not).
     explicit FrmHighScores(QWidget* parent = nullptr, const QString& pendingScoresFile = {});
 
-    // The pictures the window shows when it opens, in device pixels at
-    // `scale` (see prepareSvgIcons).
-    static QList<SvgIconSizes> firstPictures(qreal scale);
-
     QLabel* Label1;   // "HIGH SCORES"
     QLabel* Image1;   // decoration
     QFrame* Picture1; // holds the tabs and the lists
@@ -50,8 +45,6 @@ public:
 
     Halls& halls() { return halls_; }
 
-    // The window's Tag is empty: it stands for no board.
-    QString Tag;
 
     void Form_Load();
     void TabStrip1_Click();

@@ -1,7 +1,6 @@
 #include "ui/FrmMessageBox.h"
 
 #include "game/Limits.h"
-#include "game/MdlGlobalDecs.h"
 #include "game/NumericValue.h"
 #include "game/Seams.h"
 #include "game/Text.h"
@@ -234,14 +233,13 @@ QString FrmMessageBox::nameTyped() const {
 }
 
 void FrmMessageBox::Command1_Click() {
-    auto& state = MdlGlobalDecs::state();
-    if (state.SoundsOn) PlayResourceSound(kButtonPress);
+    PlayResourceSound(kButtonPress);
     switch (static_cast<DialogKind>(kind())) {
     case DialogKind::Welcome:
-        state.DialogAnswer = Option1[0]->isChecked() ? 0 : 1;
+        DialogAnswer = Option1[0]->isChecked() ? 0 : 1;
         break;
     case DialogKind::OwnName:
-        state.DialogAnswer = nameTyped();
+        DialogAnswer = nameTyped();
         break;
     default:
         break;
@@ -250,17 +248,16 @@ void FrmMessageBox::Command1_Click() {
 }
 
 void FrmMessageBox::Command2_Click() {
-    auto& state = MdlGlobalDecs::state();
-    if (state.SoundsOn) PlayResourceSound(kButtonPress);
+    PlayResourceSound(kButtonPress);
     switch (static_cast<DialogKind>(kind())) {
     case DialogKind::PlayerNames:
-        state.DialogAnswer = nameTyped();
+        DialogAnswer = nameTyped();
         break;
     case DialogKind::ConfirmZero:
     case DialogKind::ConfirmLeave:
     case DialogKind::ConfirmForfeit:
     case DialogKind::Notice:
-        state.DialogAnswer = true;
+        DialogAnswer = true;
         break;
     default:
         break;
@@ -269,18 +266,17 @@ void FrmMessageBox::Command2_Click() {
 }
 
 void FrmMessageBox::Command3_Click() {
-    auto& state = MdlGlobalDecs::state();
-    if (state.SoundsOn) PlayResourceSound(kButtonPress);
+    PlayResourceSound(kButtonPress);
     switch (static_cast<DialogKind>(kind())) {
     case DialogKind::PlayerNames:
         // The NUL marks the last name of the list.
-        state.DialogAnswer = nameTyped() + QChar(u'\0');
+        DialogAnswer = nameTyped() + QChar(u'\0');
         break;
     case DialogKind::ConfirmZero:
     case DialogKind::ConfirmLeave:
     case DialogKind::ConfirmForfeit:
     case DialogKind::Notice:
-        state.DialogAnswer = false;
+        DialogAnswer = false;
         break;
     default:
         break;
@@ -321,7 +317,7 @@ void FrmMessageBox::unload() {
 
 namespace MdlGlobalDecs {
 
-QVariant ShowMessageBox(DialogKind kind) {
+QVariant ShowMessageBox(DialogKind kind, bool gameInProgress) {
     FrmMessageBox box;
     QString sound;
     switch (kind) {
@@ -361,7 +357,7 @@ QVariant ShowMessageBox(DialogKind kind) {
         sound = kQuestion;
         break;
     case DialogKind::ConfirmLeave:
-        box.setMessage(state().GameInProgress ? kConfirmLeave + kForfeitWarning : kConfirmLeave);
+        box.setMessage(gameInProgress ? kConfirmLeave + kForfeitWarning : kConfirmLeave);
         box.setPicture(3);
         box.setButtonSet(kYeahNa);
         sound = kQuestion;
@@ -377,11 +373,11 @@ QVariant ShowMessageBox(DialogKind kind) {
         box.setButtonSet(kOkAlone);
         break;
     }
-    if (state().SoundsOn && !sound.isEmpty()) PlayResourceSound(sound);
+    if (!sound.isEmpty()) PlayResourceSound(sound);
     box.setKind(kind);
     box.focusFirstControl();
     modalRunner().run(box);
-    return state().DialogAnswer;
+    return box.DialogAnswer;
 }
 
 QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, int16_t sound) {
@@ -407,11 +403,11 @@ QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, in
         break;
     }
     if (soundName.isEmpty()) soundName = kQuestion;
-    if (state().SoundsOn) PlayResourceSound(soundName);
+    PlayResourceSound(soundName);
     box.setKind(DialogKind::Notice);
     box.focusFirstControl();
     modalRunner().run(box);
-    return state().DialogAnswer;
+    return box.DialogAnswer;
 }
 
 } // namespace MdlGlobalDecs

@@ -30,20 +30,22 @@ enum class DialogKind : int16_t {
 };
 
 // Shows the message dialog as one of the built-in kinds and waits for a
-// button. Returns a copy of DialogAnswer as that button left it.
-QVariant ShowMessageBox(DialogKind kind);
+// button. Returns the answer that button left: an int for Welcome, the name
+// for the name kinds, true or false for the questions. `gameInProgress`
+// adds the forfeit warning to ConfirmLeave.
+QVariant ShowMessageBox(DialogKind kind, bool gameInProgress = false);
 
 // Shows `message` as a Notice. `buttons`: 1 "OK  " alone, 2 "YEAH  "/"NA  ",
 // 3 "OK  "/"CANCEL  ". `picture`: the picture cell 0..3. `sound`: 0 START,
-// 2 WIN, 3 FANFARE, 4 END, anything else QUESTION. Returns a copy of
-// DialogAnswer.
+// 2 WIN, 3 FANFARE, 4 END, anything else QUESTION. Returns true or false for
+// sets 2 and 3, and no answer (an invalid QVariant) for "OK  " alone.
 QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, int16_t sound);
 
 } // namespace MdlGlobalDecs
 
 // The game's own message box: a yellow, borderless window with a picture, a
 // message and the controls each kind needs. It is loaded for one showing and
-// answers through DialogAnswer. It cannot be closed except by its buttons.
+// leaves its answer in DialogAnswer. It cannot be closed except by its buttons.
 //
 // A caller that builds a Notice of its own (the end of a game) sets the
 // message, picture, kind and buttons through the setters below, fills
@@ -67,6 +69,9 @@ public:
     QPushButton* Command2;                   // left half
     QPushButton* Command3;                   // right half
     std::array<QPixmap, kPictureCells> Pics; // the picture cells
+
+    // What the pressed button answered (nothing until then).
+    QVariant DialogAnswer;
 
     // The kind as the window records it: decimal text, read back as a number.
     QString Tag;

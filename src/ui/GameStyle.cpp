@@ -1,8 +1,8 @@
 #include "ui/GameStyle.h"
 
-#include "ui/SvgIconEngine.h"
 
 #include <QApplication>
+#include <QIcon>
 
 GameStyle* GameStyle::overApplicationStyle() {
     return new GameStyle(QApplication::style()->name());
@@ -11,7 +11,7 @@ GameStyle* GameStyle::overApplicationStyle() {
 QIcon GameStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                               const QWidget* widget) const {
     const auto picture = [](const char* name) {
-        return svgIcon(QStringLiteral(":/pictures/") + QLatin1String(name));
+        return QIcon(QStringLiteral(":/pictures/") + QLatin1String(name));
     };
     switch (icon) {
     case SP_ToolBarHorizontalExtensionButton:

@@ -1,6 +1,5 @@
 #include "ui/HelpViewer.h"
 
-#include "ui/SvgIconEngine.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +93,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(kTitle);
-    setWindowIcon(svgIcon(QStringLiteral(":/pictures/vorka.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
     // The help never keeps the program running once the main window is gone.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(700, 620);

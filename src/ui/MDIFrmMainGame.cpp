@@ -1,23 +1,22 @@
 #include "ui/MDIFrmMainGame.h"
 
 #include "game/FrmMainGame.h"
-#include "game/MdlGlobalDecs.h"
 #include "game/NumericValue.h"
-#include "players/NewGame.h"
-#include "players/PlayerBoards.h"
+#include "players/GameSession.h"
 #include "storage/StorePaths.h"
 #include "storage/ToolbarSettings.h"
+#include "ui/DialogAnswers.h"
 #include "ui/FrmHighScores.h"
 #include "ui/FrmMessageBox.h"
-#include "ui/GameFiles.h"
 #include "ui/HelpViewer.h"
-#include "ui/SvgIconEngine.h"
+#include "ui/PlainText.h"
 #include "ui/ToolbarCustomizer.h"
 #include "ui/ToolbarEntries.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QIcon>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -34,38 +33,24 @@ using namespace MdlGlobalDecs;
 
 namespace {
 
-MDIFrmMainGame* theMainWindow = nullptr;
-
 constexpr int kDesignClientWidth = 8370 / 15;
+const QString kKeyPrefix = QStringLiteral("Num ");
+
+QMdiSubWindow* frameOf(QWidget* board) {
+    return board ? qobject_cast<QMdiSubWindow*>(board->parentWidget()) : nullptr;
+}
+
+// "Selects Ann's Playerboard".
+QString playerButtonToolTip(const QString& name) {
+    return QStringLiteral("Selects ") + name + QStringLiteral("'s Playerboard");
+}
 
 } // namespace
 
-MDIFrmMainGame* MDIFrmMainGame::instance() {
-    return theMainWindow;
-}
-
-QList<SvgIconSizes> MDIFrmMainGame::firstPictures(qreal scale) {
-    const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
-    const QSize titleBar = inDevicePixels(QSize(small, small), scale);
-    QList<QSize> windowIcon = {QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(128, 128)};
-    if (!windowIcon.contains(titleBar)) windowIcon.prepend(titleBar);
-    // In the order they are needed: the high-score window draws its own as it
-    // is made, the window icon goes to the window system as the main window is
-    // shown, the buttons are drawn with the first frame.
-    QList<SvgIconSizes> pictures = FrmHighScores::firstPictures(scale);
-    pictures.append({kIcon, windowIcon});
-    for (const ToolbarEntry& entry : toolbarEntries())
-        if (!entry.isSeparator())
-            pictures.append({entry.icon, {inDevicePixels(kCommandIconSize, scale)}});
-    pictures.append({kPlayerIcon, {inDevicePixels(kPlayerIconSize, scale)}});
-    return pictures;
-}
-
 MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
-    theMainWindow = this;
     setObjectName(QStringLiteral("MDIFrmMainGame"));
     setWindowTitle(QStringLiteral("Vorka"));
-    setWindowIcon(svgIcon(kIcon));
+    setWindowIcon(QIcon(kIcon));
     exitProgram = [] { QCoreApplication::exit(0); };
     toolbarSettingsFile = ToolbarSettings::defaultFile();
     pendingScoresFile = StorePaths::pendingScoresFile();
@@ -75,10 +60,18 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* frame) {
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
         if (!frame) return;
         if (auto* board = qobject_cast<FrmMainGame*>(frame->widget())) Form_GotFocus(*board);
     });
+
+    answers_ = std::make_unique<DialogAnswers>(this);
+    session_ = std::make_unique<GameSession>(*answers_, services());
+    connect(session_.get(), &GameSession::boardAdded, this, &MDIFrmMainGame::addBoard);
+    connect(session_.get(), &GameSession::boardToFront, this, &MDIFrmMainGame::BringBoardToFront);
+    connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::PressPlayerButton);
+    connect(session_.get(), &GameSession::gameOver, this, &MDIFrmMainGame::enterFinalScores);
+    connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::RemoveAllPlayers);
 
     buildCommandToolbar();
     addToolBarBreak();
@@ -90,7 +83,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // As tall empty as with its buttons, so the boards below never move.
     {
-        QAction sample(svgIcon(kPlayerIcon), QStringLiteral("Name"));
+        QAction sample(QIcon(kPlayerIcon), QStringLiteral("Name"));
         Toolbar1->addAction(&sample);
         Toolbar1->setFixedHeight(std::max(885 / 15, Toolbar1->sizeHint().height()));
         Toolbar1->removeAction(&sample);
@@ -115,11 +108,127 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
 
 MDIFrmMainGame::~MDIFrmMainGame() {
     Timer1->stop();
-    // The boards go with the window; the game state must not keep them.
-    GameState& s = state();
-    s.Boards.clear();
-    s.GameInProgress = false;
-    if (theMainWindow == this) theMainWindow = nullptr;
+    // The board windows show the session's boards: they go first.
+    for (FrmMainGame* board : std::as_const(boards_)) delete frameOf(board);
+    boards_.clear();
+}
+
+FrmMainGame* MDIFrmMainGame::boardWindow(int16_t index) const {
+    return index >= 0 && index < boards_.size() ? boards_[index] : nullptr;
+}
+
+QAction* MDIFrmMainGame::playerButton(int16_t index) const {
+    return index >= 0 && index < playerButtons.size() ? playerButtons[index] : nullptr;
+}
+
+QString MDIFrmMainGame::playerButtonKey(int16_t index) {
+    return kKeyPrefix + QString::number(index);
+}
+
+int16_t MDIFrmMainGame::boardIndexOfKey(const QString& key) {
+    return numericValue16(QStringView(key).mid(kKeyPrefix.size()));
+}
+
+void MDIFrmMainGame::addBoard(int16_t index) {
+    Board& model = session_->board(index);
+    const QString name = session_->name(index);
+    auto* board = new FrmMainGame(model);
+    board->Tag = QString::number(index);
+    board->setWindowTitle(name);
+    board->onGotFocus = [this](FrmMainGame& b) { Form_GotFocus(b); };
+    if (boards_.size() <= index) boards_.resize(index + 1);
+    boards_[index] = board;
+
+    QMdiSubWindow* frame = mdiArea->addSubWindow(
+        board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame->setWindowIcon(QIcon(kIcon));
+    frame->adjustSize();
+    frame->setFixedSize(frame->size());
+    frame->move(index * frame->width(), 0);
+
+    auto* button = new QAction(QIcon(kPlayerIcon), escapeMnemonics(name), Toolbar1);
+    button->setObjectName(playerButtonKey(index));
+    button->setCheckable(true);
+    button->setChecked(false);
+    button->setToolTip(plainToolTip(playerButtonToolTip(name)));
+    playerButtonGroup->addAction(button);
+    connect(button, &QAction::triggered, button, [this, button] { Toolbar1_ButtonClick(button); });
+    Toolbar1->addAction(button);
+    if (playerButtons.size() <= index) playerButtons.resize(index + 1);
+    playerButtons[index] = button;
+
+    // A frame that shows makes itself the active one, and the client area
+    // then redraws the title of every other frame: a pass over all boards
+    // for each board. A disabled frame is shown without that; boards become
+    // active when they are brought to the front.
+    frame->setEnabled(false);
+    frame->show();
+    frame->setEnabled(true);
+}
+
+void MDIFrmMainGame::RemoveAllPlayers() {
+    for (int i = int(boards_.size()) - 1; i >= 0; --i) {
+        if (QAction* button = playerButton(int16_t(i))) {
+            playerButtonGroup->removeAction(button);
+            Toolbar1->removeAction(button);
+            button->deleteLater();
+        }
+        FrmMainGame* board = boards_[i];
+        if (!board) continue;
+        // The board may be running the click that ended its game: let it
+        // return before the window goes. Hidden now, gone with the event
+        // loop; taking each frame out of the client area first would walk
+        // every other board's controls once per board.
+        board->onGotFocus = nullptr;
+        board->releaseModel();
+        if (QMdiSubWindow* frame = frameOf(board)) {
+            frame->hide();
+            frame->deleteLater();
+        } else {
+            board->deleteLater();
+        }
+    }
+    playerButtons.clear();
+    boards_.clear();
+}
+
+void MDIFrmMainGame::BringBoardToFront(int16_t index) {
+    FrmMainGame* board = boardWindow(index);
+    QMdiSubWindow* frame = frameOf(board);
+    if (!frame) return;
+    frame->show();
+    frame->raise();
+    mdiArea->setActiveSubWindow(frame);
+    board->setFocus(Qt::OtherFocusReason);
+}
+
+void MDIFrmMainGame::PressPlayerButton(int16_t index) {
+    // The group releases the others.
+    if (QAction* button = playerButton(index))
+        button->setChecked(true);
+    else if (QAction* pressed = playerButtonGroup->checkedAction())
+        pressed->setChecked(false);
+}
+
+void MDIFrmMainGame::Toolbar1_ButtonClick(QAction* button) {
+    PlayResourceSound(QStringLiteral("BPRESS"));
+    // The click has pressed or released the button; the group has released
+    // the others.
+    FrmMainGame* board = boardWindow(boardIndexOfKey(button->objectName()));
+    if (!board) return;
+    BringBoardToFront(numericValue16(board->Tag));
+    // The focus event may not come when the board had the focus already.
+    Form_GotFocus(*board);
+}
+
+void MDIFrmMainGame::Form_GotFocus(FrmMainGame& board) {
+    PressPlayerButton(numericValue16(board.Tag));
+}
+
+void MDIFrmMainGame::enterFinalScores(const std::vector<PlayerScore>& scores) {
+    highScores()->halls().EnterFinalScores(scores);
+    showHighScores();
 }
 
 void MDIFrmMainGame::buildCommandToolbar() {
@@ -147,7 +256,7 @@ void MDIFrmMainGame::buildCommandToolbar() {
             action->setSeparator(true);
         } else {
             action->setText(entry.caption);
-            action->setIcon(svgIcon(entry.icon));
+            action->setIcon(QIcon(entry.icon));
             action->setToolTip(entry.toolTip);
             action->setStatusTip(entry.description);
             QList<QKeySequence> keys = {QKeySequence::mnemonic(entry.caption)};
@@ -230,17 +339,15 @@ void MDIFrmMainGame::showHighScores() {
 }
 
 void MDIFrmMainGame::MDIForm_Load() {
-    GameState& s = state();
-    s.SoundsOn = true;
+    services().sound->setOn(true);
     highScores();
-    s.LastPlayer = 0;
 
     show();
     services().events->processEvents();
     fitHeightToBoards();
     services().events->processEvents();
 
-    StartNewGame();
+    session_->StartNewGame();
     if (const auto saved = ToolbarSettings(toolbarSettingsFile).restore()) setToolbarLayout(*saved);
 }
 
@@ -251,7 +358,7 @@ void MDIFrmMainGame::fitHeightToBoards() {
     QMdiSubWindow* probe = mdiArea->addSubWindow(client, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                              Qt::WindowTitleHint);
     probe->setWindowTitle(QStringLiteral("Vorka"));
-    probe->setWindowIcon(svgIcon(kIcon));
+    probe->setWindowIcon(QIcon(kIcon));
     probe->adjustSize();
     const int wanted = probe->height();
     mdiArea->removeSubWindow(probe);
@@ -267,30 +374,29 @@ void MDIFrmMainGame::fitHeightToBoards() {
 }
 
 void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
-    GameState& s = state();
-    if (s.SoundsOn) PlayResourceSound(QStringLiteral("BPRESS"));
+    PlayResourceSound(QStringLiteral("BPRESS"));
     const QString command = key.toUpper();
     if (command == u"NEW") {
-        if (s.GameInProgress && !ShowMessageBox(DialogKind::ConfirmForfeit).toBool()) return;
-        StartNewGame();
+        if (session_->gameInProgress() && !ShowMessageBox(DialogKind::ConfirmForfeit).toBool())
+            return;
+        session_->StartNewGame();
     } else if (command == u"SCORES") {
         showHighScores();
     } else if (command == u"OPEN") {
-        OpenGame();
+        session_->OpenGame();
     } else if (command == u"SAVE") {
-        SaveGame();
+        session_->SaveGame();
     } else if (command == u"QUIT") {
         close();
     } else if (command == u"HELP") {
         showHelp(this);
     } else if (command == u"SOUNDS") {
-        s.SoundsOn = !s.SoundsOn;
+        services().sound->setOn(!services().sound->isOn());
     }
 }
 
 void MDIFrmMainGame::Timer1_Timer() {
-    const GameState& s = state();
-    if (!s.GameInProgress) return;
+    if (!session_->gameInProgress()) return;
     QString tag;
     if (QMdiSubWindow* active = mdiArea->activeSubWindow())
         if (auto* board = qobject_cast<FrmMainGame*>(active->widget())) tag = board->Tag;
@@ -314,10 +420,10 @@ void MDIFrmMainGame::closeEvent(QCloseEvent* event) {
 }
 
 bool MDIFrmMainGame::MDIForm_QueryUnload() {
-    return ShowMessageBox(DialogKind::ConfirmLeave).toBool();
+    return ShowMessageBox(DialogKind::ConfirmLeave, session_->gameInProgress()).toBool();
 }
 
 void MDIFrmMainGame::MDIForm_Unload() {
-    if (state().SoundsOn) PlayResourceSound(QStringLiteral("END"), true);
+    PlayResourceSound(QStringLiteral("END"), true);
     if (exitProgram) exitProgram();
 }

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "game/GameResult.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 
-struct SvgIconSizes;
-
+class DialogAnswers;
 class FrmHighScores;
+class FrmMainGame;
+class GameSession;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -28,19 +33,13 @@ public:
     explicit MDIFrmMainGame(QWidget* parent = nullptr);
     ~MDIFrmMainGame() override;
 
-    // The one main window, while it exists.
-    static MDIFrmMainGame* instance();
+    // The game this window shows and the toolbar commands drive.
+    GameSession& session() { return *session_; }
 
     static constexpr QSize kCommandIconSize{24, 24};
     static constexpr QSize kPlayerIconSize{32, 32};
     static inline const QString kIcon = QStringLiteral(":/pictures/vorka.svg");
     static inline const QString kPlayerIcon = QStringLiteral(":/pictures/toolbar/player.svg");
-
-    // The pictures the main window and the high-score window show first, in
-    // device pixels at `scale`: what start-up draws ahead (see
-    // prepareSvgIcons). The window icon comes in the sizes the X11 window
-    // manager is given and a frame's title bar shows.
-    static QList<SvgIconSizes> firstPictures(qreal scale);
 
     QMdiArea* mdiArea;
     QToolBar* Toolbar2; // commands
@@ -50,6 +49,24 @@ public:
     QList<QAction*> playerButtons;
     QStatusBar* StatusBar1;
     QTimer* Timer1;
+
+    // The window of board `index`, or nullptr.
+    FrmMainGame* boardWindow(int16_t index) const;
+    // The player button of board `index`, or nullptr.
+    QAction* playerButton(int16_t index) const;
+    // The key of board `index`'s button, and the board index a key names.
+    static QString playerButtonKey(int16_t index);
+    static int16_t boardIndexOfKey(const QString& key);
+
+    // Brings board `index` in front of the other child windows and gives it
+    // the keyboard focus.
+    void BringBoardToFront(int16_t index);
+    // Shows the button of board `index` pressed and every other one released.
+    void PressPlayerButton(int16_t index);
+    // A player button was clicked: its board comes to the front with the focus.
+    void Toolbar1_ButtonClick(QAction* button);
+    // Run whenever a board receives the focus: its button shows pressed.
+    void Form_GotFocus(FrmMainGame& board);
 
     // The command toolbar's actions by key ("New", ..., "Separator").
     QAction* commandAction(const QString& key) const { return commands_.value(key); }
@@ -92,8 +109,17 @@ private:
     // Makes the client area just tall enough for a board.
     void fitHeightToBoards();
     bool MDIForm_QueryUnload();
+    // Makes the window of board `index` and its button, and shows both.
+    void addBoard(int16_t index);
+    // Every board window and player button goes, with the event loop.
+    void RemoveAllPlayers();
+    // The final scores go to the Halls, then the high-score window comes up.
+    void enterFinalScores(const std::vector<PlayerScore>& scores);
     void MDIForm_Unload();
 
+    std::unique_ptr<DialogAnswers> answers_;
+    std::unique_ptr<GameSession> session_;
+    QList<FrmMainGame*> boards_; // board i's window at i
     QHash<QString, QAction*> commands_;
     QStringList layout_;
     QPointer<FrmHighScores> highScores_;

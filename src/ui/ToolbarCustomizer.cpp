@@ -1,7 +1,6 @@
 #include "ui/ToolbarCustomizer.h"
 
 #include "ui/ModalRunner.h"
-#include "ui/SvgIconEngine.h"
 #include "ui/ToolbarEntries.h"
 
 #include <QAction>
@@ -105,7 +104,7 @@ ToolbarCustomizer::ToolbarCustomizer(const QStringList& layout, QWidget* parent)
 
 QListWidgetItem* ToolbarCustomizer::makeItem(int entryIndex, bool shown) const {
     const ToolbarEntry& entry = toolbarEntries()[entryIndex];
-    auto* item = new QListWidgetItem(entry.isSeparator() ? separatorIcon() : svgIcon(entry.icon),
+    auto* item = new QListWidgetItem(entry.isSeparator() ? separatorIcon() : QIcon(entry.icon),
                                      entry.description);
     item->setData(Qt::UserRole, entry.key);
     item->setToolTip(entry.toolTip);

@@ -1,5 +1,4 @@
 #include "game/Board.h"
-#include "game/MdlGlobalDecs.h"
 
 #include "support/Fakes.h"
 
@@ -28,7 +27,6 @@ class BoardTest : public QObject {
 
 private slots:
     void init() {
-        MdlGlobalDecs::resetState();
         fake = std::make_unique<FakeServices>();
         fake->install();
         board = std::make_unique<Board>(fake->services());
@@ -137,7 +135,7 @@ private slots:
     void animationTiming() {
         QFETCH(bool, soundsOn);
         QFETCH(bool, midnight);
-        MdlGlobalDecs::state().SoundsOn = soundsOn;
+        fake->sound.setOn(soundsOn);
         fake->clock.timeOfDay = midnight ? 86399.9 : 43200.0;
         fake->clock.wrapAtMidnight = midnight;
         fake->events.frameNanoseconds = 10'000'000; // 10 ms a die
@@ -250,7 +248,7 @@ private slots:
     void zeroConfirmation() {
         QFETCH(bool, answer);
         QFETCH(bool, soundsOn);
-        MdlGlobalDecs::state().SoundsOn = soundsOn;
+        fake->sound.setOn(soundsOn);
         rollTo({1, 3, 4, 5, 6});
         int asked = 0;
         int endTurns = 0;

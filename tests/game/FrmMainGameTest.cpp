@@ -1,6 +1,6 @@
 #include "game/FrmMainGame.h"
-#include "game/MdlGlobalDecs.h"
 #include "ui/Fonts.h"
+#include "ui/FrmMessageBox.h"
 
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
@@ -53,6 +53,7 @@ class FrmMainGameTest : public QObject {
 
     std::unique_ptr<FakeServices> fake;
     std::unique_ptr<ScriptedModals> modals;
+    std::unique_ptr<Board> model;
     std::unique_ptr<FrmMainGame> board;
 
     void roll(const std::vector<int>& faces) {
@@ -64,15 +65,20 @@ private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
 
     void init() {
-        MdlGlobalDecs::resetState();
         fake = std::make_unique<FakeServices>();
         fake->install();
         modals = std::make_unique<ScriptedModals>();
-        board = std::make_unique<FrmMainGame>(nullptr, fake->services());
+        model = std::make_unique<Board>(fake->services());
+        // As the game sets it: a zero is confirmed in the message dialog.
+        model->confirmZero = [] {
+            return MdlGlobalDecs::ShowMessageBox(MdlGlobalDecs::DialogKind::ConfirmZero).toBool();
+        };
+        board = std::make_unique<FrmMainGame>(*model);
         board->show();
     }
     void cleanup() {
         board.reset();
+        model.reset();
         modals.reset();
         resetServices();
     }
@@ -246,7 +252,8 @@ private slots:
         RealPump pump(fake->clock);
         Services live = fake->services();
         live.events = &pump;
-        FrmMainGame liveBoard(nullptr, live);
+        Board liveModel(live);
+        FrmMainGame liveBoard(liveModel);
         liveBoard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&liveBoard));
         PaintCounter counter;

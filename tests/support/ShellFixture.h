@@ -5,9 +5,8 @@
 // file of the test's own.
 
 #include "game/FrmMainGame.h"
-#include "game/MdlGlobalDecs.h"
-#include "players/FrmNewPlayer.h"
-#include "players/PlayerBoards.h"
+#include "players/GameSession.h"
+#include "ui/FrmNewPlayer.h"
 #include "storage/Registry_Operations.h"
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
@@ -41,7 +40,6 @@ struct ShellFixture {
     bool confirmAnswer = true; // how confirmations are answered by default
 
     ShellFixture() {
-        MdlGlobalDecs::resetState();
         fake.install();
         Registry_Operations::setStoreFile(dir.filePath(QStringLiteral("store.sqlite")));
         // Announcements and zero confirmations are answered as a player
@@ -75,7 +73,6 @@ struct ShellFixture {
         flushDeletes();
         Registry_Operations::closeStore();
         resetServices();
-        MdlGlobalDecs::resetState();
     }
 
     static void flushDeletes() {
@@ -120,7 +117,8 @@ struct ShellFixture {
         window->MDIForm_Load();
     }
 
-    FrmMainGame* board(int i) const { return MdlGlobalDecs::state().Boards.at(size_t(i)); }
+    GameSession& session() const { return window->session(); }
+    FrmMainGame* board(int i) const { return window->boardWindow(int16_t(i)); }
 
     FrmMainGame* activeBoard() const {
         QMdiSubWindow* frame = window->mdiArea->activeSubWindow();
@@ -130,8 +128,8 @@ struct ShellFixture {
     // The player buttons that show pressed, by board index.
     QList<int> pressedButtons() const {
         QList<int> pressed;
-        for (int i = 0; i <= MdlGlobalDecs::state().LastPlayer; ++i)
-            if (QAction* b = MdlGlobalDecs::playerButton(int16_t(i)); b && b->isChecked())
+        for (int i = 0; i <= session().lastPlayer(); ++i)
+            if (QAction* b = window->playerButton(int16_t(i)); b && b->isChecked())
                 pressed << i;
         return pressed;
     }

@@ -5,7 +5,7 @@
 #include "support/ShellFixture.h"
 
 #include "ui/FrmHighScores.h"
-#include "ui/GameFiles.h"
+#include "ui/DialogAnswers.h"
 #include "ui/GameStyle.h"
 
 #include <QApplication>
@@ -56,14 +56,14 @@ int main(int argc, char* argv[]) {
 
     // Play the game out, every turn into the first free category, and keep
     // the result.
-    while (MdlGlobalDecs::state().GameInProgress) {
-        const int p = MdlGlobalDecs::state().CurrentPlayer;
+    while (f.session().gameInProgress()) {
+        const int p = f.session().currentPlayer();
         const ScoreCard& card = f.board(p)->model().card();
         int free = 0;
         Category first = Category::Vorka;
         for (Category c : kAllCategories)
             if (card.available(c) && free++ == 0) first = c;
-        if (p == MdlGlobalDecs::state().LastPlayer && free == 1)
+        if (p == f.session().lastPlayer() && free == 1)
             f.modals.then([&](QDialog& d) {
                 save(&d, QStringLiteral("result"));
                 ShellFixture::click(QStringLiteral("Command1"))(d);
@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
     for (const auto& [name, message] :
          {std::pair{QStringLiteral("notice-scores-waiting"), FrmHighScores::kScoresWaiting},
           std::pair{QStringLiteral("notice-names-changed"),
-                    MdlGlobalDecs::namesChangedQuestion(
+                    DialogAnswers::namesChangedQuestion(
                         {QStringLiteral("Łukasz Wróblewski-Szczepańska"),
                          QStringLiteral("Ἀθηνᾶ")})}}) {
         f.modals.then([&, name = name](QDialog& d) {

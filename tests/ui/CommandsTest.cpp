@@ -10,7 +10,6 @@
 
 #include <memory>
 
-using namespace MdlGlobalDecs;
 
 namespace {
 
@@ -48,7 +47,7 @@ class CommandsTest : public QObject {
         f->start({"Ann"});
         f->playRounds(15, 1);
         ShellFixture::flushDeletes();
-        QVERIFY(!state().GameInProgress);
+        QVERIFY(!f->session().gameInProgress());
     }
 
 private slots:
@@ -76,10 +75,10 @@ private slots:
         f->modals.thenClick("Command3"); // "NA  "
         press("New");
         QCOMPARE(f->confirmations.size(), 0);
-        QCOMPARE(state().Boards.size(), size_t(2));
+        QCOMPARE(f->session().boardCount(), 2);
         QCOMPARE(f->board(0)->Label2[0]->text(), QString(" 3"));
-        QCOMPARE(int(state().CurrentPlayer), 1);
-        QVERIFY(state().GameInProgress);
+        QCOMPARE(int(f->session().currentPlayer()), 1);
+        QVERIFY(f->session().gameInProgress());
     }
 
     void newAnsweredYeahClearsBeforeWelcome() {
@@ -92,7 +91,7 @@ private slots:
         bool clearedBeforeWelcome = false;
         f->modals.then([&](QDialog& d) {
             ShellFixture::flushDeletes();
-            clearedBeforeWelcome = state().Boards.empty() && !state().GameInProgress &&
+            clearedBeforeWelcome = (f->session().boardCount() == 0) && !f->session().gameInProgress() &&
                                    f->window->Toolbar1->actions().isEmpty();
             QTest::mouseClick(static_cast<FrmMessageBox&>(d).Command1, Qt::LeftButton);
         });
@@ -101,7 +100,7 @@ private slots:
         QCOMPARE(forfeitMessage, QString("Choosing this option will forfeit the current game.") +
                                      QChar(13) + QChar(13) + "Are you sure?");
         QVERIFY(clearedBeforeWelcome);
-        QCOMPARE(state().Boards.size(), size_t(1));
+        QCOMPARE(f->session().boardCount(), 1);
         QCOMPARE(f->board(0)->windowTitle(), QString("Cy"));
     }
 
@@ -142,7 +141,7 @@ private slots:
         QCOMPARE(f->exits, yeah ? 1 : 0);
         QCOMPARE(f->fake.sound.waited, yeah ? QStringList{"END"} : QStringList{});
         QCOMPARE(f->window->isVisible(), !yeah);
-        QCOMPARE(state().GameInProgress, inGame); // nothing else changes
+        QCOMPARE(f->session().gameInProgress(), inGame); // nothing else changes
     }
 
     void leavingSilently() {
@@ -158,16 +157,16 @@ private slots:
         f->start({"Ann"});
         f->fake.sound.played.clear();
         press("Sounds");
-        QVERIFY(!state().SoundsOn);
+        QVERIFY(!services().sound->isOn());
         QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
         press("Sounds");
-        QVERIFY(state().SoundsOn);
+        QVERIFY(services().sound->isOn());
         QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
     }
 
     void playerButtons() {
         f->start({"Ann", "Bob", "Cy"});
-        QAction* bob = playerButton(1);
+        QAction* bob = f->window->playerButton(1);
         QCOMPARE(bob->objectName(), QString("Num 1"));
         QCOMPARE(bob->toolTip(), QString("Selects Bob's Playerboard"));
         QVERIFY(bob->isCheckable());
@@ -192,12 +191,12 @@ private slots:
 
     void namesArePlainText() {
         f->start({"<b>Bob&Co", "<img src=x>"});
-        QAction* first = playerButton(0);
+        QAction* first = f->window->playerButton(0);
         QWidget* button = buttonOf(f->window->Toolbar1, first);
         QCOMPARE(static_cast<QToolButton*>(button)->text(), QString("<b>Bob&&Co"));
         QCOMPARE(f->board(0)->windowTitle(), QString("<b>Bob&Co"));
         // The tooltip shows the name as typed, not as markup.
-        QCOMPARE(QTextDocumentFragment::fromHtml(playerButton(1)->toolTip()).toPlainText(),
+        QCOMPARE(QTextDocumentFragment::fromHtml(f->window->playerButton(1)->toolTip()).toPlainText(),
                  QString("Selects <img src=x>'s Playerboard"));
     }
 
@@ -209,7 +208,7 @@ private slots:
         f->window->Timer1_Timer();
         QCOMPARE(f->pressedButtons(), QList<int>{0}); // its empty Tag counts as board 0
         f->window->mdiArea->setActiveSubWindow(f->frameOf(f->board(1)));
-        for (int i = 0; i < 2; ++i) playerButton(int16_t(i))->setChecked(false);
+        for (int i = 0; i < 2; ++i) f->window->playerButton(int16_t(i))->setChecked(false);
         f->window->Timer1_Timer();
         QCOMPARE(f->pressedButtons(), QList<int>{1});
         QCOMPARE(f->window->Timer1->interval(), 1000);
@@ -235,7 +234,6 @@ private slots:
         const QString settings = f->window->toolbarSettingsFile;
         f->window.reset();
         ShellFixture::flushDeletes();
-        resetState();
         f->window = std::make_unique<MDIFrmMainGame>();
         f->window->exitProgram = [] {};
         f->window->toolbarSettingsFile = settings;

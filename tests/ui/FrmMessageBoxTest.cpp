@@ -1,5 +1,4 @@
 #include "ui/FrmMessageBox.h"
-#include "game/MdlGlobalDecs.h"
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
 #include "ui/Fonts.h"
@@ -96,14 +95,13 @@ class FrmMessageBoxTest : public QObject {
 private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
     void init() {
-        MdlGlobalDecs::resetState();
         fakes.sound.played.clear();
         fakes.sound.waited.clear();
+        fakes.sound.setOn(true);
         fakes.install();
     }
     void cleanup() {
         resetServices();
-        MdlGlobalDecs::resetState();
     }
 
     void window();
@@ -268,7 +266,6 @@ void FrmMessageBoxTest::kinds() {
     QFETCH(QString, focus);
     QFETCH(QString, close);
 
-    MdlGlobalDecs::state().GameInProgress = gameInProgress;
     ScriptedModals modals;
     Seen seen;
     QStringList soundsWhileUp;
@@ -282,7 +279,7 @@ void FrmMessageBoxTest::kinds() {
         saveShotIfAsked(box, QString("messagebox-%1").arg(QTest::currentDataTag()));
         ScriptedModals::click(close)(dialog);
     });
-    ShowMessageBox(kind);
+    ShowMessageBox(kind, gameInProgress);
 
     QCOMPARE(modals.shown, QStringList{"FrmMessageBox"});
     QCOMPARE(seen.message, message);
@@ -357,7 +354,6 @@ void FrmMessageBoxTest::answers() {
     QFETCH(QString, press);
     QFETCH(QVariant, answer);
 
-    MdlGlobalDecs::state().DialogAnswer = QStringLiteral("from before");
     ScriptedModals modals;
     modals.then([&](QDialog& dialog) {
         FrmMessageBox& box = asBox(dialog);
@@ -376,7 +372,6 @@ void FrmMessageBoxTest::answers() {
 
     QCOMPARE(returned.typeId(), answer.typeId());
     QCOMPARE(returned, answer);
-    QCOMPARE(MdlGlobalDecs::state().DialogAnswer, answer);
     QCOMPARE(fakes.sound.played.count("BPRESS"), 1);
 }
 
@@ -415,8 +410,8 @@ void FrmMessageBoxTest::notices_data() {
     };
     const QStringList yeahNa = {"Command2=YEAH  ", "Command3=NA  "};
     const QStringList okCancel = {"Command2=OK  ", "Command3=CANCEL  "};
-    // Set 1 answers nothing: the caller gets what was there before.
-    row("set 1, OK", 1, {"Command1=OK  "}, "Command1", QStringLiteral("from before"));
+    // Set 1 answers nothing.
+    row("set 1, OK", 1, {"Command1=OK  "}, "Command1", QVariant());
     row("set 2, YEAH", 2, yeahNa, "Command2", true);
     row("set 2, NA", 2, yeahNa, "Command3", false);
     row("set 3, OK", 3, okCancel, "Command2", true);
@@ -429,7 +424,6 @@ void FrmMessageBoxTest::notices() {
     QFETCH(QString, press);
     QFETCH(QVariant, answer);
 
-    MdlGlobalDecs::state().DialogAnswer = QStringLiteral("from before");
     ScriptedModals modals;
     Seen seen;
     modals.then([&](QDialog& dialog) {
@@ -446,7 +440,6 @@ void FrmMessageBoxTest::notices() {
     QCOMPARE(seen.captions, captions);
     QVERIFY(seen.labelRoom >= 0);
     QCOMPARE(returned, answer);
-    QCOMPARE(MdlGlobalDecs::state().DialogAnswer, answer);
     QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
 }
 
@@ -475,7 +468,7 @@ void FrmMessageBoxTest::noticeSounds() {
 }
 
 void FrmMessageBoxTest::soundsOff() {
-    MdlGlobalDecs::state().SoundsOn = false;
+    fakes.sound.setOn(false);
     ScriptedModals modals;
     for (const char* button : {"Command1", "Command3", "Command1", "Command2", "Command3",
                                "Command2", "Command1", "Command3"})
@@ -486,7 +479,7 @@ void FrmMessageBoxTest::soundsOff() {
     QCOMPARE(ShowMessageBox(DialogKind::ConfirmZero), QVariant(true));
     QCOMPARE(ShowMessageBox(DialogKind::ConfirmLeave), QVariant(false));
     QCOMPARE(ShowMessageBox(DialogKind::ConfirmForfeit), QVariant(true));
-    QCOMPARE(ShowNotice("Silent", 1, 3, 4), QVariant(true));
+    QCOMPARE(ShowNotice("Silent", 1, 3, 4), QVariant());
     QCOMPARE(ShowNotice("Silent", 3, 3, 0), QVariant(false));
     // Silent throughout, button presses included.
     QCOMPARE(modals.shown.size(), 8);
@@ -494,7 +487,6 @@ void FrmMessageBoxTest::soundsOff() {
 }
 
 void FrmMessageBoxTest::closeIsRefused() {
-    MdlGlobalDecs::state().DialogAnswer = QStringLiteral("from before");
     ScriptedModals modals;
     modals.then([&](QDialog& dialog) {
         // The window manager's close, Escape and a plain reject all leave
@@ -508,7 +500,7 @@ void FrmMessageBoxTest::closeIsRefused() {
         QVERIFY(dialog.isVisible());
         dialog.reject();
         QVERIFY(dialog.isVisible());
-        QCOMPARE(MdlGlobalDecs::state().DialogAnswer, QVariant(QStringLiteral("from before")));
+        QVERIFY(!asBox(dialog).DialogAnswer.isValid());
         ScriptedModals::click("Command2")(dialog);
     });
     QCOMPARE(ShowMessageBox(DialogKind::ConfirmLeave), QVariant(true));
@@ -566,7 +558,6 @@ void FrmMessageBoxTest::captionsAreLettersAndFit() {
 void FrmMessageBoxTest::ownNoticeWithScoreList() {
     // The end of a game builds its notice itself: message, picture, OK and
     // the list of scores.
-    MdlGlobalDecs::state().DialogAnswer = true;
     ScriptedModals modals;
     FrmMessageBox box;
     QCOMPARE(box.ListView1->headerItem()->text(0), QStringLiteral("Score"));
@@ -585,7 +576,7 @@ void FrmMessageBoxTest::ownNoticeWithScoreList() {
     });
     modalRunner().run(box);
     QVERIFY(!box.isVisible());
-    QCOMPARE(MdlGlobalDecs::state().DialogAnswer, QVariant(true));
+    QVERIFY(!box.DialogAnswer.isValid()); // "OK  " alone answers nothing
     QCOMPARE(fakes.sound.played, QStringList{"BPRESS"});
 }
 

@@ -1,7 +1,8 @@
 #include "support/ShellFixture.h"
 
 #include "storage/SavedGame.h"
-#include "ui/GameFiles.h"
+#include "ui/DialogAnswers.h"
+#include "ui/FileChooser.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,6 @@
 
 #include <memory>
 
-using namespace MdlGlobalDecs;
 
 namespace {
 
@@ -118,10 +118,10 @@ private slots:
         QCOMPARE(chooser->titles.last(), QString("Load Game"));
         ShellFixture::flushDeletes();
 
-        QCOMPARE(state().Boards.size(), size_t(3));
+        QCOMPARE(f->session().boardCount(), 3);
         QCOMPARE(f->announced, QStringList({"BOB's"}));
-        QCOMPARE(int(state().CurrentPlayer), 1);
-        QVERIFY(state().GameInProgress);
+        QCOMPARE(int(f->session().currentPlayer()), 1);
+        QVERIFY(f->session().gameInProgress());
         for (int i = 0; i < 3; ++i) QCOMPARE(f->board(i)->Command1->isEnabled(), i == 1);
         QCOMPARE(f->activeBoard(), f->board(1));
         QCOMPARE(f->pressedButtons(), QList<int>{1});
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(!f->board(0)->Command2[3]->isEnabled());
         QCOMPARE(f->board(0)->Command2[3]->property("Tag").toString(), QString("0"));
         QCOMPARE(f->board(0)->Command2[2]->property("Tag").toString(), QString("-1"));
-        QCOMPARE(playerButton(2)->text(), QString("Cy"));
+        QCOMPARE(f->window->playerButton(2)->text(), QString("Cy"));
     }
 
     void openAtAnnsTurnWraps() {
@@ -144,7 +144,7 @@ private slots:
         openFrom(path("ann.vrk"));
         ShellFixture::flushDeletes();
         QCOMPARE(f->announced, QStringList({"ANN's"}));
-        QCOMPARE(int(state().CurrentPlayer), 0);
+        QCOMPARE(int(f->session().currentPlayer()), 0);
         QVERIFY(f->board(0)->Command1->isEnabled());
         QVERIFY(!f->board(2)->Command1->isEnabled());
         QCOMPARE(f->board(1)->Label10->text(), QString("15"));
@@ -172,8 +172,8 @@ private slots:
         ShellFixture::flushDeletes();
         QCOMPARE(f->notices.size(), 1);
         QVERIFY(f->notices[0].endsWith("Bob wins the game with a score of 21. Well played!"));
-        QVERIFY(!state().GameInProgress);
-        QVERIFY(state().Boards.empty());
+        QVERIFY(!f->session().gameInProgress());
+        QVERIFY((f->session().boardCount() == 0));
     }
 
     void openOnePlayerGame() {
@@ -201,8 +201,8 @@ private slots:
         QCOMPARE(shown.title, QString("Vorka"));
         QCOMPARE(shown.text, QString("This is not a TOL Vorka saved game file!"));
         QCOMPARE(shown.icon, QMessageBox::Question);
-        QVERIFY(!state().GameInProgress);
-        QVERIFY(state().Boards.empty());
+        QVERIFY(!f->session().gameInProgress());
+        QVERIFY((f->session().boardCount() == 0));
         QVERIFY(f->window->Toolbar1->actions().isEmpty());
     }
 
@@ -219,8 +219,8 @@ private slots:
         QVERIFY(shown.text.startsWith("Error number "));
         QVERIFY(shown.text.endsWith(
             "The above error was encountered. The Open Game process was aborted."));
-        QVERIFY(!state().GameInProgress);
-        QVERIFY(state().Boards.empty());
+        QVERIFY(!f->session().gameInProgress());
+        QVERIFY((f->session().boardCount() == 0));
     }
 
     void cancelChangesNothing() {
@@ -228,7 +228,7 @@ private slots:
         f->play(0, {6, 6, 6, 6, 6}, Category::Vorka);
         openFrom(QString());
         saveAs(QString());
-        QVERIFY(state().GameInProgress);
+        QVERIFY(f->session().gameInProgress());
         QCOMPARE(f->board(0)->Label11->text(), QString("50"));
         QCOMPARE(QDir(f->dir.path()).entryList({"*.vrk"}), QStringList());
     }
@@ -239,7 +239,7 @@ private slots:
         ShellFixture::flushDeletes();
         f->notices.clear();
         saveAs("nothing.vrk");
-        QCOMPARE(f->notices, QStringList({kNothingToSave}));
+        QCOMPARE(f->notices, QStringList({GameSession::kNothingToSave}));
         QVERIFY(chooser->titles.isEmpty());
         QVERIFY(!QFile::exists(path("nothing.vrk")));
     }
@@ -255,8 +255,8 @@ private slots:
         QFETCH(bool, save);
         f->start({"Zoe", "Lukasz"});
         // Names as a keyboard of another language would type them.
-        f->board(0)->setWindowTitle(QString::fromUtf8("Zoë"));
-        f->board(1)->setWindowTitle(QString::fromUtf8("Łukasz"));
+        f->session().setName(0, QString::fromUtf8("Zoë"));
+        f->session().setName(1, QString::fromUtf8("Łukasz"));
         QString asked;
         f->modals.then([&](QDialog& d) {
             auto& box = static_cast<FrmMessageBox&>(d);
@@ -266,7 +266,7 @@ private slots:
             QTest::mouseClick(save ? box.Command2 : box.Command3, Qt::LeftButton);
         });
         saveAs("names.vrk");
-        QCOMPARE(asked, namesChangedQuestion({QString::fromUtf8("Łukasz")}));
+        QCOMPARE(asked, DialogAnswers::namesChangedQuestion({QString::fromUtf8("Łukasz")}));
         QVERIFY(asked.contains(QString::fromUtf8("\"Łukasz\"")));
         QVERIFY(!asked.contains(QString::fromUtf8("Zoë"))); // kept whole
         QCOMPARE(QFile::exists(path("names.vrk")), save);
@@ -302,8 +302,8 @@ private slots:
         QCOMPARE(shown.title, QString("Error"));
         QVERIFY2(shown.text.contains("300 players") && shown.text.contains("at most 255"),
                  qPrintable(shown.text));
-        QVERIFY(!state().GameInProgress);
-        QVERIFY(state().Boards.empty());
+        QVERIFY(!f->session().gameInProgress());
+        QVERIFY((f->session().boardCount() == 0));
     }
 
     // A save that fails says so and leaves the earlier file as it was.
@@ -314,7 +314,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         file.close();
-        f->board(0)->setWindowTitle(QString(70, u'N')); // too long for its record
+        f->session().setName(0, QString(70, u'N')); // too long for its record
         Shown shown;
         expectMessageBox(shown);
         saveAs("keep.vrk");

@@ -8,7 +8,6 @@
 
 #include <memory>
 
-using namespace MdlGlobalDecs;
 
 namespace {
 
@@ -57,8 +56,8 @@ private slots:
         QCOMPARE(f->window->windowTitle(), QString("Vorka"));
         QCOMPARE(f->modals.shown.mid(0, 2), QStringList({"FrmMessageBox", "FrmMessageBox"}));
         QCOMPARE(f->fake.sound.played.mid(0, 1), QStringList({"START"}));
-        QVERIFY(state().GameInProgress);
-        QCOMPARE(int(state().LastPlayer), 0);
+        QVERIFY(f->session().gameInProgress());
+        QCOMPARE(int(f->session().lastPlayer()), 0);
         QCOMPARE(f->board(0)->windowTitle(), QString("Ann"));
         QVERIFY(f->window->highScores()->isVisible());
         QCOMPARE(f->activeBoard(), f->board(0));
@@ -86,10 +85,10 @@ private slots:
 
         // The game is cleared away and the score is in the Hall of Fame.
         ShellFixture::flushDeletes();
-        QVERIFY(!state().GameInProgress);
-        QVERIFY(state().Boards.empty());
-        QCOMPARE(int(state().LastPlayer), 0);
-        QCOMPARE(int(state().CurrentPlayer), 0);
+        QVERIFY(!f->session().gameInProgress());
+        QVERIFY((f->session().boardCount() == 0));
+        QCOMPARE(int(f->session().lastPlayer()), 0);
+        QCOMPARE(int(f->session().currentPlayer()), 0);
         QVERIFY(f->window->Toolbar1->actions().isEmpty());
         QCOMPARE(f->window->mdiArea->subWindowList().size(), 1);
         FrmHighScores* scores = f->window->highScores();
@@ -99,11 +98,11 @@ private slots:
 
     void threePlayers() {
         f->start({"Ann", "Bob", "Cy"});
-        QCOMPARE(int(state().LastPlayer), 2);
+        QCOMPARE(int(f->session().lastPlayer()), 2);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(f->board(i)->windowTitle(), QStringList({"Ann", "Bob", "Cy"})[i]);
             QCOMPARE(f->board(i)->Command1->isEnabled(), i == 0);
-            QCOMPARE(MdlGlobalDecs::playerButton(int16_t(i))->text(),
+            QCOMPARE(f->window->playerButton(int16_t(i))->text(),
                      QStringList({"Ann", "Bob", "Cy"})[i]);
         }
         QCOMPARE(f->activeBoard(), f->board(0));
@@ -128,14 +127,14 @@ private slots:
         QVERIFY(!f->board(0)->Command1->isEnabled());
         QVERIFY(!f->board(0)->Digits[0]->isEnabled());
         QVERIFY(f->board(1)->Command1->isEnabled());
-        QCOMPARE(int(state().CurrentPlayer), 1);
+        QCOMPARE(int(f->session().currentPlayer()), 1);
         QCOMPARE(f->pressedButtons(), QList<int>{1});
         QCOMPARE(f->board(0)->Label13->text(), QString("Total: 3"));
 
         f->play(1, {2, 2, 2, 2, 2}, Category::Ones); // a zero, confirmed
         f->play(2, {6, 6, 6, 6, 6}, Category::Ones);
         QCOMPARE(f->announced, QStringList({"BOB's", "CY's", "ANN's"}));
-        QCOMPARE(int(state().CurrentPlayer), 0);
+        QCOMPARE(int(f->session().currentPlayer()), 0);
 
         // The rest of the game: every card filled with five sixes, whose
         // zeros (Ones to Fives and the straights) are confirmed. A card of
@@ -143,7 +142,7 @@ private slots:
         for (int r = 1; r < 15; ++r)
             for (int p = 0; p < 3; ++p)
                 if (!(r == 14 && p == 2)) f->play(p, {6, 6, 6, 6, 6}, categoryAt(r));
-        QVERIFY(state().GameInProgress);
+        QVERIFY(f->session().gameInProgress());
         Result result;
         expectResult(result);
         f->play(2, {6, 6, 6, 6, 6}, Category::Vorka);
@@ -154,8 +153,8 @@ private slots:
         QCOMPARE(result.rows, QStringList({"221|Ann", "218|Bob", "218|Cy"}));
 
         ShellFixture::flushDeletes();
-        QVERIFY(state().Boards.empty());
-        QVERIFY(!state().GameInProgress);
+        QVERIFY((f->session().boardCount() == 0));
+        QVERIFY(!f->session().gameInProgress());
         QVERIFY(f->window->Toolbar1->actions().isEmpty());
         const QStringList fame = rows(f->window->highScores()->ListView1[0]);
         QCOMPARE(fame.mid(0, 4),
@@ -182,12 +181,12 @@ private slots:
         for (int i = 1; i <= 256; ++i) names << QString("P%1").arg(i);
         f->scriptPlayers(names);
         f->window->MDIForm_Load();
-        QCOMPARE(int(state().LastPlayer), 254);
-        QCOMPARE(state().Boards.size(), size_t(255));
+        QCOMPARE(int(f->session().lastPlayer()), 254);
+        QCOMPARE(f->session().boardCount(), 255);
         QCOMPARE(f->board(254)->windowTitle(), QString("P255"));
         QCOMPARE(f->modals.answers.size(), size_t(1)); // the 256th name was never asked for
         f->modals.answers.clear();
-        QVERIFY(state().GameInProgress);
+        QVERIFY(f->session().gameInProgress());
         QCOMPARE(f->pressedButtons(), QList<int>{0});
     }
 
@@ -197,8 +196,8 @@ private slots:
         for (Category c : kAllCategories)
             if (c != Category::Sixes) f->board(0)->model().card().commit(c, 1);
         f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
-        QVERIFY(state().GameInProgress);
-        QCOMPARE(int(state().CurrentPlayer), 1);
+        QVERIFY(f->session().gameInProgress());
+        QCOMPARE(int(f->session().currentPlayer()), 1);
     }
 };
 

@@ -1,6 +1,5 @@
-#include "players/FrmNewPlayer.h"
+#include "ui/FrmNewPlayer.h"
 
-#include "game/MdlGlobalDecs.h"
 #include "game/Seams.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
@@ -131,7 +130,7 @@ void FrmNewPlayer::Timer1_Timer() {
 }
 
 void FrmNewPlayer::Command1_Click() {
-    if (MdlGlobalDecs::state().SoundsOn) PlayResourceSound(kOkSound);
+    PlayResourceSound(kOkSound);
     Timer1->stop();
     closeByButton();
 }
@@ -143,7 +142,7 @@ void AnnounceTurn(const QString& name) {
     window.Label1->setText(name.toUpper() + kPossessive);
     services().events->processEvents();
     window.ShowFrmNewPlayer();
-    if (state().SoundsOn) PlayResourceSound(kNewPlayerSound);
+    PlayResourceSound(kNewPlayerSound);
     modalRunner().run(window);
 }
 

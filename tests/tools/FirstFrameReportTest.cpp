@@ -1,4 +1,4 @@
-#include "ui/FirstFrameReport.h"
+#include "FirstFrameReport.h"
 
 #include <QLabel>
 #include <QTemporaryFile>

@@ -1,5 +1,4 @@
-#include "players/FrmNewPlayer.h"
-#include "game/MdlGlobalDecs.h"
+#include "ui/FrmNewPlayer.h"
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
 #include "ui/Fonts.h"
@@ -58,7 +57,7 @@ class FrmNewPlayerTest : public QObject {
 private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
     void init() {
-        MdlGlobalDecs::resetState();
+        fakes.sound.setOn(true);
         fakes.sound.played.clear();
         fakes.sound.waited.clear();
         fakes.events.pumps = 0;
@@ -66,7 +65,6 @@ private slots:
     }
     void cleanup() {
         resetServices();
-        MdlGlobalDecs::resetState();
     }
 
     void window();
@@ -209,7 +207,7 @@ void FrmNewPlayerTest::announcement() {
 }
 
 void FrmNewPlayerTest::soundsOff() {
-    MdlGlobalDecs::state().SoundsOn = false;
+    fakes.sound.setOn(false);
     ScriptedModals modals;
     modals.thenClick("Command1");
     AnnounceTurn("Ann");

@@ -1,0 +1,140 @@
+#include "ui/DialogAnswers.h"
+
+#include "game/Seams.h"
+#include "game/Text.h"
+#include "storage/SavedGame.h"
+#include "ui/FileChooser.h"
+#include "ui/FrmMessageBox.h"
+#include "ui/FrmNewPlayer.h"
+#include "ui/ModalRunner.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTreeWidget>
+
+using namespace MdlGlobalDecs;
+
+namespace {
+
+constexpr int16_t kFallingFigure = 2;
+
+class DialogChooser final : public FileChooser {
+public:
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        QFileDialog dialog(parent, title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::ReadOnly);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        QFileDialog dialog(parent, title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("vrk"));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
+};
+
+DialogChooser dialogChooser;
+FileChooser* currentChooser = &dialogChooser;
+
+// The platform's own message box, for the open and save errors.
+void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                 const QString& text) {
+    QString shown = text;
+    shown.replace(CR, u'\n');
+    QMessageBox box(icon, title, shown, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    modalRunner().run(box);
+}
+
+} // namespace
+
+FileChooser& fileChooser() {
+    return *currentChooser;
+}
+
+void setFileChooser(FileChooser* chooser) {
+    currentChooser = chooser ? chooser : &dialogChooser;
+}
+
+QString DialogAnswers::namesChangedQuestion(const QStringList& names) {
+    // A few names, so that the question always fits its window.
+    constexpr qsizetype kNamed = 2;
+    QStringList quoted;
+    for (const QString& name : names.first(std::min(names.size(), kNamed)))
+        quoted << u'"' + name + u'"';
+    QString which = quoted.join(QStringLiteral(" and "));
+    if (names.size() > kNamed) {
+        which = quoted.join(QStringLiteral(", ")) +
+                QStringLiteral(" and %1 more names").arg(names.size() - kNamed);
+    }
+    return QStringLiteral("Some letters of ") + which +
+           QStringLiteral(" cannot be kept in a saved game; they will be saved as \"?\".") + CR +
+           CR + QStringLiteral("Save anyway?");
+}
+
+bool DialogAnswers::playsWithOthers() {
+    const QVariant answer = ShowMessageBox(DialogKind::Welcome);
+    return answer.typeId() == QMetaType::Int && answer.toInt() == 1;
+}
+
+QString DialogAnswers::nextPlayerName() {
+    return ShowMessageBox(DialogKind::PlayerNames).toString();
+}
+
+QString DialogAnswers::ownName() {
+    return ShowMessageBox(DialogKind::OwnName).toString();
+}
+
+bool DialogAnswers::confirmZero() {
+    return ShowMessageBox(DialogKind::ConfirmZero).toBool();
+}
+
+void DialogAnswers::announceTurn(const QString& name) {
+    AnnounceTurn(name);
+}
+
+void DialogAnswers::showResult(const GameResult& result, const std::vector<PlayerScore>& scores) {
+    FrmMessageBox box(parent_);
+    box.setMessage(result.message());
+    box.setPicture(kFallingFigure);
+    box.setButtonSet(1);
+    if (scores.size() > 1) {
+        box.ListView1->show();
+        for (const PlayerScore& p : scores)
+            new QTreeWidgetItem(box.ListView1, {QString::number(p.score), p.name});
+    }
+    PlayResourceSound(QStringLiteral("WIN"));
+    box.setKind(DialogKind::Notice);
+    box.focusFirstControl();
+    modalRunner().run(box);
+}
+
+QString DialogAnswers::openFileName() {
+    return fileChooser().openFileName(parent_, kOpenDialogTitle, kSavedGameFilter);
+}
+
+QString DialogAnswers::saveFileName() {
+    return fileChooser().saveFileName(parent_, kSaveDialogTitle, kSavedGameFilter);
+}
+
+bool DialogAnswers::saveChangedNames(const QStringList& names) {
+    return ShowNotice(namesChangedQuestion(names), 3, 1, 1).toBool();
+}
+
+void DialogAnswers::openFailed(const OpenError& error) {
+    const bool wrongHeader = error.kind == OpenError::Kind::WrongHeader;
+    showMessage(parent_, wrongHeader ? QMessageBox::Question : QMessageBox::Critical,
+                error.title(), error.message());
+}
+
+void DialogAnswers::saveFailed(const QString& message) {
+    showMessage(parent_, QMessageBox::Warning, kSaveFailedTitle, message);
+}
+
+void DialogAnswers::notice(const QString& message) {
+    ShowNotice(message, 1, 1, 1);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "players/Answers.h"
+
+class QWidget;
+
+// The players answer in the game's own modal windows: the message dialog,
+// the turn announcement, the file dialogs and the platform's message box.
+class DialogAnswers final : public Answers {
+public:
+    // Dialogs open over `parent`.
+    explicit DialogAnswers(QWidget* parent = nullptr) : parent_(parent) {}
+
+    // Asked before saving names that the file's character set cannot keep
+    // whole (set 3: "OK  " saves, "CANCEL  " does not): the names, each in
+    // quotes, go in the middle.
+    static QString namesChangedQuestion(const QStringList& names);
+
+    bool playsWithOthers() override;
+    QString nextPlayerName() override;
+    QString ownName() override;
+    bool confirmZero() override;
+    void announceTurn(const QString& name) override;
+    void showResult(const GameResult& result, const std::vector<PlayerScore>& scores) override;
+    QString openFileName() override;
+    QString saveFileName() override;
+    bool saveChangedNames(const QStringList& names) override;
+    void openFailed(const OpenError& error) override;
+    void saveFailed(const QString& message) override;
+    void notice(const QString& message) override;
+
+private:
+    QWidget* parent_;
+};
