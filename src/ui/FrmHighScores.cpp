@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -133,6 +134,30 @@ void FrmHighScores::TabStrip1_Click() {
 
 int FrmHighScores::shownList() const {
     return ListView1[1]->isVisible() ? 1 : 0;
+}
+
+namespace {
+bool isClearKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_C && key->modifiers() == Qt::AltModifier;
+}
+} // namespace
+
+bool FrmHighScores::event(QEvent* event) {
+    // The key comes here first, before the shortcuts of the main window.
+    if (event->type() == QEvent::ShortcutOverride && isClearKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void FrmHighScores::keyPressEvent(QKeyEvent* event) {
+    if (isClearKey(event)) {
+        Command1->setFocus(Qt::ShortcutFocusReason);
+        Command1->animateClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmHighScores::Command1_Click() {

@@ -45,7 +45,6 @@ public:
 
     Halls& halls() { return halls_; }
 
-
     void Form_Load();
     void TabStrip1_Click();
     void Command1_Click();
@@ -55,6 +54,12 @@ public:
 
     // The list in front: 0 the Hall of Fame, 1 the Hall of Shame.
     int shownList() const;
+
+protected:
+    // Alt+C belongs to "&Clear All Scores" while this window has the focus,
+    // not to the main window's "S&cores".
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Halls halls_;

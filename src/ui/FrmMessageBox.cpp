@@ -330,6 +330,8 @@ QVariant ShowMessageBox(DialogKind kind, bool gameInProgress) {
         box.Option1[1]->setText(kWithOthers);
         box.Option1[0]->show();
         box.Option1[1]->show();
+        // Enter answers from the options too, as "OK  " does.
+        box.Command1->setDefault(true);
         sound = kStart;
         break;
     case DialogKind::PlayerNames:
@@ -376,6 +378,10 @@ QVariant ShowMessageBox(DialogKind kind, bool gameInProgress) {
     if (!sound.isEmpty()) PlayResourceSound(sound);
     box.setKind(kind);
     box.focusFirstControl();
+    // A question whose "YEAH  " loses the game opens on "NA  ": one Enter
+    // must not throw a game away.
+    if (kind == DialogKind::ConfirmLeave || kind == DialogKind::ConfirmForfeit)
+        box.Command3->setFocus();
     modalRunner().run(box);
     return box.DialogAnswer;
 }

@@ -7,6 +7,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -221,6 +222,23 @@ private slots:
         press("Scores");
         QCOMPARE(f->window->mdiArea->activeSubWindow()->widget(), before);
         QCOMPARE(f->window->highScores(), before); // not loaded again
+    }
+
+    // In the high-score window Alt+C is its "&Clear All Scores", not the
+    // main window's "S&cores".
+    void altCInTheHighScoreWindowClears() {
+        f->start({"Ann"});
+        FrmHighScores* scores = f->window->highScores();
+        f->window->showHighScores();
+        QString asked;
+        f->modals.then([&](QDialog& d) {
+            asked = static_cast<FrmMessageBox&>(d).message();
+            QTest::mouseClick(static_cast<FrmMessageBox&>(d).Command3, Qt::LeftButton); // NA
+        });
+        f->fake.sound.played.clear();
+        QTest::keyClick(scores->ListView1[0], Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(asked, Halls::kClearQuestion);
+        QVERIFY(f->modals.answers.empty());
     }
 
     void toolbarLayoutSurvivesARestart() {

@@ -115,6 +115,8 @@ private slots:
     void answers();
     void enterInNameBoxPressesOnce_data();
     void enterInNameBoxPressesOnce();
+    void enterAnswersWhereTheFocusIs_data();
+    void enterAnswersWhereTheFocusIs();
     void notices_data();
     void notices();
     void noticeSounds_data();
@@ -246,14 +248,15 @@ void FrmMessageBoxTest::kinds_data() {
     row("ConfirmZero", DialogKind::ConfirmZero, false,
         "Chosing this option would place 0 in this cell.\r\rAre you sure?", 1, yeahNa, "QUESTION",
         "Command2", "Command3");
+    // Questions whose "YEAH  " loses a game open on "NA  ".
     row("ConfirmLeave, no game", DialogKind::ConfirmLeave, false, kLeave, 3, yeahNa, "QUESTION",
-        "Command2", "Command3");
+        "Command3", "Command3");
     row("ConfirmLeave, during a game", DialogKind::ConfirmLeave, true,
-        kLeave + "\r\rYou'll forfeit the current game!!", 3, yeahNa, "QUESTION", "Command2",
+        kLeave + "\r\rYou'll forfeit the current game!!", 3, yeahNa, "QUESTION", "Command3",
         "Command3");
     row("ConfirmForfeit", DialogKind::ConfirmForfeit, true,
         "Choosing this option will forfeit the current game.\r\rAre you sure?", 1, yeahNa,
-        "QUESTION", "Command2", "Command3");
+        "QUESTION", "Command3", "Command3");
 }
 
 void FrmMessageBoxTest::kinds() {
@@ -397,6 +400,43 @@ void FrmMessageBoxTest::enterInNameBoxPressesOnce() {
     QCOMPARE(ShowMessageBox(kind), QVariant(QStringLiteral("Cy")));
     // One press, not a second one by a default button.
     QCOMPARE(fakes.sound.played, (QStringList{"FANFARE", "BPRESS"}));
+}
+
+// Enter, wherever the dialog opened its focus or the player moved it, gives
+// the answer of the button it stands for: "OK  " from a chosen option of the
+// welcome, "NA  " in a question that would lose the game.
+void FrmMessageBoxTest::enterAnswersWhereTheFocusIs_data() {
+    QTest::addColumn<DialogKind>("kind");
+    QTest::addColumn<QString>("moveTo"); // a control to give the focus first, or none
+    QTest::addColumn<QVariant>("answer");
+    QTest::newRow("welcome, 'With others' chosen")
+        << DialogKind::Welcome << "Option1_1" << QVariant(1);
+    QTest::newRow("welcome, as it opens") << DialogKind::Welcome << "" << QVariant(0);
+    QTest::newRow("leave") << DialogKind::ConfirmLeave << "" << QVariant(false);
+    QTest::newRow("forfeit") << DialogKind::ConfirmForfeit << "" << QVariant(false);
+    QTest::newRow("zero") << DialogKind::ConfirmZero << "" << QVariant(true);
+}
+
+void FrmMessageBoxTest::enterAnswersWhereTheFocusIs() {
+    QFETCH(DialogKind, kind);
+    QFETCH(QString, moveTo);
+    QFETCH(QVariant, answer);
+    ScriptedModals modals;
+    modals.then([&](QDialog& dialog) {
+        FrmMessageBox& box = asBox(dialog);
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QWidget* focus = QApplication::focusWidget();
+        if (!moveTo.isEmpty()) {
+            auto* option = box.findChild<QRadioButton*>(moveTo);
+            QVERIFY(option);
+            option->setChecked(true);
+            option->setFocus();
+            focus = option;
+        }
+        QTest::keyClick(focus ? focus : &dialog, Qt::Key_Return);
+    });
+    QCOMPARE(ShowMessageBox(kind, true), answer);
 }
 
 void FrmMessageBoxTest::notices_data() {
