@@ -237,15 +237,27 @@ kill -0 "$pid" 2>/dev/null || fail "the game ended although leaving was refused"
 [ "$(main_window)" = "$main" ] || fail "the main window went away although leaving was refused"
 echo "leaving refused: the game goes on"
 
-# Leaving, confirmed: "YEAH  " has the keyboard. The exit sound, where there is
-# sound output, plays to its end (about 5 s) before the program ends.
+# The question opens on "NA  ": Enter alone keeps the game.
 focus "$main" "the main window"
 xdotool key ctrl+q
 wait_for "second leave confirmation" 10 one_new_dialog "$leave"
 leave=$found_dialog
-check_message_dialog "$leave" "the second leave confirmation"
 focus "$leave" "the leave confirmation"
 xdotool key Return
+wait_for "end of the leave confirmation answered with Enter" 10 no_dialog
+kill -0 "$pid" 2>/dev/null || fail "Enter on the leave confirmation ended the game"
+echo "Enter on the leave confirmation: the game goes on"
+
+# Leaving, confirmed from the keyboard: back to "YEAH  ", then Enter. The exit
+# sound, where there is sound output, plays to its end (about 5 s) before the
+# program ends.
+focus "$main" "the main window"
+xdotool key ctrl+q
+wait_for "third leave confirmation" 10 one_new_dialog "$leave"
+leave=$found_dialog
+check_message_dialog "$leave" "the third leave confirmation"
+focus "$leave" "the leave confirmation"
+xdotool key shift+Tab Return
 deadline=$((SECONDS + 10))
 while kill -0 "$pid" 2>/dev/null; do
     [ $SECONDS -lt $deadline ] || fail "the game still runs 10 s after leaving was confirmed"
