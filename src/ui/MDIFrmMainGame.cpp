@@ -24,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -200,7 +201,20 @@ void MDIFrmMainGame::BringBoardToFront(int16_t index) {
     frame->show();
     frame->raise();
     mdiArea->setActiveSubWindow(frame);
+    scrollIntoView(*frame);
     board->setFocus(Qt::OtherFocusReason);
+}
+
+void MDIFrmMainGame::scrollIntoView(QMdiSubWindow& frame) {
+    // The boards stand side by side; a window too narrow for all of them
+    // scrolls to the one in front, as little as shows it whole.
+    QScrollBar* bar = mdiArea->horizontalScrollBar();
+    const QRect place = frame.geometry();
+    const int room = mdiArea->viewport()->width();
+    if (place.left() < 0)
+        bar->setValue(bar->value() + place.left());
+    else if (place.right() >= room)
+        bar->setValue(bar->value() + std::min(place.left(), place.right() + 1 - room));
 }
 
 void MDIFrmMainGame::PressPlayerButton(int16_t index) {

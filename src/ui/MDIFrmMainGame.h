@@ -20,6 +20,7 @@ class QAction;
 class QActionGroup;
 class QMenu;
 class QMdiArea;
+class QMdiSubWindow;
 class QStatusBar;
 class QTimer;
 class QToolBar;
@@ -104,6 +105,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void scrollIntoView(QMdiSubWindow& frame);
     void buildCommandToolbar();
     void setToolbarLayout(const QStringList& layout);
     // Makes the client area just tall enough for a board.

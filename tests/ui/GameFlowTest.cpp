@@ -175,6 +175,28 @@ private slots:
         QCOMPARE(result.rows, QStringList({"218|Ann", "218|Bob"}));
     }
 
+    // At the designed size the third board lies mostly beyond the right edge:
+    // brought to the front, by its turn or its button, it is scrolled into
+    // view, and so is the first one again.
+    void boardInFrontIsInView() {
+        f->start({"Ann", "Bob", "Cy"});
+        QCoreApplication::processEvents(); // the client area settles its scroll bars
+        const auto inView = [this](int i) {
+            const QRect room(QPoint(0, 0), f->window->mdiArea->viewport()->size());
+            return room.contains(f->frameOf(f->board(i))->geometry());
+        };
+        QVERIFY(!inView(2));
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        f->play(1, {6, 6, 6, 6, 6}, Category::Sixes);
+        QCOMPARE(f->activeBoard(), f->board(2));
+        QVERIFY(inView(2));
+        f->play(2, {6, 6, 6, 6, 6}, Category::Sixes);
+        QCOMPARE(f->activeBoard(), f->board(0));
+        QVERIFY(inView(0));
+        f->window->playerButton(2)->trigger();
+        QVERIFY(inView(2));
+    }
+
     // The name entry ends by itself at the most players a game may have.
     void nameEntryStopsAtTheLimit() {
         QStringList names;
