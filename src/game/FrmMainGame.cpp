@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,9 +57,36 @@ QPushButton* makeCategoryButton(QWidget* parent, const QString& name, Category c
 
 } // namespace
 
+DieImage::DieImage(QWidget* parent) : QLabel(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void DieImage::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && isEnabled()) emit clicked();
     QLabel::mousePressEvent(event);
+}
+
+void DieImage::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (isEnabled()) emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void DieImage::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // Where the keyboard is.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 FrmMainGame::FrmMainGame(Board& model, QWidget* parent) : QWidget(parent), model_(&model) {
@@ -171,11 +201,16 @@ void FrmMainGame::buildControls() {
     Text1->setGeometry(twips(270, 5310, 2145, 300));
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
 
-    // Keyboard order: the card in its order, the Roll button, then the box.
+    // Keyboard order: the card in its order, the dice, the Roll button, then
+    // the box.
     QWidget* previous = Command2[0];
     for (int i = 1; i < kCategoryCount; ++i) {
         setTabOrder(previous, categoryButtons_[i]);
         previous = categoryButtons_[i];
+    }
+    for (DieImage* die : Digits) {
+        setTabOrder(previous, die);
+        previous = die;
     }
     setTabOrder(previous, Command1);
     setTabOrder(Command1, Text1);
@@ -194,9 +229,19 @@ void FrmMainGame::showDie(int die) {
 
 void FrmMainGame::refresh() {
     if (!model_) return;
+    // A die shows when a click on it rolls it again.
+    const bool clickable =
+        model_->diceEnabled() && model_->rollsLeft() >= 1 && model_->rollsLeft() < Board::kRollsPerTurn;
     for (int i = 0; i < Board::kDice; ++i) {
         showDie(i);
         Digits[i]->setEnabled(model_->diceEnabled());
+        if (clickable) {
+            Digits[i]->setCursor(Qt::PointingHandCursor);
+            Digits[i]->setToolTip(QStringLiteral("Roll this die again (key %1)").arg(i + 1));
+        } else {
+            Digits[i]->unsetCursor();
+            Digits[i]->setToolTip(QString());
+        }
     }
     Command1->setEnabled(model_->rollEnabled());
     for (Category c : kAllCategories) {
@@ -287,6 +332,16 @@ void FrmMainGame::Text1_KeyPress(int16_t KeyAscii) {
     if (KeyAscii != 13 || !model_) return;
     model_->applyHiddenCodes(Text1->text());
     Text1->clear();
+}
+
+void FrmMainGame::keyPressEvent(QKeyEvent* event) {
+    const int die = event->key() - Qt::Key_1;
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (die >= 0 && die < Board::kDice && mods == Qt::NoModifier) {
+        Digits_Click(int16_t(die));
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmMainGame::focusInEvent(QFocusEvent* event) {

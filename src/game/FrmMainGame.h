@@ -11,16 +11,19 @@
 class QLineEdit;
 class QPushButton;
 
-// A die picture that takes clicks while it is switched on.
+// A die picture that takes clicks while it is switched on, and from the
+// keyboard Space or Enter while it has the focus.
 class DieImage : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit DieImage(QWidget* parent = nullptr);
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // One player's board: five dice, the Roll button and the score card. A thin
@@ -97,6 +100,8 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    // The keys 1 to 5 roll that die again, as a click on it would.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();

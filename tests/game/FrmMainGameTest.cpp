@@ -175,6 +175,78 @@ private slots:
         QCOMPARE(faceTexts(*board), before);
     }
 
+    // Without a mouse: on the board that has the focus, the keys 1 to 5 roll
+    // that die again, where a click on it would.
+    void keysRollOneDie_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("die");
+        QTest::newRow("1") << int(Qt::Key_1) << int(Qt::NoModifier) << 0;
+        QTest::newRow("3") << int(Qt::Key_3) << int(Qt::NoModifier) << 2;
+        QTest::newRow("5 on the keypad") << int(Qt::Key_5) << int(Qt::KeypadModifier) << 4;
+    }
+    void keysRollOneDie() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, die);
+        // Before the first roll of a turn the keys do nothing, as clicks do.
+        QTest::keyClick(board.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(board->model().rollsLeft(), int16_t(3));
+        roll({1, 2, 3, 4, 5});
+        QStringList expected = faceTexts(*board);
+        fake->random.setFaces({6});
+        // From a category button, which takes no digits itself, too.
+        QTest::keyClick(board->Command3, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        expected[die] = "6";
+        QCOMPARE(faceTexts(*board), expected);
+        QCOMPARE(board->model().rollsLeft(), int16_t(1));
+    }
+
+    // Each die is a keyboard stop of its own, after the card and before the
+    // Roll button; Space and Enter roll it again. The hidden box stays last.
+    void diceAreKeyboardStops() {
+        QList<QWidget*> order;
+        for (QWidget* w = board->Command2[0]; order.size() < 23; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus) order << w;
+        const qsizetype rollAt = order.indexOf(board->Command1);
+        QCOMPARE(order.indexOf(board->Digits[0]), rollAt - 5);
+        QCOMPARE(order.indexOf(board->Digits[4]), rollAt - 1);
+        QCOMPARE(order.indexOf(board->Text1), rollAt + 1);
+
+        roll({1, 2, 3, 4, 5});
+        fake->random.setFaces({6});
+        QTest::keyClick(board->Digits[1], Qt::Key_Space);
+        fake->random.setFaces({5});
+        QTest::keyClick(board->Digits[3], Qt::Key_Return);
+        QCOMPARE(faceTexts(*board), QStringList({"1", "6", "3", "5", "5"}));
+        QCOMPARE(board->model().rollsLeft(), int16_t(0));
+    }
+
+    // What is typed into the hidden box goes into it, digits included.
+    void digitsInTheHiddenBoxAreTyped() {
+        roll({1, 2, 3, 4, 5});
+        QTest::keyClicks(board->Text1, "12");
+        QCOMPARE(board->Text1->text(), QString("Text112"));
+        QCOMPARE(board->model().rollsLeft(), int16_t(2));
+    }
+
+    // Dice that a click rolls again say so: the hand cursor and a tooltip,
+    // and only then.
+    void clickableDiceShowIt() {
+        const auto showsIt = [this] {
+            const bool hand = board->Digits[2]->cursor().shape() == Qt::PointingHandCursor;
+            const bool tip = !board->Digits[2]->toolTip().isEmpty();
+            return hand && tip;
+        };
+        QVERIFY(!showsIt());
+        roll({1, 2, 3, 4, 5});
+        QVERIFY(showsIt());
+        QVERIFY(board->Digits[2]->toolTip().contains("3"));
+        roll({1, 2, 3, 4, 5});
+        roll({1, 2, 3, 4, 5});
+        QVERIFY(!showsIt()); // no roll left
+    }
+
     void scoringWritesCellAndTotals() {
         roll({1, 1, 3, 1, 6});
         QTest::mouseClick(board->Command2[0], Qt::LeftButton);

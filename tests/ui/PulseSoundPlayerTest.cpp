@@ -234,13 +234,20 @@ private slots:
         if (!player_) QSKIP("no sound server");
         const std::vector<int16_t> end = decoded(QStringLiteral("END"));
         const qint64 length = qint64(end.size()) * 1000 / kRate;
-        const size_t mark = recorder_.mark();
-        const qint64 took = timed([&] { player_->play(QStringLiteral("END"), true); });
-        qInfo("END is %lld ms long, the call took %lld ms", length, took);
-        QVERIFY2(took >= length - 50, qPrintable(QString::number(took)));
-        QVERIFY2(took <= length + 250, qPrintable(QString::number(took)));
-        QTest::qWait(200);
-        const Match match = find(end, end.size(), recorder_.since(mark), kRate / 4);
+        // As for every sound: a busy machine may make the server run dry for
+        // a moment, which shifts the rest; three tries.
+        Match match;
+        for (int attempt = 0; attempt < 3 && match.correlation <= 0.9; ++attempt) {
+            const size_t mark = recorder_.mark();
+            const qint64 took = timed([&] { player_->play(QStringLiteral("END"), true); });
+            qInfo("END is %lld ms long, the call took %lld ms", length, took);
+            QVERIFY2(took >= length - 50, qPrintable(QString::number(took)));
+            QVERIFY2(took <= length + int(PulseSoundPlayer::kWaitMargin.count()),
+                     qPrintable(QString::number(took)));
+            QTest::qWait(200);
+            const Match tried = find(end, end.size(), recorder_.since(mark), kRate / 4);
+            if (tried.correlation > match.correlation) match = tried;
+        }
         QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
     }
 
