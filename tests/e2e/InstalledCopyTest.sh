@@ -49,7 +49,7 @@ outside=$(grep -v "^$prefix/" "$build/install_manifest.txt" || true)
 [ -s "$metainfo" ] || fail "no metainfo share/metainfo/$id.metainfo.xml"
 
 # The entry's Exec and Icon name what was installed.
-entry_value() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+entry_value() { sed -n "s/^$1=//p" "$desktop" | sed -n 1p; }
 exec_line=$(entry_value Exec)
 icon_name=$(entry_value Icon)
 [ "${exec_line%% *}" = "vorka" ] || fail "the entry runs '$exec_line', not the installed vorka"

@@ -91,7 +91,7 @@ package_of() {
     local real candidate
     real=$(realpath "$1")
     for candidate in "$1" "${1#/usr}" "/usr${1#/usr}" "$real" "${real#/usr}"; do
-        dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1 | grep . && return 0
+        dpkg -S "$candidate" 2>/dev/null | sed -n 1p | cut -d: -f1 | grep . && return 0
     done
     return 1
 }
@@ -106,7 +106,9 @@ for binary in "${binaries[@]}"; do
     sections=$(readelf -S "$binary")
     [[ "$sections" != *" .symtab "* ]] || fail "${binary#"$root"} is not stripped"
     for library in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-        path=$(ldconfig -p | awk -v lib="$library" '$1 == lib { print $NF; exit }')
+        # awk reads all of ldconfig's list: an early exit could end ldconfig by
+        # SIGPIPE, which pipefail takes for a failure of the whole pipe.
+        path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && !found { print $NF; found = 1 }')
         [ -n "$path" ] || fail "${binary#"$root"} needs $library, which is not installed here"
         owner=$(package_of "$path") || fail "no package owns $path"
         depends_on "$owner" || fail "${binary#"$root"} needs $library from $owner, which Depends does not name"
@@ -137,7 +139,7 @@ bash "$here/MetainfoCheck.sh" "$root/usr/share/metainfo/$id.metainfo.xml" "$vers
 desktop_report=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) ||
     fail "desktop-file-validate: $desktop_report"
 [ -z "$desktop_report" ] || fail "desktop-file-validate: $desktop_report"
-first_entry=$(zcat "$root/usr/share/doc/vorka/changelog.gz" | head -n 1)
+first_entry=$(zcat "$root/usr/share/doc/vorka/changelog.gz" | sed -n 1p)
 [ "$first_entry" = "vorka ($version) unstable; urgency=medium" ] ||
     fail "the changelog begins with '$first_entry', not version $version"
 bash "$here/ManualPageCheck.sh" "$root/usr/share/man/man6/vorka.6.gz" \
