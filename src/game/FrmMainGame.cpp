@@ -253,6 +253,7 @@ void FrmMainGame::refresh() {
     Label12->setText(model_->upperTotalText());
     Label13->setText(model_->grandTotalText());
     describeForScreenReaders();
+    emit changed();
 }
 
 // Names and values a screen reader speaks: each die with its face, each

@@ -80,6 +80,10 @@ public:
     // Runs when the board receives the focus (the player toolbar follows it).
     std::function<void(FrmMainGame&)> onGotFocus;
 
+signals:
+    // The controls show the model anew (after every change of it).
+    void changed();
+
 public slots:
     void Command1_Click();
     void Digits_Click(int16_t Index);

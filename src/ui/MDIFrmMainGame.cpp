@@ -19,6 +19,7 @@
 #include <QIcon>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -97,6 +98,12 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
+    TurnStatus = new QLabel(StatusBar1);
+    TurnStatus->setObjectName(QStringLiteral("TurnStatus"));
+    TurnStatus->setTextFormat(Qt::PlainText);
+    StatusBar1->addPermanentWidget(TurnStatus);
+    connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::showTurnStatus);
+    connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::showTurnStatus);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -137,6 +144,7 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     board->Tag = QString::number(index);
     board->setWindowTitle(name);
     board->onGotFocus = [this](FrmMainGame& b) { Form_GotFocus(b); };
+    connect(board, &FrmMainGame::changed, this, &MDIFrmMainGame::showTurnStatus);
     if (boards_.size() <= index) boards_.resize(index + 1);
     boards_[index] = board;
 
@@ -406,7 +414,23 @@ void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
         showHelp(this);
     } else if (command == u"SOUNDS") {
         services().sound->setOn(!services().sound->isOn());
+        showTurnStatus();
     }
+}
+
+void MDIFrmMainGame::showTurnStatus() {
+    if (!session_->gameInProgress() || session_->boardCount() == 0) {
+        TurnStatus->clear();
+        return;
+    }
+    const int16_t player = session_->currentPlayer();
+    const int left = std::clamp<int>(session_->board(player).rollsLeft(), 0, 3);
+    TurnStatus->setText(QStringLiteral("%1's turn, %2 %3 left. Sounds %4.")
+                            .arg(session_->name(player))
+                            .arg(left)
+                            .arg(left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"))
+                            .arg(services().sound->isOn() ? QStringLiteral("on")
+                                                          : QStringLiteral("off")));
 }
 
 void MDIFrmMainGame::Timer1_Timer() {

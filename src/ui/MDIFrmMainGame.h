@@ -19,6 +19,7 @@ class GameSession;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QStatusBar;
@@ -49,6 +50,9 @@ public:
     QActionGroup* playerButtonGroup;
     QList<QAction*> playerButtons;
     QStatusBar* StatusBar1;
+    // In the status bar while a game runs: whose turn it is, the rolls
+    // left and whether sounds are on.
+    QLabel* TurnStatus;
     QTimer* Timer1;
 
     // The window of board `index`, or nullptr.
@@ -106,6 +110,7 @@ protected:
 
 private:
     void scrollIntoView(QMdiSubWindow& frame);
+    void showTurnStatus();
     void buildCommandToolbar();
     void setToolbarLayout(const QStringList& layout);
     // Makes the client area just tall enough for a board.

@@ -197,6 +197,29 @@ private slots:
         QVERIFY(inView(2));
     }
 
+    // The status bar says whose turn it is, the rolls left and, while a game
+    // runs, whether sounds are on.
+    void statusBarSaysWhoseTurn() {
+        f->start({"Ann", "Bob"});
+        const auto status = [this] { return f->window->TurnStatus->text(); };
+        QCOMPARE(status(), QString("Ann's turn, 3 rolls left. Sounds on."));
+        f->fake.random.setFaces({1, 2, 3, 4, 5});
+        QTest::mouseClick(f->board(0)->Command1, Qt::LeftButton);
+        QCOMPARE(status(), QString("Ann's turn, 2 rolls left. Sounds on."));
+        QTest::mouseClick(f->board(0)->Digits[0], Qt::LeftButton);
+        QCOMPARE(status(), QString("Ann's turn, 1 roll left. Sounds on."));
+        f->window->Toolbar2_ButtonClick("Sounds");
+        QCOMPARE(status(), QString("Ann's turn, 1 roll left. Sounds off."));
+        QTest::mouseClick(f->board(0)->Command10, Qt::LeftButton); // Chance
+        QCOMPARE(status(), QString("Bob's turn, 3 rolls left. Sounds off."));
+        f->play(1, {6, 6, 6, 6, 6}, Category::Chance);
+        for (int r = 0; r < 15; ++r)
+            for (int p = 0; p < 2 && categoryAt(r) != Category::Chance; ++p)
+                f->play(p, {6, 6, 6, 6, 6}, categoryAt(r));
+        QVERIFY(!f->session().gameInProgress());
+        QCOMPARE(status(), QString());
+    }
+
     // The name entry ends by itself at the most players a game may have.
     void nameEntryStopsAtTheLimit() {
         QStringList names;
