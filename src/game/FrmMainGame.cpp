@@ -247,6 +247,15 @@ void FrmMainGame::refresh() {
     for (Category c : kAllCategories) {
         QPushButton* button = categoryButton(c);
         button->setEnabled(model_->categoryEnabled(c));
+        // A used category is flat and struck through, so that it stands apart
+        // from a free one also while every button is greyed out between turns.
+        const bool used = !model_->card().available(c);
+        if (button->font().strikeOut() != used) {
+            QFont font = button->font();
+            font.setStrikeOut(used);
+            button->setFont(font);
+            button->setFlat(used);
+        }
         button->setProperty("Tag", model_->card().tag(c));
         scoreCell(c)->setText(model_->card().cellText(c));
     }

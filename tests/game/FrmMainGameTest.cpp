@@ -247,6 +247,26 @@ private slots:
         QVERIFY(!showsIt()); // no roll left
     }
 
+    // Used categories stand apart from free ones while the buttons are greyed
+    // out, also when their cell holds 0; reopened ones are free again.
+    void usedCategoriesAreStruckThrough() {
+        const auto struck = [this](Category c) {
+            const QPushButton* button = board->categoryButton(c);
+            return button->font().strikeOut() && button->isFlat();
+        };
+        roll({1, 2, 3, 4, 6});
+        modals->thenClick("Command2"); // YEAH: 0 in Vorka
+        QTest::mouseClick(board->Command11, Qt::LeftButton);
+        QTest::mouseClick(board->Command10, Qt::LeftButton); // ignored: no roll yet
+        QCOMPARE(board->Label11->text(), QString("0"));
+        QVERIFY(!board->Command11->isEnabled() && !board->Command10->isEnabled());
+        QVERIFY(struck(Category::Vorka));
+        QVERIFY(!struck(Category::Chance));
+        QTest::keyClicks(board->Text1, "vmqzta");
+        QTest::keyClick(board->Text1, Qt::Key_Return);
+        QVERIFY(!struck(Category::Vorka));
+    }
+
     void scoringWritesCellAndTotals() {
         roll({1, 1, 3, 1, 6});
         QTest::mouseClick(board->Command2[0], Qt::LeftButton);
