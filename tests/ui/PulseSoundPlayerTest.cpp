@@ -245,7 +245,11 @@ private slots:
             QVERIFY2(took <= length + int(PulseSoundPlayer::kWaitMargin.count()),
                      qPrintable(QString::number(took)));
             QTest::qWait(200);
-            const Match tried = find(end, end.size(), recorder_.since(mark), kRate / 4);
+            // Where it starts is not this test's business (each sound's own
+            // test checks that); that all of it arrived is.
+            const Match tried = find(end, end.size(), recorder_.since(mark), kRate);
+            qInfo("END arrived after %.1f ms, correlation %.3f", 1000 * seconds(tried.lag),
+                  tried.correlation);
             if (tried.correlation > match.correlation) match = tried;
         }
         QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
