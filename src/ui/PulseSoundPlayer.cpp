@@ -50,19 +50,7 @@ PulseSoundPlayer::~PulseSoundPlayer() {
     {
         LoopLock lock(loop_);
         stopAllLocked();
-        if (stream_) {
-            pa_stream_set_state_callback(stream_, nullptr, nullptr);
-            pa_stream_set_write_callback(stream_, nullptr, nullptr);
-            pa_stream_disconnect(stream_);
-            pa_stream_unref(stream_);
-            stream_ = nullptr;
-        }
-        if (context_) {
-            pa_context_set_state_callback(context_, nullptr, nullptr);
-            pa_context_disconnect(context_);
-            pa_context_unref(context_);
-            context_ = nullptr;
-        }
+        dropConnectionLocked();
     }
     pa_threaded_mainloop_stop(loop_);
     pa_threaded_mainloop_free(loop_);
@@ -177,12 +165,12 @@ void PulseSoundPlayer::install() {
     services().sound = this;
 }
 
-void PulseSoundPlayer::connectLocked() {
-    attempted_ = true;
-    lastAttempt_ = Clock::now();
+void PulseSoundPlayer::dropConnectionLocked() {
+    // Callbacks first, so that nothing of the old connection calls back.
     if (stream_) {
         pa_stream_set_state_callback(stream_, nullptr, nullptr);
         pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_stream_disconnect(stream_); // refused, harmlessly, on a connection already lost
         pa_stream_unref(stream_);
         stream_ = nullptr;
     }
@@ -192,6 +180,12 @@ void PulseSoundPlayer::connectLocked() {
         pa_context_unref(context_);
         context_ = nullptr;
     }
+}
+
+void PulseSoundPlayer::connectLocked() {
+    attempted_ = true;
+    lastAttempt_ = Clock::now();
+    dropConnectionLocked();
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Vorka");
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "org.tolvane.Vorka");

@@ -75,6 +75,8 @@ private:
     };
 
     const Sound* load(const QString& name);
+    // Lets go of the stream and the connection, if any.
+    void dropConnectionLocked();
     void connectLocked();
     void openStreamLocked();
     void startLocked(const Sound* sound, uint64_t id);
