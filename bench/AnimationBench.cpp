@@ -18,6 +18,7 @@
 // board could not be measured.
 
 #include "game/FrmMainGame.h"
+#include "ui/AppServices.h"
 #include "ui/Fonts.h"
 #include "ui/PulseSoundPlayer.h"
 
@@ -194,7 +195,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    Board model;
+    Board model(services());
     FrmMainGame board(model);
     board.setWindowTitle(QStringLiteral("Player"));
     if (!showAndWait(board)) {

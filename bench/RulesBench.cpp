@@ -130,8 +130,8 @@ int main() {
     FakeServices fakes;
     fakes.clock.wrapAtMidnight = true; // the seeds move on with the clock
     fakes.sound.setOn(false);
-    resetServices();
-    const Services seams{&fakes.clock, services().random, &fakes.sound, &fakes.events};
+    XoshiroRandom random;
+    const Services seams{&fakes.clock, &random, &fakes.sound, &fakes.events};
 
     long long winningTotal = 0;
     int draws = 0;

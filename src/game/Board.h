@@ -25,7 +25,7 @@ public:
 
     enum class ScoreOutcome { Committed, Declined, Ignored };
 
-    explicit Board(const Services& services = ::services());
+    explicit Board(const Services& services);
 
     // --- what the board shows ------------------------------------------
     // Face value texts "1".."6" (the hidden value labels).

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 // The few places where the game meets the world outside it: clocks, random
-// numbers, sounds and the event loop. The program installs the real ones;
-// tests install doubles so that they run fast and give the same result every
-// time.
+// numbers, sounds and the event loop. Whoever makes a board hands it these;
+// the program gives the real ones, tests give doubles so that they run fast
+// and give the same result every time.
 
 class Clock {
 public:
@@ -58,11 +58,34 @@ struct Services {
     EventPump* events;
 };
 
-// The services in use. They start as the system clock, a xoshiro256** generator,
-// silence and Qt's event loop; the program and the tests replace them.
-Services& services();
-void resetServices();
+// The real ones the program plays with.
 
-// Plays one of the game's sounds through the installed player, unless its
-// switch is off.
-void PlayResourceSound(const QString& name, bool wait = false);
+class SystemClock final : public Clock {
+public:
+    double secondsSinceMidnight() override;
+    int64_t monotonicNanoseconds() override;
+};
+
+// xoshiro256**, filled from the seed by SplitMix64. Reseeding costs a few
+// multiplications, which matters because every roll reseeds; a Mersenne
+// Twister would rebuild 2.5 KB of state each time.
+class XoshiroRandom final : public RandomSource {
+public:
+    XoshiroRandom() { reseed(0.0); }
+    void reseed(double seed) override;
+    float next() override;
+
+private:
+    uint64_t nextBits();
+    uint64_t state_[4] = {};
+};
+
+class Silence final : public SoundPlayer {
+public:
+    void play(const QString&, bool) override {}
+};
+
+class QtEventPump final : public EventPump {
+public:
+    void processEvents() override;
+};

@@ -25,7 +25,7 @@ public:
     static inline const QString kNothingToSave =
         QStringLiteral("There is no game in progress to save.");
 
-    explicit GameSession(Answers& answers, const Services& services = ::services(),
+    explicit GameSession(Answers& answers, const Services& services,
                          QObject* parent = nullptr);
     ~GameSession() override;
 

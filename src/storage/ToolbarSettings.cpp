@@ -28,7 +28,7 @@ QString ToolbarSettings::defaultFile() {
 
 ToolbarSettings::ToolbarSettings(const QString& file) : file_(file) {}
 
-bool ToolbarSettings::SaveToolbar(const QString& key, const QString& subKey,
+bool ToolbarSettings::saveToolbar(const QString& key, const QString& subKey,
                                   const QString& valueName, const QStringList& layout) const {
     for (const QString& entry : layout)
         if (!usableKey(entry)) return false;
@@ -39,7 +39,7 @@ bool ToolbarSettings::SaveToolbar(const QString& key, const QString& subKey,
     return settings.status() == QSettings::NoError;
 }
 
-std::optional<QStringList> ToolbarSettings::RestoreToolbar(const QString& key,
+std::optional<QStringList> ToolbarSettings::restoreToolbar(const QString& key,
                                                            const QString& subKey,
                                                            const QString& valueName) const {
     const QSettings settings(file_, QSettings::IniFormat);

@@ -25,18 +25,18 @@ public:
 
     // Whether the layout was written. Keys must be non-empty and free of
     // commas (the entries' keys are single words).
-    bool SaveToolbar(const QString& key, const QString& subKey, const QString& valueName,
+    bool saveToolbar(const QString& key, const QString& subKey, const QString& valueName,
                      const QStringList& layout) const;
     // The saved layout, or nothing when none was saved (first run) or what is
     // there is not a layout.
-    std::optional<QStringList> RestoreToolbar(const QString& key, const QString& subKey,
+    std::optional<QStringList> restoreToolbar(const QString& key, const QString& subKey,
                                               const QString& valueName) const;
 
     // The same with the game's own three texts.
     bool save(const QStringList& layout) const {
-        return SaveToolbar(kKey, kSubKey, kValueName, layout);
+        return saveToolbar(kKey, kSubKey, kValueName, layout);
     }
-    std::optional<QStringList> restore() const { return RestoreToolbar(kKey, kSubKey, kValueName); }
+    std::optional<QStringList> restore() const { return restoreToolbar(kKey, kSubKey, kValueName); }
 
 private:
     QString file_;

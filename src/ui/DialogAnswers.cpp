@@ -1,6 +1,6 @@
 #include "ui/DialogAnswers.h"
 
-#include "game/Seams.h"
+#include "ui/AppServices.h"
 #include "game/Text.h"
 #include "storage/SavedGame.h"
 #include "ui/FileChooser.h"

@@ -2,7 +2,7 @@
 
 #include "game/Limits.h"
 #include "game/NumericValue.h"
-#include "game/Seams.h"
+#include "ui/AppServices.h"
 #include "game/Text.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"

@@ -1,6 +1,6 @@
 #include "ui/FrmNewPlayer.h"
 
-#include "game/Seams.h"
+#include "ui/AppServices.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
 #include "ui/SvgPicture.h"

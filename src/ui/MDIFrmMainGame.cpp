@@ -5,6 +5,7 @@
 #include "players/GameSession.h"
 #include "storage/StorePaths.h"
 #include "storage/ToolbarSettings.h"
+#include "ui/AppServices.h"
 #include "ui/DialogAnswers.h"
 #include "ui/FrmHighScores.h"
 #include "ui/FrmMessageBox.h"
@@ -70,10 +71,10 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     answers_ = std::make_unique<DialogAnswers>(this);
     session_ = std::make_unique<GameSession>(*answers_, services());
     connect(session_.get(), &GameSession::boardAdded, this, &MDIFrmMainGame::addBoard);
-    connect(session_.get(), &GameSession::boardToFront, this, &MDIFrmMainGame::BringBoardToFront);
-    connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::PressPlayerButton);
+    connect(session_.get(), &GameSession::boardToFront, this, &MDIFrmMainGame::bringBoardToFront);
+    connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::pressPlayerButton);
     connect(session_.get(), &GameSession::gameOver, this, &MDIFrmMainGame::enterFinalScores);
-    connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::RemoveAllPlayers);
+    connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::removeAllPlayers);
 
     buildCommandToolbar();
     addToolBarBreak();
@@ -176,7 +177,7 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     frame->setEnabled(true);
 }
 
-void MDIFrmMainGame::RemoveAllPlayers() {
+void MDIFrmMainGame::removeAllPlayers() {
     for (int i = int(boards_.size()) - 1; i >= 0; --i) {
         if (QAction* button = playerButton(int16_t(i))) {
             playerButtonGroup->removeAction(button);
@@ -202,7 +203,7 @@ void MDIFrmMainGame::RemoveAllPlayers() {
     boards_.clear();
 }
 
-void MDIFrmMainGame::BringBoardToFront(int16_t index) {
+void MDIFrmMainGame::bringBoardToFront(int16_t index) {
     FrmMainGame* board = boardWindow(index);
     QMdiSubWindow* frame = frameOf(board);
     if (!frame) return;
@@ -225,7 +226,7 @@ void MDIFrmMainGame::scrollIntoView(QMdiSubWindow& frame) {
         bar->setValue(bar->value() + std::min(place.left(), place.right() + 1 - room));
 }
 
-void MDIFrmMainGame::PressPlayerButton(int16_t index) {
+void MDIFrmMainGame::pressPlayerButton(int16_t index) {
     // The group releases the others.
     if (QAction* button = playerButton(index))
         button->setChecked(true);
@@ -239,13 +240,13 @@ void MDIFrmMainGame::Toolbar1_ButtonClick(QAction* button) {
     // the others.
     FrmMainGame* board = boardWindow(boardIndexOfKey(button->objectName()));
     if (!board) return;
-    BringBoardToFront(numericValue16(board->Tag));
+    bringBoardToFront(numericValue16(board->Tag));
     // The focus event may not come when the board had the focus already.
     Form_GotFocus(*board);
 }
 
 void MDIFrmMainGame::Form_GotFocus(FrmMainGame& board) {
-    PressPlayerButton(numericValue16(board.Tag));
+    pressPlayerButton(numericValue16(board.Tag));
 }
 
 void MDIFrmMainGame::enterFinalScores(const std::vector<PlayerScore>& scores) {
@@ -438,7 +439,7 @@ void MDIFrmMainGame::Timer1_Timer() {
     QString tag;
     if (QMdiSubWindow* active = mdiArea->activeSubWindow())
         if (auto* board = qobject_cast<FrmMainGame*>(active->widget())) tag = board->Tag;
-    PressPlayerButton(numericValue16(tag));
+    pressPlayerButton(numericValue16(tag));
 }
 
 void MDIFrmMainGame::closeEvent(QCloseEvent* event) {

@@ -65,9 +65,9 @@ public:
 
     // Brings board `index` in front of the other child windows and gives it
     // the keyboard focus.
-    void BringBoardToFront(int16_t index);
+    void bringBoardToFront(int16_t index);
     // Shows the button of board `index` pressed and every other one released.
-    void PressPlayerButton(int16_t index);
+    void pressPlayerButton(int16_t index);
     // A player button was clicked: its board comes to the front with the focus.
     void Toolbar1_ButtonClick(QAction* button);
     // Run whenever a board receives the focus: its button shows pressed.
@@ -119,7 +119,7 @@ private:
     // Makes the window of board `index` and its button, and shows both.
     void addBoard(int16_t index);
     // Every board window and player button goes, with the event loop.
-    void RemoveAllPlayers();
+    void removeAllPlayers();
     // The final scores go to the Halls, then the high-score window comes up.
     void enterFinalScores(const std::vector<PlayerScore>& scores);
     void MDIForm_Unload();

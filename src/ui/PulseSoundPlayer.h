@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Seams.h"
+#include "ui/AppServices.h"
 
 #include <QString>
 #include <QStringList>

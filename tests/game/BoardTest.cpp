@@ -28,12 +28,10 @@ class BoardTest : public QObject {
 private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
-        fake->install();
         board = std::make_unique<Board>(fake->services());
     }
     void cleanup() {
         board.reset();
-        resetServices();
     }
 
     void newBoard() {

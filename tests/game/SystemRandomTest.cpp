@@ -6,17 +6,15 @@
 #include <cmath>
 #include <vector>
 
-// The generator and clock the game plays with when no test double is installed.
+// The generator and clock the program plays with.
 // Every roll reseeds from the time of day, so what counts is that seeds close
 // together give unrelated numbers and that the first face after a reseed is as
 // fair as any other.
 class SystemRandomTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { resetServices(); }
-
     void sameSeedSameNumbers() {
-        RandomSource& random = *services().random;
+        XoshiroRandom random;
         random.reseed(43200.125);
         std::vector<float> first;
         for (int i = 0; i < 20; ++i) first.push_back(random.next());
@@ -34,7 +32,7 @@ private slots:
     void nearbySeedsDiffer() {
         QFETCH(double, a);
         QFETCH(double, b);
-        RandomSource& random = *services().random;
+        XoshiroRandom random;
         random.reseed(a);
         std::vector<float> fromA;
         for (int i = 0; i < 5; ++i) fromA.push_back(random.next());
@@ -46,7 +44,7 @@ private slots:
 
     // A long run: never outside [0, 1), every face about a sixth.
     void facesAreFair() {
-        RandomSource& random = *services().random;
+        XoshiroRandom random;
         random.reseed(0.0); // the seed of the first roll after midnight
         constexpr int kDraws = 240'000;
         std::array<int, 6> counts{};
@@ -62,7 +60,7 @@ private slots:
     // The first face after each of many reseeds a millisecond apart, as a player
     // rolling again and again would see it.
     void firstFaceAfterReseedIsFair() {
-        RandomSource& random = *services().random;
+        XoshiroRandom random;
         constexpr int kRolls = 60'000;
         std::array<int, 6> counts{};
         for (int k = 0; k < kRolls; ++k) {
@@ -74,7 +72,7 @@ private slots:
     }
 
     void clockReadings() {
-        Clock& clock = *services().clock;
+        SystemClock clock;
         const int64_t first = clock.monotonicNanoseconds();
         const int64_t second = clock.monotonicNanoseconds();
         QVERIFY(second >= first);

@@ -44,11 +44,11 @@ private slots:
 
     void addressesAreSeparate() {
         const ToolbarSettings settings(file_);
-        QVERIFY(settings.SaveToolbar("Toolbar", R"(Software\Tolvane Studios\Vorka)", "1", {"New"}));
+        QVERIFY(settings.saveToolbar("Toolbar", R"(Software\Tolvane Studios\Vorka)", "1", {"New"}));
         QVERIFY(
-            settings.SaveToolbar("Toolbar", R"(Software\Tolvane Studios\Vorka)", "2", {"Quit"}));
-        QVERIFY(!settings.RestoreToolbar("Toolbar", R"(Software\Other)", "1"));
-        QCOMPARE(*settings.RestoreToolbar("Toolbar", R"(Software\Tolvane Studios\Vorka)", "2"),
+            settings.saveToolbar("Toolbar", R"(Software\Tolvane Studios\Vorka)", "2", {"Quit"}));
+        QVERIFY(!settings.restoreToolbar("Toolbar", R"(Software\Other)", "1"));
+        QCOMPARE(*settings.restoreToolbar("Toolbar", R"(Software\Tolvane Studios\Vorka)", "2"),
                  QStringList{"Quit"});
         QCOMPARE(*settings.restore(), QStringList{"New"});
     }

@@ -3,7 +3,7 @@
 // Test doubles for the game's seams: a clock that only moves when the event
 // loop is pumped, scripted random numbers, and a sound player that records.
 
-#include "game/Seams.h"
+#include "ui/AppServices.h"
 
 #include <QStringList>
 
