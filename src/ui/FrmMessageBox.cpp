@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +19,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QHeaderView>
 #include <QTreeWidget>
 
 using MdlGlobalDecs::DialogKind;
@@ -65,8 +65,33 @@ const QString kButtonPress = QStringLiteral("BPRESS");
 // The message's designed face, and the smallest it is made to fit.
 constexpr double kMessagePoints = 9.75;
 constexpr double kSmallestMessagePoints = 7.5;
+// Zero width space: where a line may break though no blank stands.
+constexpr QChar kBreakAnywhere(0x200B);
 // Between the message and the score list.
 constexpr int kListGap = 2;
+
+// A word wider than the label would be cut off: it may break anywhere.
+QString breakable(const QString& message, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    QString shown;
+    qsizetype start = 0;
+    while (start < message.size()) {
+        qsizetype end = start;
+        while (end < message.size() && !message[end].isSpace()) ++end;
+        const QString word = message.mid(start, end - start);
+        if (metrics.horizontalAdvance(word) <= width) {
+            shown += word;
+        } else {
+            for (const QChar letter : word) shown += QString(letter) + kBreakAnywhere;
+        }
+        while (end < message.size() && message[end].isSpace()) {
+            shown += message[end] == CR ? u'\n' : message[end];
+            ++end;
+        }
+        start = end;
+    }
+    return shown;
+}
 
 constexpr int16_t kOkAlone = 1;
 constexpr int16_t kYeahNa = 2;
@@ -182,7 +207,7 @@ void FrmMessageBox::setMessage(const QString& message) {
     // A label breaks lines at '\n' only; the game's messages use CR.
     QString shown = message;
     shown.replace(CR, u'\n');
-    Label1->setText(shown);
+    Label1->setText(breakable(shown, Label1->font(), Label1->width()));
     // A screen reader reads the whole message as the window's name when it
     // opens, one line after the other.
     setAccessibleName(shown.simplified());
@@ -195,8 +220,8 @@ void FrmMessageBox::fitMessageAboveList() {
     // The list's header and one row, each as high as the list shows them.
     const int rowHeight =
         std::max(ListView1->fontMetrics().height() + 4, ListView1->sizeHintForRow(0));
-    const int smallestList = ListView1->header()->sizeHint().height() + rowHeight +
-                             2 * ListView1->frameWidth();
+    const int smallestList =
+        ListView1->header()->sizeHint().height() + rowHeight + 2 * ListView1->frameWidth();
     const int bottom = designList.bottom() + 1;
     const int width = designLabel.width();
 
@@ -207,6 +232,7 @@ void FrmMessageBox::fitMessageAboveList() {
     for (double points = kMessagePoints;; points -= 0.25) {
         face.setPointSizeF(points);
         Label1->setFont(face);
+        Label1->setText(breakable(message_, face, width));
         needed = Label1->heightForWidth(width);
         if (designLabel.top() + needed + kListGap + smallestList <= bottom ||
             points - 0.25 < kSmallestMessagePoints)
@@ -249,8 +275,8 @@ void FrmMessageBox::showEvent(QShowEvent* event) {
     QStringList answers;
     for (QPushButton* button : {Command1, Command2, Command3})
         if (!button->isHidden()) answers << button->text().trimmed();
-    setAccessibleDescription(QStringLiteral("Answer with ") +
-                             answers.join(QStringLiteral(" or ")) + u'.');
+    setAccessibleDescription(QStringLiteral("Answer with ") + answers.join(QStringLiteral(" or ")) +
+                             u'.');
     ButtonOnlyDialog::showEvent(event);
 }
 
