@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-
 #include <QStringList>
 
 #include <algorithm>

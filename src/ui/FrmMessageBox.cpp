@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTreeWidget>
 
 using MdlGlobalDecs::DialogKind;

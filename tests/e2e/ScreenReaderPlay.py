@@ -128,12 +128,6 @@ def dialog(starts):
     return None
 
 
-def no_dialog():
-    app = game()
-    return all(app.getChildAtIndex(i).getRole() != pyatspi.ROLE_DIALOG
-               for i in range(app.childCount))
-
-
 def press(acc):
     action = acc.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]

@@ -17,7 +17,7 @@ fi
 skip() { echo "SKIP: $*"; exit 77; }
 
 if [ -z "${VORKA_SCREEN_READER_SESSION:-}" ]; then
-    for tool in xvfb-run xauth dbus-run-session /usr/bin/python3; do
+    for tool in xvfb-run xauth xdotool dbus-run-session dbus-send /usr/bin/python3; do
         command -v "$tool" >/dev/null || skip "'$tool' is missing; run tools/setup.sh"
     done
     [ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed"
