@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -218,6 +219,11 @@ void FrmMainGame::buildControls() {
 
 void FrmMainGame::showDie(int die) {
     if (!model_) return;
+    // A spinning die's faces are not worth speaking, only that it rolls.
+    if (model_->spinning()) {
+        const QString rolling = QStringLiteral("Die %1: rolling").arg(die + 1);
+        if (Digits[die]->accessibleName() != rolling) Digits[die]->setAccessibleName(rolling);
+    }
     Label1[die]->setText(model_->faceTexts()[die]);
     const int cell = model_->diePictures()[die];
     if (cell == Board::kNoPicture) {
@@ -265,16 +271,22 @@ void FrmMainGame::refresh() {
     emit changed();
 }
 
-// Names and values a screen reader speaks: each die with its face, each
-// category with its score and whether it is free, the Roll button with the
-// rolls left. The totals speak their own captions.
+// Names a screen reader speaks, kept up with every change: each die with its
+// face ("Die 2: 5"), each score cell with its score, each category with
+// whether it is free, the Roll button with the rolls left and the dice, and
+// the board with all of that in one sentence. Qt tells the screen reader of
+// every name or description that changes.
 void FrmMainGame::describeForScreenReaders() {
+    const bool rolled = model_->diePictures()[0] != Board::kNoPicture;
+    QStringList faces;
     for (int i = 0; i < Board::kDice; ++i) {
-        Digits[i]->setAccessibleName(QStringLiteral("Die %1").arg(i + 1));
-        Digits[i]->setAccessibleDescription(
-            model_->diePictures()[i] == Board::kNoPicture
-                ? QStringLiteral("Not rolled yet")
-                : QStringLiteral("Shows %1").arg(model_->faceTexts()[i]));
+        if (model_->spinning()) break; // the dice speak when they have stopped
+        const QString face = model_->diePictures()[i] == Board::kNoPicture
+                                 ? QStringLiteral("not rolled")
+                                 : model_->faceTexts()[i];
+        faces << face;
+        Digits[i]->setAccessibleName(QStringLiteral("Die %1: %2").arg(i + 1).arg(face));
+        Digits[i]->setAccessibleDescription(Digits[i]->toolTip());
     }
     for (Category c : kAllCategories) {
         const QString cell = model_->card().cellText(c).trimmed();
@@ -283,13 +295,27 @@ void FrmMainGame::describeForScreenReaders() {
         if (!cell.isEmpty()) state += QStringLiteral(", score ") + cell;
         categoryButton(c)->setAccessibleName(categoryName(c));
         categoryButton(c)->setAccessibleDescription(state);
-        scoreCell(c)->setAccessibleName(categoryName(c) + QStringLiteral(" score"));
+        scoreCell(c)->setAccessibleName(categoryName(c) + QStringLiteral(": ") +
+                                        (cell.isEmpty() ? QStringLiteral("empty") : cell));
     }
-    Command1->setAccessibleName(QStringLiteral("Roll"));
-    const int16_t left = model_->rollsLeft();
-    Command1->setAccessibleDescription(
-        left == 1 ? QStringLiteral("1 roll left")
-                  : QStringLiteral("%1 rolls left").arg(std::clamp<int>(left, 0, 3)));
+    Label12->setAccessibleName(Label12->text());
+    Label13->setAccessibleName(Label13->text());
+
+    const int left = std::clamp<int>(model_->rollsLeft(), 0, Board::kRollsPerTurn);
+    const QString rollsLeft = left == 1 ? QStringLiteral("1 roll left")
+                                        : QStringLiteral("%1 rolls left").arg(left);
+    const QString dice = rolled ? QStringLiteral("Dice %1").arg(faces.join(QStringLiteral(", ")))
+                                : QStringLiteral("Dice not rolled yet");
+    if (model_->spinning()) {
+        Command1->setAccessibleName(QStringLiteral("Roll, dice rolling"));
+        return;
+    }
+    Command1->setAccessibleName(QStringLiteral("Roll, ") + rollsLeft);
+    Command1->setAccessibleDescription(dice);
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(dice + QStringLiteral(". ") + rollsLeft + QStringLiteral(". ") +
+                             Label12->text() + QStringLiteral(". ") + Label13->text() +
+                             QStringLiteral("."));
 }
 
 void FrmMainGame::Command1_Click() {
@@ -352,6 +378,12 @@ void FrmMainGame::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void FrmMainGame::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The board is known to a screen reader by its player's name.
+    if (event->type() == QEvent::WindowTitleChange) setAccessibleName(windowTitle());
 }
 
 void FrmMainGame::focusInEvent(QFocusEvent* event) {

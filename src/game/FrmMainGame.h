@@ -104,6 +104,7 @@ public slots:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The keys 1 to 5 roll that die again, as a click on it would.
     void keyPressEvent(QKeyEvent* event) override;
 

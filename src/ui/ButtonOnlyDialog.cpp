@@ -1,5 +1,6 @@
 #include "ui/ButtonOnlyDialog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -46,4 +47,11 @@ void ButtonOnlyDialog::centreOnScreen() {
     if (!screen) return;
     const QRect area = screen->geometry();
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void ButtonOnlyDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A screen reader says at once what the window says.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }

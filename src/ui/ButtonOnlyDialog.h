@@ -23,6 +23,8 @@ protected:
     // Called by the answering button: closes the window.
     void closeByButton();
     void closeEvent(QCloseEvent* event) override;
+    // Tells screen readers that the window has come up.
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool answered_ = false;

@@ -21,8 +21,10 @@ const QString kFameIcon = QStringLiteral(":/pictures/tabs/fame.svg");
 const QString kShameIcon = QStringLiteral(":/pictures/tabs/shame.svg");
 const QString kWindowIcon = QStringLiteral(":/pictures/highscores-icon.svg");
 const QString kDecoration = QStringLiteral(":/pictures/highscores.svg");
-// The tabs and the rows of the lists show the same pictures.
+// The tabs and the rows of the lists show the same pictures, the rows
+// smaller, so that ten of them fit the list without scrolling.
 constexpr QSize kHallIconSize{20, 20};
+constexpr QSize kRowIconSize{13, 13};
 constexpr QRect kDecorationPlace = twips(150, 75, 1455, 675);
 
 QTreeWidget* makeList(QWidget* parent, const QString& name) {
@@ -37,7 +39,7 @@ QTreeWidget* makeList(QWidget* parent, const QString& name) {
     // Every row has one line of the same font and one small picture.
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setIconSize(kHallIconSize);
+    list->setIconSize(kRowIconSize);
     list->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
     list->header()->setSectionsMovable(false);
     list->setColumnWidth(0, 70);

@@ -11,11 +11,13 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTreeWidget>
 
 using MdlGlobalDecs::DialogKind;
@@ -58,6 +60,37 @@ const QString kQuestion = QStringLiteral("QUESTION");
 const QString kWin = QStringLiteral("WIN");
 const QString kEnd = QStringLiteral("END");
 const QString kButtonPress = QStringLiteral("BPRESS");
+
+// The message's designed face, and the smallest it is made to fit.
+constexpr double kMessagePoints = 9.75;
+constexpr double kSmallestMessagePoints = 7.5;
+// Zero width space: where a line may break though no blank stands.
+constexpr QChar kBreakAnywhere(0x200B);
+// Between the message and the score list.
+constexpr int kListGap = 2;
+
+// A word wider than the label would be cut off: it may break anywhere.
+QString breakable(const QString& message, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    QString shown;
+    qsizetype start = 0;
+    while (start < message.size()) {
+        qsizetype end = start;
+        while (end < message.size() && !message[end].isSpace()) ++end;
+        const QString word = message.mid(start, end - start);
+        if (metrics.horizontalAdvance(word) <= width) {
+            shown += word;
+        } else {
+            for (const QChar letter : word) shown += QString(letter) + kBreakAnywhere;
+        }
+        while (end < message.size() && message[end].isSpace()) {
+            shown += message[end] == CR ? u'\n' : message[end];
+            ++end;
+        }
+        start = end;
+    }
+    return shown;
+}
 
 constexpr int16_t kOkAlone = 1;
 constexpr int16_t kYeahNa = 2;
@@ -173,10 +206,77 @@ void FrmMessageBox::setMessage(const QString& message) {
     // A label breaks lines at '\n' only; the game's messages use CR.
     QString shown = message;
     shown.replace(CR, u'\n');
-    Label1->setText(shown);
-    // A screen reader reads the question when the window opens.
-    setAccessibleName(QStringLiteral("Vorka"));
-    setAccessibleDescription(shown);
+    Label1->setText(breakable(shown, Label1->font(), Label1->width()));
+    // A screen reader reads the whole message as the window's name when it
+    // opens, one line after the other.
+    setAccessibleName(shown.simplified());
+}
+
+void FrmMessageBox::fitMessageAboveList() {
+    if (ListView1->isHidden()) return;
+    const QRect designLabel = twips(2055, 270, 4140, 1335);
+    const QRect designList = twips(2040, 1155, 4200, 870);
+    // The list's header and one row, each as high as the list shows them.
+    const int rowHeight =
+        std::max(ListView1->fontMetrics().height() + 4, ListView1->sizeHintForRow(0));
+    const int smallestList =
+        ListView1->header()->sizeHint().height() + rowHeight + 2 * ListView1->frameWidth();
+    const int bottom = designList.bottom() + 1;
+    const int width = designLabel.width();
+
+    // The largest face, down to the smallest, whose message leaves the list
+    // at least its header and one row.
+    QFont face = Fonts::font(Fonts::kArial, kMessagePoints, true);
+    int needed = 0;
+    for (double points = kMessagePoints;; points -= 0.25) {
+        face.setPointSizeF(points);
+        Label1->setFont(face);
+        Label1->setText(breakable(message_, face, width));
+        needed = Label1->heightForWidth(width);
+        if (designLabel.top() + needed + kListGap + smallestList <= bottom ||
+            points - 0.25 < kSmallestMessagePoints)
+            break;
+    }
+    const int listTop = std::max(designList.top(), designLabel.top() + needed + kListGap);
+    if (listTop + smallestList <= bottom) {
+        Label1->setGeometry(designLabel.left(), designLabel.top(), width,
+                            std::max(needed, designLabel.height()));
+        ListView1->setGeometry(designList.left(), listTop, designList.width(), bottom - listTop);
+        ListView1->raise();
+        return;
+    }
+
+    // Too long even so: the message scrolls above a list of one row.
+    const QRect place(designLabel.left(), designLabel.top(), width,
+                      bottom - smallestList - kListGap - designLabel.top());
+    if (!messageScroller_) {
+        messageScroller_ = new QScrollArea(this);
+        messageScroller_->setObjectName(QStringLiteral("MessageScroller"));
+        messageScroller_->setFrameShape(QFrame::NoFrame);
+        messageScroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        messageScroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        messageScroller_->setWidgetResizable(true);
+        messageScroller_->viewport()->setAutoFillBackground(false);
+        messageScroller_->setFocusPolicy(Qt::StrongFocus);
+        messageScroller_->setWidget(Label1);
+        Label1->setAutoFillBackground(false);
+        setTabOrder(messageScroller_, Command1);
+    }
+    messageScroller_->setGeometry(place);
+    messageScroller_->show();
+    ListView1->setGeometry(designList.left(), place.bottom() + 1 + kListGap, designList.width(),
+                           smallestList);
+}
+
+void FrmMessageBox::showEvent(QShowEvent* event) {
+    fitMessageAboveList();
+    // And then what it can answer with.
+    QStringList answers;
+    for (QPushButton* button : {Command1, Command2, Command3})
+        if (!button->isHidden()) answers << button->text().trimmed();
+    setAccessibleDescription(QStringLiteral("Answer with ") + answers.join(QStringLiteral(" or ")) +
+                             u'.');
+    ButtonOnlyDialog::showEvent(event);
 }
 
 void FrmMessageBox::setPicture(int16_t cell) {

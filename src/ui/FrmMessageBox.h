@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTreeWidget;
 
 namespace MdlGlobalDecs {
@@ -97,6 +98,14 @@ public:
     // with: the name box when it is shown, otherwise the first button.
     void focusFirstControl();
 
+    // With the score list shown, makes room for the whole message above it:
+    // the list moves down and gets smaller, then the message gets a smaller
+    // face, and a message that still does not fit scrolls in its own place.
+    // Runs when the window is shown; the window keeps its size.
+    void fitMessageAboveList();
+    // Where a message too long for the window scrolls (nullptr until then).
+    QScrollArea* messageScroller() const { return messageScroller_; }
+
 public slots:
     void Command1_Click();
     void Command2_Click();
@@ -108,6 +117,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QString nameTyped() const;
@@ -115,4 +125,5 @@ private:
 
     QString message_;
     int16_t picture_ = -1;
+    QScrollArea* messageScroller_ = nullptr;
 };

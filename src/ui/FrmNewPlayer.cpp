@@ -142,6 +142,8 @@ void AnnounceTurn(const QString& name) {
     window.Label1->setText(name.toUpper() + kPossessive);
     services().events->processEvents();
     window.ShowFrmNewPlayer();
+    // Spoken as the window opens, in the player's own letters.
+    window.setAccessibleName(QStringLiteral("It's ") + name + QStringLiteral("'s go!"));
     PlayResourceSound(kNewPlayerSound);
     modalRunner().run(window);
 }

@@ -384,16 +384,20 @@ void MDIFrmMainGame::fitHeightToBoards() {
     probe->setWindowIcon(QIcon(kIcon));
     probe->adjustSize();
     const int wanted = probe->height();
+    const int boardWidth = probe->width();
     mdiArea->removeSubWindow(probe);
     delete probe;
     layout()->activate();
     const int room = mdiArea->viewport()->height();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    resize(width(), height() + wanted - room + scrollBar);
+    // Wide enough for the first board and the high-score window beside it.
+    auto* scores = highScores_ ? qobject_cast<QMdiSubWindow*>(highScores_->parentWidget())
+                               : nullptr;
+    const int widthWanted = boardWidth + (scores ? scores->width() : 0);
+    const int widthRoom = mdiArea->width() - 2 * mdiArea->frameWidth();
+    resize(width() + std::max(0, widthWanted - widthRoom), height() + wanted - room + scrollBar);
     layout()->activate();
-    if (highScores_)
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(highScores_->parentWidget()))
-            frame->move(std::max(0, mdiArea->viewport()->width() - frame->width()), 0);
+    if (scores) scores->move(boardWidth, 0);
 }
 
 void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {

@@ -318,25 +318,62 @@ private slots:
 
     // What a screen reader speaks: each die and its face, each category, its
     // score and whether it is free, the rolls left and the totals.
+    // What a screen reader says of the board follows every roll and score.
     void accessibleNamesAndValues() {
         auto speak = [](QWidget* w, QAccessible::Text t) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             return a ? a->text(t) : QStringLiteral("<none>");
         };
-        QCOMPARE(speak(board->Digits[0], QAccessible::Name), QString("Die 1"));
-        QCOMPARE(speak(board->Digits[0], QAccessible::Description), QString("Not rolled yet"));
-        QCOMPARE(speak(board->Command1, QAccessible::Description), QString("3 rolls left"));
+        board->setWindowTitle(QStringLiteral("Ann"));
+        QCOMPARE(speak(board.get(), QAccessible::Name), QString("Ann"));
+        QCOMPARE(speak(board->Digits[0], QAccessible::Name), QString("Die 1: not rolled"));
+        QCOMPARE(speak(board->Command1, QAccessible::Name), QString("Roll, 3 rolls left"));
+        QCOMPARE(speak(board->Command1, QAccessible::Description), QString("Dice not rolled yet"));
+        QCOMPARE(speak(board->Label10, QAccessible::Name), QString("Chance: empty"));
+
         roll({5, 2, 6, 2, 1});
-        QCOMPARE(speak(board->Digits[4], QAccessible::Description), QString("Shows 6"));
-        QCOMPARE(speak(board->Command1, QAccessible::Description), QString("2 rolls left"));
+        QStringList dice;
+        for (DieImage* die : board->Digits) dice << speak(die, QAccessible::Name);
+        QCOMPARE(dice, QStringList({"Die 1: 1", "Die 2: 2", "Die 3: 2", "Die 4: 5", "Die 5: 6"}));
+        QCOMPARE(speak(board->Command1, QAccessible::Name), QString("Roll, 2 rolls left"));
+        QCOMPARE(speak(board->Command1, QAccessible::Description), QString("Dice 1, 2, 2, 5, 6"));
+
+        // One die again: only its name changes.
+        fake->random.setFaces({4});
+        QTest::keyClick(board->Command1, Qt::Key_4);
+        QCOMPARE(speak(board->Digits[3], QAccessible::Name), QString("Die 4: 4"));
+        QCOMPARE(speak(board->Digits[4], QAccessible::Name), QString("Die 5: 6"));
+        QCOMPARE(speak(board->Command1, QAccessible::Name), QString("Roll, 1 roll left"));
+        QCOMPARE(speak(board.get(), QAccessible::Description),
+                 QString("Dice 1, 2, 2, 4, 6. 1 roll left. 1-6 Total: 0. Total: 0."));
+
         QCOMPARE(speak(board->Command2[1], QAccessible::Name), QString("Twos"));
         QCOMPARE(speak(board->Command2[1], QAccessible::Description), QString("Free"));
         QTest::mouseClick(board->Command2[1], Qt::LeftButton);
         QCOMPARE(speak(board->Command2[1], QAccessible::Description), QString("Used, score 4"));
+        QCOMPARE(speak(board->Label2[1], QAccessible::Name), QString("Twos: 4"));
         QCOMPARE(speak(board->Command9, QAccessible::Name), QString("Full House"));
-        QCOMPARE(speak(board->Label2[1], QAccessible::Name), QString("Twos score"));
+        QCOMPARE(speak(board->Label9, QAccessible::Name), QString("Full House: empty"));
         QCOMPARE(speak(board->Label13, QAccessible::Name), QString("Total: 4"));
         QCOMPARE(speak(board->Label12, QAccessible::Name), QString("1-6 Total: 4"));
+        QCOMPARE(speak(board->Command1, QAccessible::Name), QString("Roll, 3 rolls left"));
+    }
+
+    // While the dice spin they are said to roll, not read face by face.
+    void spinningDiceAreSaidToRoll() {
+        QStringList heard;
+        const auto show = model->onDieDrawn;
+        model->onDieDrawn = [&, show](int die) {
+            show(die);
+            heard << board->Digits[die]->accessibleName() + " / " +
+                         board->Command1->accessibleName();
+        };
+        roll({3, 3, 3, 3, 3});
+        QVERIFY(!heard.isEmpty());
+        for (const QString& h : heard) {
+            QVERIFY2(h.endsWith(": rolling / Roll, dice rolling"), qPrintable(h));
+        }
+        QCOMPARE(board->Digits[2]->accessibleName(), QString("Die 3: 3"));
     }
 
     // The window repaints the dice while they spin.

@@ -4,6 +4,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolButton>
@@ -214,6 +216,36 @@ private slots:
         QCOMPARE(f->pressedButtons(), QList<int>{1});
         QCOMPARE(f->window->Timer1->interval(), 1000);
         QVERIFY(f->window->Timer1->isActive());
+    }
+
+    // The high-score window stands beside the first board, not over it, and
+    // shows each Hall's ten entries whole, without scrolling.
+    void highScoresBesideTheFirstBoard() {
+        f->start({"Ann"});
+        QCoreApplication::processEvents();
+        const QRect board = f->frameOf(f->board(0))->geometry();
+        FrmHighScores* scores = f->window->highScores();
+        const QRect window = scores->parentWidget()->geometry();
+        QVERIFY2(!window.intersects(board),
+                 qPrintable(QString("scores at x %1..%2, board at x %3..%4")
+                                .arg(window.left()).arg(window.right())
+                                .arg(board.left()).arg(board.right())));
+        // And inside the client area, where it can be seen.
+        QVERIFY(window.right() < f->window->mdiArea->viewport()->width());
+        QVERIFY(window.bottom() < f->window->mdiArea->viewport()->height());
+
+        for (int hall = 0; hall < 2; ++hall) {
+            scores->TabStrip1->setCurrentIndex(hall);
+            QTreeWidget* list = scores->ListView1[hall];
+            while (list->topLevelItemCount() < 10)
+                new QTreeWidgetItem(list, {"10", "Someone", "1"});
+            QCoreApplication::processEvents();
+            const QRect last = list->visualItemRect(list->topLevelItem(9));
+            QVERIFY2(last.isValid() && last.bottom() < list->viewport()->height(),
+                     qPrintable(QString("hall %1: row 10 ends at %2 of %3").arg(hall)
+                                    .arg(last.bottom()).arg(list->viewport()->height())));
+            QCOMPARE(list->verticalScrollBar()->maximum(), 0);
+        }
     }
 
     void scoresComesToTheFront() {

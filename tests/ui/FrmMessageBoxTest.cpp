@@ -1,6 +1,9 @@
 #include "ui/FrmMessageBox.h"
+#include "game/GameResult.h"
+#include "game/Limits.h"
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
+#include "ui/DialogAnswers.h"
 #include "ui/Fonts.h"
 
 #include <QAccessible>
@@ -13,7 +16,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -129,6 +135,8 @@ private slots:
     void ownNoticeWithScoreList();
     void realModalLoop();
     void screenReaderHearsTheQuestion();
+    void resultMessageIsWhole_data();
+    void resultMessageIsWhole();
 };
 
 void FrmMessageBoxTest::window() {
@@ -646,21 +654,116 @@ void FrmMessageBoxTest::realModalLoop() {
 }
 
 void FrmMessageBoxTest::screenReaderHearsTheQuestion() {
-    // The window describes itself with its message, and its buttons speak
-    // their captions.
+    // The window is named with its whole message and describes what it can
+    // be answered with; its buttons speak their captions.
     ScriptedModals modals;
+    QString name;
     QString description;
     QString yes;
     modals.then([&](QDialog& dialog) {
         auto& box = static_cast<FrmMessageBox&>(dialog);
+        name = QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Name);
         description = QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Description);
         yes = QAccessible::queryAccessibleInterface(box.Command2)->text(QAccessible::Name);
         ScriptedModals::click("Command3")(dialog);
     });
     MdlGlobalDecs::ShowMessageBox(DialogKind::ConfirmZero);
-    QCOMPARE(description, QStringLiteral("Chosing this option would place 0 in this cell.\n\n"
-                                         "Are you sure?"));
+    QCOMPARE(name, QStringLiteral("Chosing this option would place 0 in this cell. Are you sure?"));
+    QCOMPARE(description, QStringLiteral("Answer with YEAH or NA."));
     QCOMPARE(yes.trimmed(), QStringLiteral("YEAH"));
+
+    // A notice with OK alone says so.
+    modals.then([&](QDialog& dialog) {
+        description =
+            QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Description);
+        ScriptedModals::click("Command1")(dialog);
+    });
+    MdlGlobalDecs::ShowNotice(QStringLiteral("Saved."), 1, 1, 1);
+    QCOMPARE(description, QStringLiteral("Answer with OK."));
+}
+
+// The whole result message shows above the score list, and the window, its
+// picture and its button stay as they always are.
+void checkResultLayout(FrmMessageBox& box) {
+    QCOMPARE(box.size(), QSize(435, 201));
+    QCOMPARE(box.Image1->geometry(), QRect(5, 14, 125, 170));
+    QCOMPARE(box.Command1->geometry(), QRect(135, 138, 280, 46));
+    QVERIFY(box.Command1->isVisible());
+
+    // The message, whole: in its label, or scrolling in its own place.
+    const int needed = box.Label1->heightForWidth(box.Label1->width());
+    QRect message(box.Label1->pos(), QSize(box.Label1->width(), needed));
+    if (box.messageScroller() && box.messageScroller()->isVisible()) {
+        message = box.messageScroller()->geometry();
+        QVERIFY(box.Label1->height() >= needed);
+        QCOMPARE(box.Label1->width(), box.messageScroller()->viewport()->width());
+    } else {
+        QVERIFY2(needed <= box.Label1->height(),
+                 qPrintable(QString("the message needs %1 pixels and has %2")
+                                .arg(needed)
+                                .arg(box.Label1->height())));
+    }
+    QVERIFY(box.Label1->fontInfo().pointSizeF() >= 7.5);
+    // No word is wider than the label: none is cut off at its right.
+    QTextDocument lines;
+    lines.setDocumentMargin(0);
+    lines.setDefaultFont(box.Label1->font());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    lines.setDefaultTextOption(wrap);
+    lines.setPlainText(box.Label1->text());
+    lines.setTextWidth(box.Label1->width());
+    QVERIFY2(lines.idealWidth() <= box.Label1->width(),
+             qPrintable(QString("a line is %1 pixels wide in a label of %2")
+                            .arg(lines.idealWidth())
+                            .arg(box.Label1->width())));
+    // Above the list, which shows at least its header and one player, and
+    // the list above the button.
+    const QRect list = box.ListView1->geometry();
+    QVERIFY(box.ListView1->isVisible());
+    QVERIFY2(message.bottom() < list.top(),
+             qPrintable(QString("the message ends at %1, the list starts at %2")
+                            .arg(message.bottom())
+                            .arg(list.top())));
+    QVERIFY(list.bottom() < box.Command1->y());
+    QVERIFY(message.top() >= 0 && message.right() < box.width());
+    QVERIFY(box.ListView1->visualItemRect(box.ListView1->topLevelItem(0)).bottom() <
+            box.ListView1->viewport()->height());
+}
+
+void FrmMessageBoxTest::resultMessageIsWhole_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("nameLength");
+    for (int players : {2, 3, 4, 5, 6, 8, 12, 255})
+        for (int length : {3, 20, kMaxNameLength})
+            QTest::addRow("%d players named with %d letters", players, length) << players << length;
+}
+
+void FrmMessageBoxTest::resultMessageIsWhole() {
+    // The players draw: the longest message for so many names.
+    QFETCH(int, players);
+    QFETCH(int, nameLength);
+    std::vector<PlayerScore> scores;
+    for (int i = 0; i < players; ++i) {
+        const QString number = QString::number(i + 1);
+        scores.push_back({QString(nameLength - number.size(), QChar(u'W')) + number, 278});
+    }
+    // One more who lost, so that the drawn players are named one by one.
+    scores.push_back({QStringLiteral("Lou"), 100});
+    const GameResult result = computeGameResult(scores);
+    ScriptedModals modals;
+    bool checked = false;
+    modals.then([&](QDialog& dialog) {
+        auto& box = static_cast<FrmMessageBox&>(dialog);
+        saveShotIfAsked(dialog, QStringLiteral("result-%1-%2").arg(players).arg(nameLength));
+        QCOMPARE(box.message(), result.message());
+        checkResultLayout(box);
+        checked = !QTest::currentTestFailed();
+        ScriptedModals::click("Command1")(dialog);
+    });
+    DialogAnswers answers;
+    answers.showResult(result, scores);
+    QVERIFY(checked);
 }
 
 QTEST_MAIN(FrmMessageBoxTest)

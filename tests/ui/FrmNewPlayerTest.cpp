@@ -349,16 +349,20 @@ void FrmNewPlayerTest::realModalLoop() {
 void FrmNewPlayerTest::screenReaderHearsTheName() {
     // The name is drawn as a picture; the window still says it in words.
     ScriptedModals modals;
+    QString name;
     QString description;
     QString strip;
     modals.then([&](QDialog& dialog) {
         auto& window = static_cast<FrmNewPlayer&>(dialog);
+        name = QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name);
         description =
             QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description);
         strip = QAccessible::queryAccessibleInterface(window.Picture2)->text(QAccessible::Name);
         ScriptedModals::click("Command1")(dialog);
     });
     AnnounceTurn("Ann");
+    // Named in the player's own letters, as the window's words say it.
+    QCOMPARE(name, QStringLiteral("It's Ann's go!"));
     QCOMPARE(description, QStringLiteral("IT's ANN's GO!"));
     QCOMPARE(strip, QStringLiteral("ANN's"));
 }
