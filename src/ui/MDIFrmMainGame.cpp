@@ -5,6 +5,7 @@
 #include "players/GameSession.h"
 #include "storage/StorePaths.h"
 #include "storage/ToolbarSettings.h"
+#include "ui/ComputerSeats.h"
 #include "ui/DialogAnswers.h"
 #include "ui/FrmHighScores.h"
 #include "ui/FrmMessageBox.h"
@@ -110,6 +111,8 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &MDIFrmMainGame::Timer1_Timer);
     Timer1->start();
+
+    seats_ = new ComputerSeats(*this);
 
     resize(kDesignClientWidth, 445);
 }
@@ -284,6 +287,7 @@ void MDIFrmMainGame::buildCommandToolbar() {
             QList<QKeySequence> keys = {QKeySequence::mnemonic(entry.caption)};
             if (entry.standardKey != QKeySequence::UnknownKey)
                 keys += QKeySequence::keyBindings(entry.standardKey);
+            if (!entry.shortcut.isEmpty()) keys += entry.shortcut;
             action->setShortcuts(keys);
             action->setShortcutContext(Qt::WindowShortcut);
             const QString key = entry.key;
@@ -412,6 +416,8 @@ void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
         close();
     } else if (command == u"HELP") {
         showHelp(this);
+    } else if (command == u"HINT") {
+        seats_->showHint();
     } else if (command == u"SOUNDS") {
         services().sound->setOn(!services().sound->isOn());
         showTurnStatus();

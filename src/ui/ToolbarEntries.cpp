@@ -20,6 +20,9 @@ const QList<ToolbarEntry>& toolbarEntries() {
          ":/pictures/toolbar/sounds.svg", QKeySequence::UnknownKey},
         {"HELP", "&Help", "Help", "Displays Vorka Help", ":/pictures/toolbar/help.svg",
          QKeySequence::HelpContents},
+        {"Hint", "H&int", "Hint", "Shows what each choice is worth",
+         ":/pictures/toolbar/hint.svg", QKeySequence::UnknownKey,
+         QKeySequence(Qt::CTRL | Qt::Key_H), false},
     };
     return entries;
 }
@@ -34,7 +37,8 @@ int toolbarEntryIndex(const QString& key) {
 
 QStringList designedToolbarLayout() {
     QStringList keys;
-    for (const ToolbarEntry& e : toolbarEntries()) keys << e.key;
+    for (const ToolbarEntry& e : toolbarEntries())
+        if (e.designed) keys << e.key;
     return keys;
 }
 

@@ -15,6 +15,8 @@ struct ToolbarEntry {
     QString toolTip;
     QString icon; // resource path of the picture
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
+    QKeySequence shortcut;  // one more key, besides the access key
+    bool designed = true;   // on the toolbar as designed; else only added by the player
 
     bool isSeparator() const { return caption.isEmpty(); }
 };
@@ -26,7 +28,7 @@ const QList<ToolbarEntry>& toolbarEntries();
 int toolbarEntryIndex(const QString& key);
 
 // A customised layout: the keys of the shown entries, in their order.
-// The designed layout shows all nine in their designed order.
+// The designed layout shows the nine designed entries in their order.
 QStringList designedToolbarLayout();
 
 // Keeps only known keys, each once. A layout none of whose keys is known gives
