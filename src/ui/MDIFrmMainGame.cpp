@@ -287,7 +287,7 @@ void MDIFrmMainGame::buildCommandToolbar() {
             QList<QKeySequence> keys = {QKeySequence::mnemonic(entry.caption)};
             if (entry.standardKey != QKeySequence::UnknownKey)
                 keys += QKeySequence::keyBindings(entry.standardKey);
-            if (!entry.shortcut.isEmpty()) keys += entry.shortcut;
+            if (const QKeySequence extra = extraShortcut(entry); !extra.isEmpty()) keys += extra;
             action->setShortcuts(keys);
             action->setShortcutContext(Qt::WindowShortcut);
             const QString key = entry.key;

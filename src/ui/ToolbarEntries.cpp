@@ -21,10 +21,17 @@ const QList<ToolbarEntry>& toolbarEntries() {
         {"HELP", "&Help", "Help", "Displays Vorka Help", ":/pictures/toolbar/help.svg",
          QKeySequence::HelpContents},
         {"Hint", "H&int", "Hint", "Shows what each choice is worth",
-         ":/pictures/toolbar/hint.svg", QKeySequence::UnknownKey,
-         QKeySequence(Qt::CTRL | Qt::Key_H), false},
+         ":/pictures/toolbar/hint.svg", QKeySequence::UnknownKey},
     };
     return entries;
+}
+
+bool isDesignedEntry(const ToolbarEntry& entry) {
+    return entry.key != u"Hint";
+}
+
+QKeySequence extraShortcut(const ToolbarEntry& entry) {
+    return entry.key == u"Hint" ? QKeySequence(Qt::CTRL | Qt::Key_H) : QKeySequence();
 }
 
 int toolbarEntryIndex(const QString& key) {
@@ -38,7 +45,7 @@ int toolbarEntryIndex(const QString& key) {
 QStringList designedToolbarLayout() {
     QStringList keys;
     for (const ToolbarEntry& e : toolbarEntries())
-        if (e.designed) keys << e.key;
+        if (isDesignedEntry(e)) keys << e.key;
     return keys;
 }
 

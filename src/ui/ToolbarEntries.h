@@ -15,13 +15,17 @@ struct ToolbarEntry {
     QString toolTip;
     QString icon; // resource path of the picture
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
-    QKeySequence shortcut;  // one more key, besides the access key
-    bool designed = true;   // on the toolbar as designed; else only added by the player
 
     bool isSeparator() const { return caption.isEmpty(); }
 };
 
 const QList<ToolbarEntry>& toolbarEntries();
+
+// Whether the entry is on the toolbar as designed; the others are there
+// only when the player adds them in the customise dialog.
+bool isDesignedEntry(const ToolbarEntry& entry);
+// One more key for the entry's command besides its access key, if any.
+QKeySequence extraShortcut(const ToolbarEntry& entry);
 
 // Index into toolbarEntries() of the entry with this key (compared in upper
 // case), or -1.
