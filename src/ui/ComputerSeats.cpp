@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <tuple>
 
 ComputerSeats::ComputerSeats(MDIFrmMainGame& window)
     : QObject(&window), window_(window), paceMs_(ComputerPlayer::kDefaultPaceMs) {
@@ -67,22 +68,26 @@ std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
 
     auto menu = std::make_unique<QMenu>(&window_);
     menu->setObjectName(QStringLiteral("SeatMenu"));
-    auto* choices = new QActionGroup(menu.get());
+    auto* strengths = new QActionGroup(menu.get());
+    strengths->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const auto add = [&](const QString& text, const QString& key, std::optional<Strength> to) {
         QAction* action = menu->addAction(text);
         action->setObjectName(key);
-        action->setCheckable(true);
-        action->setChecked(seat == to);
-        choices->addAction(action);
         connect(action, &QAction::triggered, this, [this, index, to] {
             window_.session().setComputerSeat(index, to);
         });
+        return action;
     };
-    add(perfectSeatText(name), QStringLiteral("Perfect"), Strength::Perfect);
-    add(casualSeatText(name), QStringLiteral("Casual"), Strength::Casual);
+    for (const auto& [text, key, strength] :
+         {std::tuple{perfectSeatText(name), QStringLiteral("Perfect"), Strength::Perfect},
+          std::tuple{casualSeatText(name), QStringLiteral("Casual"), Strength::Casual}}) {
+        QAction* action = add(text, key, strength);
+        action->setCheckable(true);
+        action->setChecked(seat == strength);
+        strengths->addAction(action);
+    }
     menu->addSeparator();
-    add(takeBackText(name), QStringLiteral("Person"), std::nullopt);
-    menu->actions().constLast()->setEnabled(seat.has_value());
+    add(takeBackText(name), QStringLiteral("Person"), std::nullopt)->setEnabled(seat.has_value());
     return menu;
 }
 

@@ -31,7 +31,7 @@ HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Heading);
     layout->addWidget(Values);
-    resize(330, 360);
+    resize(330, 470);
 }
 
 QString HintWindow::choiceText(const Choice& choice) {

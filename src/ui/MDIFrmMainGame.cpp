@@ -105,6 +105,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     StatusBar1->addPermanentWidget(TurnStatus);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::showTurnStatus);
     connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::showTurnStatus);
+    connect(session_.get(), &GameSession::seatChanged, this, &MDIFrmMainGame::showTurnStatus);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -431,12 +432,14 @@ void MDIFrmMainGame::showTurnStatus() {
     }
     const int16_t player = session_->currentPlayer();
     const int left = std::clamp<int>(session_->board(player).rollsLeft(), 0, 3);
-    TurnStatus->setText(QStringLiteral("%1's turn, %2 %3 left. Sounds %4.")
+    const QString computer = session_->isComputer(player) ? ComputerSeats::kComputerMark : QString();
+    TurnStatus->setText(QStringLiteral("%1's turn%5, %2 %3 left. Sounds %4.")
                             .arg(session_->name(player))
                             .arg(left)
                             .arg(left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"))
                             .arg(services().sound->isOn() ? QStringLiteral("on")
-                                                          : QStringLiteral("off")));
+                                                          : QStringLiteral("off"))
+                            .arg(computer));
 }
 
 void MDIFrmMainGame::Timer1_Timer() {
