@@ -191,6 +191,8 @@ void GameSession::OpenGame() {
     CurrentPlayer = game.CurrentPlayer;
 
     placeBoards(LastPlayer != 0 ? 0 : 1);
+    for (int16_t i = 0; i <= LastPlayer; ++i)
+        if (isComputer(i)) emit seatChanged(i);
     emit boardToFront(CurrentPlayer);
     GameInProgress = true;
     emit turnPassed(CurrentPlayer);

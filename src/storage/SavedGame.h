@@ -118,7 +118,7 @@ struct SavedGame {
     std::vector<PlayerRecord> players; // by board index: players[i].index == i
     int16_t CurrentPlayer = 0;
     // The seats the computer plays; empty when people play every seat.
-    ComputerSeats seats;
+    SeatStrengths seats;
 
     // Player `index`'s computer strength, or none for a person.
     std::optional<Strength> computerSeat(int index) const {

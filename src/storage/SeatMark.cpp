@@ -16,7 +16,7 @@ uint16_t checksumOf(QByteArrayView bytes) {
 
 } // namespace
 
-QByteArray seatMark(const ComputerSeats& seats) {
+QByteArray seatMark(const SeatStrengths& seats) {
     const int n = std::min<int>(int(seats.size()), kMarkedSeats);
     const auto computer = [](const std::optional<Strength>& s) { return s.has_value(); };
     if (std::none_of(seats.begin(), seats.begin() + n, computer)) return {};
@@ -34,7 +34,7 @@ QByteArray seatMark(const ComputerSeats& seats) {
     return mark;
 }
 
-ComputerSeats readSeatMark(QByteArrayView filler, int players) {
+SeatStrengths readSeatMark(QByteArrayView filler, int players) {
     if (filler.size() < kHead || filler.first(sizeof(kTag)) != QByteArrayView(kTag, sizeof(kTag)))
         return {};
     if (filler[sizeof(kTag)] != kVersion) return {};
@@ -43,7 +43,7 @@ ComputerSeats readSeatMark(QByteArrayView filler, int players) {
     const uint16_t sum = uint16_t(uint8_t(filler[kHead + n]) | uint8_t(filler[kHead + n + 1]) << 8);
     if (sum != checksumOf(filler.first(kHead + n))) return {};
 
-    ComputerSeats seats(static_cast<size_t>(n));
+    SeatStrengths seats(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         switch (uint8_t(filler[kHead + i])) {
         case kPerson: break;

@@ -10,7 +10,7 @@
 
 // Which seats of a saved game the computer plays, by board index: a seat
 // without a strength is a person's. Seats past the end are people's too.
-using ComputerSeats = std::vector<std::optional<Strength>>;
+using SeatStrengths = std::vector<std::optional<Strength>>;
 
 // The computer seats are kept in the filler of the record that holds
 // LastPlayer, which other readers skip:
@@ -29,8 +29,8 @@ inline constexpr int kMarkedSeats = 118;
 
 // The mark for these seats; empty when every seat it could hold is a
 // person's, so that a game of people is saved exactly as without it.
-QByteArray seatMark(const ComputerSeats& seats);
+QByteArray seatMark(const SeatStrengths& seats);
 
 // The seats a record's filler marks for a game of `players` players; empty
 // when it holds no sound mark.
-ComputerSeats readSeatMark(QByteArrayView filler, int players);
+SeatStrengths readSeatMark(QByteArrayView filler, int players);

@@ -23,13 +23,13 @@ QByteArray bytesOf(const SavedGame& game) {
     return game.toBytes(bytes) ? QByteArray() : bytes;
 }
 
-ComputerSeats seatsRead(const QByteArray& bytes) {
+SeatStrengths seatsRead(const QByteArray& bytes) {
     const OpenResult read = SavedGame::fromBytes(bytes);
     if (!read.game) return {std::optional<Strength>(Strength::Perfect)}; // fails any comparison
     return read.game->seats;
 }
 
-QString describe(const ComputerSeats& seats) {
+QString describe(const SeatStrengths& seats) {
     QStringList out;
     for (const auto& s : seats)
         out << (!s ? "person" : *s == Strength::Perfect ? "perfect" : "casual");
@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(a.mid(kFillerAt, kFillerSize), QByteArray(kFillerSize, '\0'));
         // A game whose seats are all people's, said outright, is no different.
         SavedGame said = people;
-        said.seats = ComputerSeats(4);
+        said.seats = SeatStrengths(4);
         QCOMPARE(bytesOf(said), a);
     }
 
@@ -126,7 +126,7 @@ private slots:
     // The record holds so many seats; the later ones are saved as people's.
     void seatsBeyondTheRecordArePeople() {
         SavedGame game = gameOf(200);
-        game.seats = ComputerSeats(200);
+        game.seats = SeatStrengths(200);
         game.seats[0] = Strength::Casual;
         game.seats[kMarkedSeats - 1] = Strength::Perfect;
         game.seats[kMarkedSeats] = Strength::Perfect;
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(read.game->computerSeat(199), std::optional<Strength>());
 
         // Computers only past the record's room: nothing to mark.
-        game.seats = ComputerSeats(200);
+        game.seats = SeatStrengths(200);
         game.seats[150] = Strength::Casual;
         QCOMPARE(bytesOf(game), bytesOf(gameOf(200)));
     }

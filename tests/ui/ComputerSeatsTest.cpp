@@ -9,6 +9,7 @@
 #include "players/ComputerPlayer.h"
 #include "players/StrategyTable.h"
 #include "ui/ComputerSeats.h"
+#include "ui/FileChooser.h"
 #include "ui/FrmHighScores.h"
 #include "ui/HintWindow.h"
 #include "ui/ToolbarEntries.h"
@@ -35,6 +36,15 @@ QStringList rows(const QTreeWidget* list) {
     }
     return out;
 }
+
+class OneFile final : public FileChooser {
+public:
+    QString path;
+    OneFile() { setFileChooser(this); }
+    ~OneFile() override { setFileChooser(nullptr); }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return path; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return path; }
+};
 
 } // namespace
 
@@ -158,6 +168,36 @@ private slots:
         QVERIFY(fame.filter("|Bob|").isEmpty() && shame.filter("|Bob|").isEmpty());
         QVERIFY(fame.filter("|Cy|").isEmpty() && shame.filter("|Cy|").isEmpty());
         QVERIFY(!seats().computer()->isActive());
+    }
+
+    // A game saved with a computer seat opens in a program that has not
+    // seen the computer yet, and the computer plays on.
+    void anOpenedGameGoesOnWithTheComputer() {
+        QTemporaryDir dir;
+        OneFile file;
+        file.path = dir.filePath("computer.vrk");
+        f->start({"Ann", "Bob"});
+        choose(1, "Casual");
+        f->window->Toolbar2_ButtonClick("Save");
+        f.reset();
+
+        f = std::make_unique<ShellFixture>();
+        seats().setPaceMs(0);
+        f->start({"Cy"});
+        answerAnnouncements();
+        QVERIFY(!seats().computer());
+        f->window->Toolbar2_ButtonClick("Open");
+        QCOMPARE(f->session().boardCount(), 2);
+        QCOMPARE(f->session().computerSeat(1), std::optional<Strength>(Strength::Casual));
+        QCOMPARE(f->window->playerButton(1)->toolTip(),
+                 QString("Selects Bob's Playerboard (computer)"));
+        QVERIFY(seats().computer());
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QVERIFY(QTest::qWaitFor([&] { return f->session().currentPlayer() == 0; }, 10000));
+        QCOMPARE(closedByThemselves, QStringList({"BOB's"}));
+        int used = 0;
+        for (Category c : kAllCategories) used += f->session().board(1).card().available(c) ? 0 : 1;
+        QCOMPARE(used, 1);
     }
 
     // The hint lists every choice with the value the engine gives it, best
