@@ -433,13 +433,12 @@ void MDIFrmMainGame::showTurnStatus() {
     const int16_t player = session_->currentPlayer();
     const int left = std::clamp<int>(session_->board(player).rollsLeft(), 0, 3);
     const QString computer = session_->isComputer(player) ? ComputerSeats::kComputerMark : QString();
-    TurnStatus->setText(QStringLiteral("%1's turn%5, %2 %3 left. Sounds %4.")
-                            .arg(session_->name(player))
-                            .arg(left)
-                            .arg(left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"))
-                            .arg(services().sound->isOn() ? QStringLiteral("on")
-                                                          : QStringLiteral("off"))
-                            .arg(computer));
+    // In one pass, so that a name with "%" in it stays as typed.
+    TurnStatus->setText(QStringLiteral("%1's turn%2, %3 %4 left. Sounds %5.")
+                            .arg(session_->name(player), computer, QString::number(left),
+                                 left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"),
+                                 services().sound->isOn() ? QStringLiteral("on")
+                                                          : QStringLiteral("off")));
 }
 
 void MDIFrmMainGame::Timer1_Timer() {

@@ -130,6 +130,13 @@ private slots:
 
         choose(1, "Person");
         QVERIFY(!f->session().isComputer(1));
+
+        // The status bar tells when the computer has the turn.
+        choose(0, "Casual");
+        QCOMPARE(f->window->TurnStatus->text(),
+                 QString("Ann's turn (computer), 3 rolls left. Sounds on."));
+        choose(0, "Person");
+        QCOMPARE(f->window->TurnStatus->text(), QString("Ann's turn, 3 rolls left. Sounds on."));
         QCOMPARE(f->window->playerButton(1)->toolTip(), QString("Selects Bob's Playerboard"));
         QCOMPARE(f->window->playerButton(1)->text(), QString("Bob"));
     }
