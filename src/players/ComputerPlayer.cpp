@@ -61,9 +61,15 @@ void ComputerPlayer::step() {
 
     acting_ = true;
     switch (choice->kind) {
-    case Choice::Kind::RollAll: session_.rollAll(); break;
-    case Choice::Kind::RollDie: session_.rollDie(int16_t(choice->die)); break;
-    case Choice::Kind::Score: session_.score(choice->category); break;
+    case Choice::Kind::RollAll:
+        session_.rollAll();
+        break;
+    case Choice::Kind::RollDie:
+        session_.rollDie(int16_t(choice->die));
+        break;
+    case Choice::Kind::Score:
+        session_.score(choice->category);
+        break;
     }
     acting_ = false;
     resume();

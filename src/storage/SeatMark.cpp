@@ -46,10 +46,16 @@ SeatStrengths readSeatMark(QByteArrayView filler, int players) {
     SeatStrengths seats(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         switch (uint8_t(filler[kHead + i])) {
-        case kPerson: break;
-        case kPerfect: seats[size_t(i)] = Strength::Perfect; break;
-        case kCasual: seats[size_t(i)] = Strength::Casual; break;
-        default: return {};
+        case kPerson:
+            break;
+        case kPerfect:
+            seats[size_t(i)] = Strength::Perfect;
+            break;
+        case kCasual:
+            seats[size_t(i)] = Strength::Casual;
+            break;
+        default:
+            return {};
         }
     }
     return seats;

@@ -73,9 +73,8 @@ std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
     const auto add = [&](const QString& text, const QString& key, std::optional<Strength> to) {
         QAction* action = menu->addAction(text);
         action->setObjectName(key);
-        connect(action, &QAction::triggered, this, [this, index, to] {
-            window_.session().setComputerSeat(index, to);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, index, to] { window_.session().setComputerSeat(index, to); });
         return action;
     };
     for (const auto& [text, key, strength] :

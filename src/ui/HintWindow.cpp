@@ -36,9 +36,12 @@ HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 QString HintWindow::choiceText(const Choice& choice) {
     switch (choice.kind) {
-    case Choice::Kind::RollAll: return QStringLiteral("Roll all dice");
-    case Choice::Kind::RollDie: return QStringLiteral("Roll die %1").arg(choice.die + 1);
-    case Choice::Kind::Score: return QStringLiteral("Score ") + categoryName(choice.category);
+    case Choice::Kind::RollAll:
+        return QStringLiteral("Roll all dice");
+    case Choice::Kind::RollDie:
+        return QStringLiteral("Roll die %1").arg(choice.die + 1);
+    case Choice::Kind::Score:
+        return QStringLiteral("Score ") + categoryName(choice.category);
     }
     return {};
 }
@@ -55,8 +58,9 @@ void HintWindow::showChoices(const QString& name, const std::vector<ValuedChoice
     }
     // Best first; equal values keep their order.
     std::vector<ValuedChoice> sorted = choices;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const ValuedChoice& a, const ValuedChoice& b) { return a.value > b.value; });
+    std::stable_sort(
+        sorted.begin(), sorted.end(),
+        [](const ValuedChoice& a, const ValuedChoice& b) { return a.value > b.value; });
     for (const ValuedChoice& c : sorted)
         new QTreeWidgetItem(Values, {choiceText(c.choice), valueText(c.value)});
     if (QTreeWidgetItem* best = Values->topLevelItem(0)) {
@@ -67,9 +71,9 @@ void HintWindow::showChoices(const QString& name, const std::vector<ValuedChoice
     }
     for (int i = 0; i < Values->topLevelItemCount(); ++i)
         Values->topLevelItem(i)->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    Heading->setText(QStringLiteral("%1: best is %2, for %3 in the end on average.")
-                         .arg(name, choiceText(sorted.front().choice),
-                              valueText(sorted.front().value)));
+    Heading->setText(
+        QStringLiteral("%1: best is %2, for %3 in the end on average.")
+            .arg(name, choiceText(sorted.front().choice), valueText(sorted.front().value)));
 }
 
 void HintWindow::showMessage(const QString& text) {

@@ -432,7 +432,8 @@ void MDIFrmMainGame::showTurnStatus() {
     }
     const int16_t player = session_->currentPlayer();
     const int left = std::clamp<int>(session_->board(player).rollsLeft(), 0, 3);
-    const QString computer = session_->isComputer(player) ? ComputerSeats::kComputerMark : QString();
+    const QString computer =
+        session_->isComputer(player) ? ComputerSeats::kComputerMark : QString();
     // In one pass, so that a name with "%" in it stays as typed.
     TurnStatus->setText(QStringLiteral("%1's turn%2, %3 %4 left. Sounds %5.")
                             .arg(session_->name(player), computer, QString::number(left),

@@ -1,8 +1,8 @@
 // The computer playing seats through the session, with no window: fake
 // dice and clock, a pace of 0 ms, the players' answers given directly.
 
-#include "players/Answers.h"
 #include "players/ComputerPlayer.h"
+#include "players/Answers.h"
 #include "players/GameSession.h"
 #include "players/StrategyTable.h"
 #include "storage/SavedGame.h"
@@ -83,8 +83,8 @@ class ComputerPlayerTest : public QObject {
 
     // A table of the last two categories only: built in a moment.
     void useSmallTable() {
-        table = std::make_unique<StrategyTable>(
-            uint16_t((1u << categoryIndex(Category::Chance)) | (1u << categoryIndex(Category::Vorka))));
+        table = std::make_unique<StrategyTable>(uint16_t((1u << categoryIndex(Category::Chance)) |
+                                                         (1u << categoryIndex(Category::Vorka))));
         computer = std::make_unique<ComputerPlayer>(*session, *table);
         computer->setPaceMs(0);
     }

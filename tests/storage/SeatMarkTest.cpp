@@ -76,9 +76,7 @@ private slots:
         QCOMPARE(bytesOf(said), a);
     }
 
-    void aFileWithoutTheMarkIsAllPeople() {
-        QVERIFY(seatsRead(bytesOf(gameOf(3))).empty());
-    }
+    void aFileWithoutTheMarkIsAllPeople() { QVERIFY(seatsRead(bytesOf(gameOf(3))).empty()); }
 
     void strayFillerIsAllPeople_data() {
         QTest::addColumn<quint32>("seed");
@@ -88,7 +86,8 @@ private slots:
         QFETCH(quint32, seed);
         QRandomGenerator random(seed);
         QByteArray bytes = bytesOf(gameOf(3));
-        for (qsizetype i = 0; i < kFillerSize; ++i) bytes[kFillerAt + i] = char(random.bounded(256));
+        for (qsizetype i = 0; i < kFillerSize; ++i)
+            bytes[kFillerAt + i] = char(random.bounded(256));
         QVERIFY(seatsRead(bytes).empty());
         // Even behind the right tag and version.
         bytes.replace(kFillerAt, 5, QByteArray("VkCS\x01", 5));

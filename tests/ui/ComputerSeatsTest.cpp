@@ -114,9 +114,9 @@ private slots:
         QStringList texts;
         for (QAction* a : menu->actions())
             if (!a->isSeparator()) texts << a->text();
-        QCOMPARE(texts, QStringList({"Let the computer play for Bob",
-                                     "Let the computer play casually for Bob",
-                                     "Take Bob's seat back"}));
+        QCOMPARE(texts,
+                 QStringList({"Let the computer play for Bob",
+                              "Let the computer play casually for Bob", "Take Bob's seat back"}));
         QVERIFY(!menu->findChild<QAction*>("Person")->isEnabled());
 
         choose(1, "Casual");
@@ -221,7 +221,8 @@ private slots:
         command->trigger();
         HintWindow* hint = seats().hintWindow();
         QVERIFY(hint && hint->isVisible());
-        QVERIFY(QTest::qWaitFor([&] { return seats().table() && seats().table()->ready(); }, 10000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return seats().table() && seats().table()->ready(); }, 10000));
         QCoreApplication::processEvents();
 
         const auto expected = [&] {
@@ -233,14 +234,14 @@ private slots:
                              [](auto& a, auto& b) { return a.value > b.value; });
             QStringList out;
             for (const ValuedChoice& c : choices)
-                out << HintWindow::choiceText(c.choice) + u'|' +
-                           QString::number(c.value, 'f', 1);
+                out << HintWindow::choiceText(c.choice) + u'|' + QString::number(c.value, 'f', 1);
             return out;
         };
         // Two rolls left: roll all, each die, Chance and Vorka.
         QCOMPARE(rows(hint->Values).size(), 8);
         QCOMPARE(rows(hint->Values), expected());
-        QVERIFY(hint->Heading->text().startsWith("Ann: best is " + expected()[0].section('|', 0, 0)));
+        QVERIFY(
+            hint->Heading->text().startsWith("Ann: best is " + expected()[0].section('|', 0, 0)));
 
         // A die rolled: the hint follows.
         const QStringList before = rows(hint->Values);
