@@ -2,6 +2,7 @@
 
 #include "game/DiceSets.h"
 #include "game/Position.h"
+#include "game/Strength.h"
 #include "game/TurnValues.h"
 
 #include <optional>
@@ -28,11 +29,6 @@ struct ValuedChoice {
     double value = 0.0;
 };
 
-// How well a computer player plays.
-enum class Strength {
-    Perfect, // the highest expected final score, from the value table
-    Casual,  // the most points this turn, on average, with no thought for later turns
-};
 
 // What each legal choice at a position is worth and which one a player of a
 // given strength takes. Perfect play reads a built value table that covers the

@@ -26,6 +26,9 @@ public:
     virtual bool confirmZero() = 0;
     // Tells whose turn it is, and returns once the player has seen it.
     virtual void announceTurn(const QString& name) = 0;
+    // The same for a seat the computer plays: nobody has to answer, so it
+    // may close by itself after a moment.
+    virtual void announceComputerTurn(const QString& name) { announceTurn(name); }
     // The end of a game: the result and every final score in board order.
     virtual void showResult(const GameResult& result, const std::vector<PlayerScore>& scores) = 0;
 

@@ -35,8 +35,10 @@ Board& GameSession::createBoard(int16_t index, const QString& name) {
     Seat& seat = Boards[size_t(index)];
     seat.name = name;
     if (seat.name.endsWith(QChar(0))) seat.name.chop(1);
+    seat.computer.reset();
     seat.board = std::make_unique<Board>(services_);
-    seat.board->confirmZero = [this] { return answers_.confirmZero(); };
+    // The computer means its zeros.
+    seat.board->confirmZero = [this, index] { return isComputer(index) || answers_.confirmZero(); };
     seat.board->endTurn = [this] { EndTurn(); };
     return *seat.board;
 }
@@ -113,7 +115,10 @@ void GameSession::EndTurn() {
     if (!incoming) return;
     emit boardToFront(CurrentPlayer);
     services_.events->processEvents();
-    answers_.announceTurn(name(CurrentPlayer));
+    if (isComputer(CurrentPlayer))
+        answers_.announceComputerTurn(name(CurrentPlayer));
+    else
+        answers_.announceTurn(name(CurrentPlayer));
     incoming->setRollEnabled(true);
     emit turnPassed(CurrentPlayer);
 }
@@ -131,11 +136,16 @@ bool GameSession::CheckGameOver() {
 
 void GameSession::GameOver() {
     std::vector<PlayerScore> scores;
-    for (int16_t i = 0; i <= LastPlayer; ++i)
-        if (const Board* b = boardAt(i)) scores.push_back({name(i), b->finalScore()});
+    std::vector<PlayerScore> people;
+    for (int16_t i = 0; i <= LastPlayer; ++i) {
+        const Board* b = boardAt(i);
+        if (!b) continue;
+        scores.push_back({name(i), b->finalScore()});
+        if (!isComputer(i)) people.push_back(scores.back());
+    }
     if (scores.empty()) return;
     answers_.showResult(computeGameResult(scores), scores);
-    emit gameOver(scores);
+    emit gameOver(people);
 }
 
 void GameSession::SaveGame() {
@@ -151,6 +161,7 @@ void GameSession::SaveGame() {
     game.CurrentPlayer = CurrentPlayer;
     for (int16_t i = 0; i <= LastPlayer; ++i)
         game.players.push_back(PlayerRecord::fromCard(name(i), i, board(i).card()));
+    for (const Seat& seat : Boards) game.seats.push_back(seat.computer);
     const QStringList changed = game.namesChangedBySaving();
     if (!changed.isEmpty() && !answers_.saveChangedNames(changed)) return;
     if (const auto error = game.writeFile(path)) answers_.saveFailed(error->message());
@@ -176,14 +187,29 @@ void GameSession::OpenGame() {
     const SavedGame& game = *read.game;
     LastPlayer = game.LastPlayer;
     for (const PlayerRecord& record : game.players) RebuildBoard(record);
+    for (int16_t i = 0; i <= LastPlayer; ++i) Boards[size_t(i)].computer = game.computerSeat(i);
     CurrentPlayer = game.CurrentPlayer;
 
     placeBoards(LastPlayer != 0 ? 0 : 1);
+    for (int16_t i = 0; i <= LastPlayer; ++i)
+        if (isComputer(i)) emit seatChanged(i);
     emit boardToFront(CurrentPlayer);
     GameInProgress = true;
     emit turnPassed(CurrentPlayer);
     CurrentPlayer = playerBefore(CurrentPlayer, LastPlayer);
     EndTurn();
+}
+
+std::optional<Strength> GameSession::computerSeat(int16_t index) const {
+    return index >= 0 && size_t(index) < Boards.size() ? Boards[size_t(index)].computer
+                                                       : std::nullopt;
+}
+
+void GameSession::setComputerSeat(int16_t index, std::optional<Strength> strength) {
+    if (index < 0 || size_t(index) >= Boards.size() || Boards[size_t(index)].computer == strength)
+        return;
+    Boards[size_t(index)].computer = strength;
+    emit seatChanged(index);
 }
 
 void GameSession::rollAll() {

@@ -2,12 +2,14 @@
 
 #include "game/Board.h"
 #include "game/GameResult.h"
+#include "game/Strength.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Answers;
@@ -40,6 +42,12 @@ public:
     const Board& board(int16_t index) const { return *Boards.at(size_t(index)).board; }
     const QString& name(int16_t index) const { return Boards.at(size_t(index)).name; }
     void setName(int16_t index, const QString& name) { Boards.at(size_t(index)).name = name; }
+    // How well the computer plays player `index`'s seat; none while a
+    // person plays it, as every seat of a new game.
+    std::optional<Strength> computerSeat(int16_t index) const;
+    bool isComputer(int16_t index) const { return computerSeat(index).has_value(); }
+    // Hands the seat to the computer at this strength, or back to a person.
+    void setComputerSeat(int16_t index, std::optional<Strength> strength);
 
     // --- the procedures ------------------------------------------------
     // Replaces any running game with a new one whose players the answers name.
@@ -73,8 +81,10 @@ signals:
     void boardToFront(int16_t index);
     // The turn is player `index`'s: the player's button shows pressed.
     void turnPassed(int16_t index);
+    // Player `index`'s seat went to the computer or back to a person.
+    void seatChanged(int16_t index);
     // The result has been seen: these final scores, in board order, go to
-    // the Halls.
+    // the Halls. The computer's seats are not among them.
     void gameOver(const std::vector<PlayerScore>& scores);
     // Every board is gone; the windows showing them must go too.
     void playersRemoved();
@@ -83,6 +93,7 @@ private:
     struct Seat {
         QString name;
         std::unique_ptr<Board> board;
+        std::optional<Strength> computer;
     };
 
     Board& createBoard(int16_t index, const QString& name);

@@ -159,6 +159,7 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
 
     SavedGame game;
     game.LastPlayer = lastPlayer;
+    game.seats = readSeatMark(bytes.sliced(recordOffset(2) + 2, kRecordSize - 2), players);
     game.players.resize(size_t(players));
     std::vector<bool> seen(size_t(players), false);
     for (int i = 0; i < players; ++i) {
@@ -282,6 +283,7 @@ std::optional<SaveError> SavedGame::toBytes(QByteArray& bytes) const {
     out += header;
     padRecord(out);
     appendInt16(out, LastPlayer);
+    out += seatMark(seats);
     padRecord(out);
     for (const PlayerRecord& p : players) {
         const QByteArray name = EightBitText::fromUnicode(p.name);

@@ -3,6 +3,7 @@
 #include "game/Category.h"
 #include "game/Limits.h"
 #include "game/ScoreCard.h"
+#include "storage/SeatMark.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -18,7 +19,8 @@
 // the start of each, the rest of the record zeros:
 //
 //   record 1        the header: text "Vorka by Tolvane Studios"
-//   record 2        LastPlayer: the number of players minus 1
+//   record 2        LastPlayer: the number of players minus 1, then in
+//                   its filler the computer seats, if any (SeatMark)
 //   record 3 + i    the player record of player i, i = 0 .. LastPlayer
 //   record 4 + LP   CurrentPlayer: whose turn it is
 //
@@ -115,6 +117,13 @@ struct SavedGame {
     int16_t LastPlayer = 0;
     std::vector<PlayerRecord> players; // by board index: players[i].index == i
     int16_t CurrentPlayer = 0;
+    // The seats the computer plays; empty when people play every seat.
+    SeatStrengths seats;
+
+    // Player `index`'s computer strength, or none for a person.
+    std::optional<Strength> computerSeat(int index) const {
+        return index >= 0 && size_t(index) < seats.size() ? seats[size_t(index)] : std::nullopt;
+    }
 
     // A complete game, or why there is none.
     static OpenResult fromBytes(QByteArrayView bytes);

@@ -97,6 +97,10 @@ void DialogAnswers::announceTurn(const QString& name) {
     AnnounceTurn(name);
 }
 
+void DialogAnswers::announceComputerTurn(const QString& name) {
+    AnnounceTurn(name, computerAnnouncementMs);
+}
+
 void DialogAnswers::showResult(const GameResult& result, const std::vector<PlayerScore>& scores) {
     FrmMessageBox box(parent_);
     box.setMessage(result.message());

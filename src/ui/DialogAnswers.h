@@ -21,6 +21,11 @@ public:
     QString ownName() override;
     bool confirmZero() override;
     void announceTurn(const QString& name) override;
+    void announceComputerTurn(const QString& name) override;
+
+    // How long the computer's announcement stays before it closes itself.
+    static constexpr int kComputerAnnouncementMs = 1500;
+    int computerAnnouncementMs = kComputerAnnouncementMs;
     void showResult(const GameResult& result, const std::vector<PlayerScore>& scores) override;
     QString openFileName() override;
     QString saveFileName() override;

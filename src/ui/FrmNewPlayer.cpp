@@ -137,8 +137,10 @@ void FrmNewPlayer::Command1_Click() {
 
 namespace MdlGlobalDecs {
 
-void AnnounceTurn(const QString& name) {
+void AnnounceTurn(const QString& name, int closeAfterMs) {
     FrmNewPlayer window;
+    if (closeAfterMs >= 0)
+        QTimer::singleShot(closeAfterMs, &window, [&window] { window.Command1->click(); });
     window.Label1->setText(name.toUpper() + kPossessive);
     services().events->processEvents();
     window.ShowFrmNewPlayer();

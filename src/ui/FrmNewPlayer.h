@@ -62,7 +62,9 @@ private:
 namespace MdlGlobalDecs {
 
 // Shows the announcement for the player `name` modally, with the NEWPLAYER
-// sound when sounds are on, and returns when it has been dismissed.
-void AnnounceTurn(const QString& name);
+// sound when sounds are on, and returns when it has been dismissed. With
+// `closeAfterMs` set, it presses its own "OK  " after that long: nobody has
+// to answer for the computer.
+void AnnounceTurn(const QString& name, int closeAfterMs = -1);
 
 } // namespace MdlGlobalDecs

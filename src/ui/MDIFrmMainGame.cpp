@@ -6,6 +6,7 @@
 #include "storage/StorePaths.h"
 #include "storage/ToolbarSettings.h"
 #include "ui/AppServices.h"
+#include "ui/ComputerSeats.h"
 #include "ui/DialogAnswers.h"
 #include "ui/FrmHighScores.h"
 #include "ui/FrmMessageBox.h"
@@ -105,12 +106,15 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     StatusBar1->addPermanentWidget(TurnStatus);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::showTurnStatus);
     connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::showTurnStatus);
+    connect(session_.get(), &GameSession::seatChanged, this, &MDIFrmMainGame::showTurnStatus);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &MDIFrmMainGame::Timer1_Timer);
     Timer1->start();
+
+    seats_ = new ComputerSeats(*this);
 
     resize(kDesignClientWidth, 445);
 }
@@ -285,6 +289,7 @@ void MDIFrmMainGame::buildCommandToolbar() {
             QList<QKeySequence> keys = {QKeySequence::mnemonic(entry.caption)};
             if (entry.standardKey != QKeySequence::UnknownKey)
                 keys += QKeySequence::keyBindings(entry.standardKey);
+            if (const QKeySequence extra = extraShortcut(entry); !extra.isEmpty()) keys += extra;
             action->setShortcuts(keys);
             action->setShortcutContext(Qt::WindowShortcut);
             const QString key = entry.key;
@@ -417,6 +422,8 @@ void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
         close();
     } else if (command == u"HELP") {
         showHelp(this);
+    } else if (command == u"HINT") {
+        seats_->showHint();
     } else if (command == u"SOUNDS") {
         services().sound->setOn(!services().sound->isOn());
         showTurnStatus();
@@ -430,11 +437,13 @@ void MDIFrmMainGame::showTurnStatus() {
     }
     const int16_t player = session_->currentPlayer();
     const int left = std::clamp<int>(session_->board(player).rollsLeft(), 0, 3);
-    TurnStatus->setText(QStringLiteral("%1's turn, %2 %3 left. Sounds %4.")
-                            .arg(session_->name(player))
-                            .arg(left)
-                            .arg(left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"))
-                            .arg(services().sound->isOn() ? QStringLiteral("on")
+    const QString computer =
+        session_->isComputer(player) ? ComputerSeats::kComputerMark : QString();
+    // In one pass, so that a name with "%" in it stays as typed.
+    TurnStatus->setText(QStringLiteral("%1's turn%2, %3 %4 left. Sounds %5.")
+                            .arg(session_->name(player), computer, QString::number(left),
+                                 left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"),
+                                 services().sound->isOn() ? QStringLiteral("on")
                                                           : QStringLiteral("off")));
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class ComputerSeats;
 class DialogAnswers;
 class FrmHighScores;
 class FrmMainGame;
@@ -37,6 +38,9 @@ public:
 
     // The game this window shows and the toolbar commands drive.
     GameSession& session() { return *session_; }
+    // How the players are asked, and the computer's seats and hint.
+    DialogAnswers& answers() { return *answers_; }
+    ComputerSeats& computerSeats() { return *seats_; }
 
     static constexpr QSize kCommandIconSize{24, 24};
     static constexpr QSize kPlayerIconSize{32, 32};
@@ -130,5 +134,6 @@ private:
     QHash<QString, QAction*> commands_;
     QStringList layout_;
     QPointer<FrmHighScores> highScores_;
+    ComputerSeats* seats_ = nullptr;
     bool leaving_ = false;
 };

@@ -14,7 +14,7 @@ class QPushButton;
 class QToolBar;
 class QWidget;
 
-// The command toolbar's customise dialog. It lists the nine entries of the
+// The command toolbar's customise dialog. It lists every entry of the
 // toolbar, the shown ones checked and in their order, and lets the player
 // show, hide and reorder them. It works on a layout (the keys of the shown
 // entries, in order) and reports every change at once through

@@ -20,8 +20,18 @@ const QList<ToolbarEntry>& toolbarEntries() {
          ":/pictures/toolbar/sounds.svg", QKeySequence::UnknownKey},
         {"HELP", "&Help", "Help", "Displays Vorka Help", ":/pictures/toolbar/help.svg",
          QKeySequence::HelpContents},
+        {"Hint", "H&int", "Hint", "Shows what each choice is worth",
+         ":/pictures/toolbar/hint.svg", QKeySequence::UnknownKey},
     };
     return entries;
+}
+
+bool isDesignedEntry(const ToolbarEntry& entry) {
+    return entry.key != u"Hint";
+}
+
+QKeySequence extraShortcut(const ToolbarEntry& entry) {
+    return entry.key == u"Hint" ? QKeySequence(Qt::CTRL | Qt::Key_H) : QKeySequence();
 }
 
 int toolbarEntryIndex(const QString& key) {
@@ -34,7 +44,8 @@ int toolbarEntryIndex(const QString& key) {
 
 QStringList designedToolbarLayout() {
     QStringList keys;
-    for (const ToolbarEntry& e : toolbarEntries()) keys << e.key;
+    for (const ToolbarEntry& e : toolbarEntries())
+        if (isDesignedEntry(e)) keys << e.key;
     return keys;
 }
 

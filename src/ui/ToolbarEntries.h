@@ -21,12 +21,18 @@ struct ToolbarEntry {
 
 const QList<ToolbarEntry>& toolbarEntries();
 
+// Whether the entry is on the toolbar as designed; the others are there
+// only when the player adds them in the customise dialog.
+bool isDesignedEntry(const ToolbarEntry& entry);
+// One more key for the entry's command besides its access key, if any.
+QKeySequence extraShortcut(const ToolbarEntry& entry);
+
 // Index into toolbarEntries() of the entry with this key (compared in upper
 // case), or -1.
 int toolbarEntryIndex(const QString& key);
 
 // A customised layout: the keys of the shown entries, in their order.
-// The designed layout shows all nine in their designed order.
+// The designed layout shows the nine designed entries in their order.
 QStringList designedToolbarLayout();
 
 // Keeps only known keys, each once. A layout none of whose keys is known gives

@@ -7,11 +7,17 @@
 #include "ui/FrmHighScores.h"
 #include "ui/DialogAnswers.h"
 #include "ui/GameStyle.h"
+#include "ui/ComputerSeats.h"
+#include "ui/HintWindow.h"
+#include "players/StrategyTable.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QMenu>
+#include <QStatusBar>
 #include <QTabBar>
+#include <QToolBar>
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -94,5 +100,48 @@ int main(int argc, char* argv[]) {
     f.window->resize(300, f.window->height());
     QCoreApplication::processEvents();
     save(f.window.get(), QStringLiteral("main-narrow"));
+    f.window->resize(900, f.window->height());
+
+    // A game with a computer seat: the player button's menu, the hint, and
+    // the computer's board while its dice roll.
+    ComputerSeats& seats = f.window->computerSeats();
+    seats.setPaceMs(0);
+    f.scriptPlayers({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.session().StartNewGame();
+    {
+        std::unique_ptr<QMenu> menu = seats.seatMenu(1);
+        QToolBar* players = f.window->Toolbar1;
+        menu->popup(players->mapToGlobal(
+            players->widgetForAction(f.window->playerButton(1))->geometry().center()));
+        QCoreApplication::processEvents();
+        save(menu.get(), QStringLiteral("seat-menu"));
+        menu->findChild<QAction*>(QStringLiteral("Casual"))->trigger();
+        menu->hide();
+    }
+    f.fake.random.setFaces({2, 5, 3, 5, 2});
+    QTest::mouseClick(f.board(0)->Command1, Qt::LeftButton);
+    seats.showHint();
+    if (!QTest::qWaitFor([&] { return seats.table() && seats.table()->ready(); }, 20000))
+        qWarning("the table took too long");
+    QCoreApplication::processEvents();
+    save(seats.hintWindow(), QStringLiteral("hint"));
+    seats.hintWindow()->hide();
+    bool computerRolling = false;
+    int computerPumps = 0;
+    f.fake.events.onPump = [&](int) {
+        if (computerRolling || f.session().currentPlayer() != 1 ||
+            !f.session().board(1).spinning() || ++computerPumps < 6)
+            return;
+        computerRolling = true;
+        QCoreApplication::processEvents();
+        save(f.window.get(), QStringLiteral("main-computer-turn"));
+    };
+    f.fake.random.setFaces({4, 4, 6, 1, 4});
+    QTest::mouseClick(f.board(0)->Command2[1], Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return f.session().currentPlayer() == 0; }, 5000))
+        qWarning("the computer did not pass the turn back");
+    f.fake.events.onPump = nullptr;
+    QCoreApplication::processEvents();
+    save(f.window.get(), QStringLiteral("main-after-computer-turn"));
     return 0;
 }

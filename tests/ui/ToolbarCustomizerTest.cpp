@@ -47,16 +47,17 @@ class ToolbarCustomizerTest : public QObject {
 private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
 
-    void listsTheNineEntriesInToolbarOrder() {
+    // The nine designed entries shown, then Hint, which the player may add.
+    void listsTheEntriesInToolbarOrder() {
         ToolbarCustomizer dialog(designedToolbarLayout());
         QCOMPARE(dialog.objectName(), QStringLiteral("ToolbarCustomizer"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Customize Toolbar"));
-        QCOMPARE(dialog.EntryList->count(), 9);
-        for (int row = 0; row < 9; ++row) {
+        QCOMPARE(dialog.EntryList->count(), 10);
+        for (int row = 0; row < 10; ++row) {
             const QListWidgetItem* item = dialog.EntryList->item(row);
             const ToolbarEntry& entry = toolbarEntries()[row];
             QCOMPARE(item->text(), entry.description);
-            QCOMPARE(item->checkState(), Qt::Checked);
+            QCOMPARE(item->checkState(), row < 9 ? Qt::Checked : Qt::Unchecked);
             QVERIFY(!item->icon().isNull());
             if (!entry.isSeparator()) QVERIFY(!item->icon().pixmap(24, 24).toImage().isNull());
         }
@@ -74,7 +75,7 @@ private slots:
                         (item->checkState() == Qt::Checked ? "+" : "-");
         }
         QCOMPARE(rows.join(','), QStringLiteral("Quit+,New+,Separator3+,Scores-,Separator-,Open-,"
-                                                "Save-,Sounds-,HELP-"));
+                                                "Save-,Sounds-,HELP-,Hint-"));
     }
 
     void startingLayoutsAreSanitised_data() {
@@ -92,7 +93,16 @@ private slots:
         QFETCH(QStringList, shown);
         ToolbarCustomizer dialog(given);
         QCOMPARE(dialog.layout(), shown);
-        QCOMPARE(dialog.EntryList->count(), 9);
+        QCOMPARE(dialog.EntryList->count(), 10);
+    }
+
+    void theHintIsAddedAtTheEnd() {
+        ToolbarCustomizer dialog(designedToolbarLayout());
+        dialog.show();
+        QSignalSpy changes(&dialog, &ToolbarCustomizer::layoutChanged);
+        setShown(dialog, QStringLiteral("Hint"), true);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes.at(0).at(0).toStringList(), kDesigned + keys("Hint"));
     }
 
     void hidingHelpIsReportedAtOnce() {
@@ -134,7 +144,7 @@ private slots:
 
     void theLastEntryCannotMoveDown() {
         ToolbarCustomizer dialog(designedToolbarLayout());
-        select(dialog, QStringLiteral("HELP"));
+        select(dialog, QStringLiteral("Hint"));
         QVERIFY(dialog.MoveUpButton->isEnabled());
         QVERIFY(!dialog.MoveDownButton->isEnabled());
     }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "game/Advisor.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+
+class GameSession;
+class StrategyTable;
+
+// Plays the seats that the session has handed to the computer, through the
+// same board a person uses: Roll, a click on a die, a category. Before each
+// choice it pauses, so that a person can follow the game; the dice roll
+// with their animation and sound as they do for anyone. A seat taken back
+// in the middle of a turn is left to its person from the next choice on.
+class ComputerPlayer : public QObject {
+    Q_OBJECT
+public:
+    // The pause before each choice.
+    static constexpr int kDefaultPaceMs = 900;
+
+    ComputerPlayer(GameSession& session, StrategyTable& table, QObject* parent = nullptr);
+
+    void setPaceMs(int ms);
+    int paceMs() const { return pace_.interval(); }
+
+    // Whether the computer is about to make a choice for the current seat.
+    bool isActive() const { return pace_.isActive(); }
+    // While a perfect seat waits for the value table: the text to show.
+    const QString& status() const { return status_; }
+
+    static inline const QString kThinking = QStringLiteral("%1 is thinking...");
+
+    // Looks at whose turn it is: a computer seat gets its next choice after
+    // the pause, a person's seat stops the computer.
+    void resume();
+
+signals:
+    // status() changed.
+    void statusChanged(const QString& text);
+
+private:
+    void step();
+    void setStatus(const QString& text);
+
+    GameSession& session_;
+    StrategyTable& table_;
+    QTimer pace_;
+    QString status_;
+    bool acting_ = false;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "game/Strength.h"
+#include "game/ValueTable.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class ComputerPlayer;
+class HintWindow;
+class MDIFrmMainGame;
+class QMenu;
+class StrategyTable;
+
+// What the main window offers around the computer: handing a seat to the
+// computer and taking it back from the player button's menu, the computer
+// player itself, the hint, and the value table both read. The table, its
+// thread and the computer's timer exist only once a seat has been handed
+// over or a hint asked for.
+class ComputerSeats : public QObject {
+    Q_OBJECT
+public:
+    explicit ComputerSeats(MDIFrmMainGame& window);
+    ~ComputerSeats() override;
+
+    // "Let the computer play for Bob", ...
+    static QString perfectSeatText(const QString& name);
+    static QString casualSeatText(const QString& name);
+    static QString takeBackText(const QString& name);
+    static inline const QString kComputerMark = QStringLiteral(" (computer)");
+
+    // The menu of player `index`'s button, for the caller to show.
+    std::unique_ptr<QMenu> seatMenu(int16_t index);
+
+    // Shows the hint for the board that has the turn, and keeps it up to
+    // date while its window is open.
+    void showHint();
+    HintWindow* hintWindow() const;
+
+    // The computer player and the table, once they exist.
+    ComputerPlayer* computer() const { return computer_.get(); }
+    StrategyTable* table() const { return table_.get(); }
+
+    // The pause before each of the computer's choices and before its
+    // announcement closes.
+    void setPaceMs(int ms);
+    // The categories the table covers; before it is first needed.
+    void setTableCategories(uint16_t categories) { categories_ = categories; }
+
+private:
+    StrategyTable& strategyTable();
+    void seatChanged(int16_t index);
+    void refreshHint();
+    void showStatus(const QString& text);
+
+    MDIFrmMainGame& window_;
+    std::unique_ptr<StrategyTable> table_;
+    std::unique_ptr<ComputerPlayer> computer_;
+    QPointer<HintWindow> hint_;
+    int paceMs_;
+    uint16_t categories_ = ValueTable::kAllCategories;
+};

@@ -1,0 +1,82 @@
+#include "ui/HintWindow.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName(QStringLiteral("HintWindow"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    Heading = new QLabel(this);
+    Heading->setObjectName(QStringLiteral("Heading"));
+    Heading->setTextFormat(Qt::PlainText);
+    Heading->setWordWrap(true);
+
+    Values = new QTreeWidget(this);
+    Values->setObjectName(QStringLiteral("Values"));
+    Values->setColumnCount(2);
+    Values->setHeaderLabels({QStringLiteral("Choice"), QStringLiteral("Expected final score")});
+    Values->setRootIsDecorated(false);
+    Values->setSelectionMode(QAbstractItemView::NoSelection);
+    Values->setFocusPolicy(Qt::NoFocus);
+    Values->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Values->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Values->header()->setStretchLastSection(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Heading);
+    layout->addWidget(Values);
+    resize(330, 470);
+}
+
+QString HintWindow::choiceText(const Choice& choice) {
+    switch (choice.kind) {
+    case Choice::Kind::RollAll:
+        return QStringLiteral("Roll all dice");
+    case Choice::Kind::RollDie:
+        return QStringLiteral("Roll die %1").arg(choice.die + 1);
+    case Choice::Kind::Score:
+        return QStringLiteral("Score ") + categoryName(choice.category);
+    }
+    return {};
+}
+
+QString HintWindow::valueText(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+void HintWindow::showChoices(const QString& name, const std::vector<ValuedChoice>& choices) {
+    Values->clear();
+    if (choices.empty()) {
+        showMessage(QStringLiteral("%1 has nothing left to choose.").arg(name));
+        return;
+    }
+    // Best first; equal values keep their order.
+    std::vector<ValuedChoice> sorted = choices;
+    std::stable_sort(
+        sorted.begin(), sorted.end(),
+        [](const ValuedChoice& a, const ValuedChoice& b) { return a.value > b.value; });
+    for (const ValuedChoice& c : sorted)
+        new QTreeWidgetItem(Values, {choiceText(c.choice), valueText(c.value)});
+    if (QTreeWidgetItem* best = Values->topLevelItem(0)) {
+        QFont bold = best->font(0);
+        bold.setBold(true);
+        best->setFont(0, bold);
+        best->setFont(1, bold);
+    }
+    for (int i = 0; i < Values->topLevelItemCount(); ++i)
+        Values->topLevelItem(i)->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    Heading->setText(
+        QStringLiteral("%1: best is %2, for %3 in the end on average.")
+            .arg(name, choiceText(sorted.front().choice), valueText(sorted.front().value)));
+}
+
+void HintWindow::showMessage(const QString& text) {
+    Values->clear();
+    Heading->setText(text);
+}

@@ -1,0 +1,256 @@
+// Computer seats and the hint in the real windows, offscreen: seats handed
+// over from the player button's menu, a whole game with two computer seats,
+// and the hint beside the values the strategy engine gives.
+
+#include "support/ShellFixture.h"
+
+#include "game/Advisor.h"
+#include "game/Position.h"
+#include "players/ComputerPlayer.h"
+#include "players/StrategyTable.h"
+#include "ui/ComputerSeats.h"
+#include "ui/FileChooser.h"
+#include "ui/FrmHighScores.h"
+#include "ui/HintWindow.h"
+#include "ui/ToolbarEntries.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr uint16_t kLastTwo =
+    (1u << categoryIndex(Category::Chance)) | (1u << categoryIndex(Category::Vorka));
+
+QStringList rows(const QTreeWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        QStringList cells;
+        for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
+        out << cells.join(u'|');
+    }
+    return out;
+}
+
+class OneFile final : public FileChooser {
+public:
+    QString path;
+    OneFile() { setFileChooser(this); }
+    ~OneFile() override { setFileChooser(nullptr); }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return path; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return path; }
+};
+
+} // namespace
+
+class ComputerSeatsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ShellFixture> f;
+    QStringList closedByThemselves; // computer announcements that closed without a click
+    QStringList resultRows;         // the score list of the result
+
+    ComputerSeats& seats() { return f->window->computerSeats(); }
+
+    // Chooses an entry of player `index`'s button menu, as a player would.
+    void choose(int16_t index, const QString& entry) {
+        std::unique_ptr<QMenu> menu = seats().seatMenu(index);
+        QVERIFY(menu);
+        QAction* action = menu->findChild<QAction*>(entry);
+        QVERIFY(action && action->isEnabled());
+        action->trigger();
+    }
+
+    // People's announcements are clicked away; the computer's close by
+    // themselves, which the test waits for.
+    void answerAnnouncements() {
+        f->modals.fallback = [this, people = f->modals.fallback](QDialog& d) {
+            auto* box = qobject_cast<FrmMessageBox*>(&d);
+            if (box && box->ListView1->isVisible()) {
+                resultRows = rows(box->ListView1);
+                QTest::mouseClick(box->Command1, Qt::LeftButton);
+                return;
+            }
+            auto* announcement = qobject_cast<FrmNewPlayer*>(&d);
+            const int16_t next = f->session().currentPlayer();
+            if (!announcement || !f->session().isComputer(next)) return people(d);
+            f->announced << announcement->Label1->text();
+            if (QTest::qWaitFor([&] { return !d.isVisible(); }, 5000))
+                closedByThemselves << announcement->Label1->text();
+        };
+    }
+
+private slots:
+    void initTestCase() { Fonts::installFontSubstitutes(); }
+    void init() {
+        f = std::make_unique<ShellFixture>();
+        closedByThemselves.clear();
+        resultRows.clear();
+        seats().setPaceMs(0);
+    }
+    void cleanup() { f.reset(); }
+
+    // People alone: no table, no computer, no hint window, and the hint is
+    // no button of the toolbar as designed.
+    void nothingOfTheComputerWithoutIt() {
+        f->start({"Ann", "Bob"});
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QVERIFY(!seats().table());
+        QVERIFY(!seats().computer());
+        QVERIFY(!seats().hintWindow());
+        QVERIFY(!designedToolbarLayout().contains("Hint"));
+        QVERIFY(!f->window->Toolbar2->actions().contains(f->window->commandAction("Hint")));
+        QCOMPARE(f->window->playerButton(1)->toolTip(), QString("Selects Bob's Playerboard"));
+    }
+
+    void theButtonMenuHandsTheSeatOverAndBack() {
+        f->start({"Ann", "Bob"});
+        std::unique_ptr<QMenu> menu = seats().seatMenu(1);
+        QStringList texts;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator()) texts << a->text();
+        QCOMPARE(texts,
+                 QStringList({"Let the computer play for Bob",
+                              "Let the computer play casually for Bob", "Take Bob's seat back"}));
+        QVERIFY(!menu->findChild<QAction*>("Person")->isEnabled());
+
+        choose(1, "Casual");
+        QCOMPARE(f->session().computerSeat(1), std::optional<Strength>(Strength::Casual));
+        QCOMPARE(f->window->playerButton(1)->toolTip(),
+                 QString("Selects Bob's Playerboard (computer)"));
+        QVERIFY(seats().seatMenu(1)->findChild<QAction*>("Casual")->isChecked());
+        QVERIFY(seats().computer());
+        // Casual play reads no table.
+        QVERIFY(!seats().table() || !seats().table()->requested());
+
+        choose(1, "Person");
+        QVERIFY(!f->session().isComputer(1));
+
+        // The status bar tells when the computer has the turn.
+        choose(0, "Casual");
+        QCOMPARE(f->window->TurnStatus->text(),
+                 QString("Ann's turn (computer), 3 rolls left. Sounds on."));
+        choose(0, "Person");
+        QCOMPARE(f->window->TurnStatus->text(), QString("Ann's turn, 3 rolls left. Sounds on."));
+        QCOMPARE(f->window->playerButton(1)->toolTip(), QString("Selects Bob's Playerboard"));
+        QCOMPARE(f->window->playerButton(1)->text(), QString("Bob"));
+    }
+
+    // Ann plays against two computer seats to the end: the computer's
+    // announcements close by themselves, its boards fill, the result names
+    // everyone and the Hall of Fame gets Ann alone.
+    void wholeGameWithTwoComputerSeats() {
+        f->start({"Ann", "Bob", "Cy"});
+        answerAnnouncements();
+        choose(1, "Casual");
+        choose(2, "Casual");
+        for (int round = 0; round < 15; ++round) {
+            QCOMPARE(int(f->session().currentPlayer()), 0);
+            f->play(0, {6, 6, 6, 6, 6}, categoryAt(round));
+            QVERIFY(QTest::qWaitFor(
+                [&] { return resultRows.size() || f->session().currentPlayer() == 0; }, 10000));
+            if (round == 14) break;
+            // Both computer boards have scored this round.
+            for (int p = 1; p <= 2; ++p) {
+                int used = 0;
+                for (Category c : kAllCategories)
+                    used += f->session().board(int16_t(p)).card().available(c) ? 0 : 1;
+                QCOMPARE(used, round + 1);
+            }
+        }
+        const bool over = !resultRows.isEmpty();
+        QVERIFY(over);
+        QCOMPARE(closedByThemselves.size(), 30);
+        QCOMPARE(closedByThemselves.mid(0, 2), QStringList({"BOB's", "CY's"}));
+        QCOMPARE(resultRows.size(), 3);
+        ShellFixture::flushDeletes();
+        const QStringList fame = rows(f->window->highScores()->ListView1[0]);
+        const QStringList shame = rows(f->window->highScores()->ListView1[1]);
+        QVERIFY(fame.filter("|Ann|").size() + shame.filter("|Ann|").size() == 1);
+        QVERIFY(fame.filter("|Bob|").isEmpty() && shame.filter("|Bob|").isEmpty());
+        QVERIFY(fame.filter("|Cy|").isEmpty() && shame.filter("|Cy|").isEmpty());
+        QVERIFY(!seats().computer()->isActive());
+    }
+
+    // A game saved with a computer seat opens in a program that has not
+    // seen the computer yet, and the computer plays on.
+    void anOpenedGameGoesOnWithTheComputer() {
+        QTemporaryDir dir;
+        OneFile file;
+        file.path = dir.filePath("computer.vrk");
+        f->start({"Ann", "Bob"});
+        choose(1, "Casual");
+        f->window->Toolbar2_ButtonClick("Save");
+        f.reset();
+
+        f = std::make_unique<ShellFixture>();
+        seats().setPaceMs(0);
+        f->start({"Cy"});
+        answerAnnouncements();
+        QVERIFY(!seats().computer());
+        f->window->Toolbar2_ButtonClick("Open");
+        QCOMPARE(f->session().boardCount(), 2);
+        QCOMPARE(f->session().computerSeat(1), std::optional<Strength>(Strength::Casual));
+        QCOMPARE(f->window->playerButton(1)->toolTip(),
+                 QString("Selects Bob's Playerboard (computer)"));
+        QVERIFY(seats().computer());
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QVERIFY(QTest::qWaitFor([&] { return f->session().currentPlayer() == 0; }, 10000));
+        QCOMPARE(closedByThemselves, QStringList({"BOB's"}));
+        int used = 0;
+        for (Category c : kAllCategories) used += f->session().board(1).card().available(c) ? 0 : 1;
+        QCOMPARE(used, 1);
+    }
+
+    // The hint lists every choice with the value the engine gives it, best
+    // first, and follows the board.
+    void theHintShowsTheEnginesValues() {
+        seats().setTableCategories(kLastTwo);
+        f->start({"Ann"});
+        f->playRounds(13, 1);
+        f->fake.random.setFaces({6, 6, 2, 6, 5});
+        QTest::mouseClick(f->board(0)->Command1, Qt::LeftButton);
+
+        QAction* command = f->window->commandAction("Hint");
+        QVERIFY(command->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_H)));
+        command->trigger();
+        HintWindow* hint = seats().hintWindow();
+        QVERIFY(hint && hint->isVisible());
+        QVERIFY(
+            QTest::qWaitFor([&] { return seats().table() && seats().table()->ready(); }, 10000));
+        QCoreApplication::processEvents();
+
+        const auto expected = [&] {
+            const Board& board = f->session().board(0);
+            const Position position = positionOf(board.card(), board.faces(), board.rollsLeft());
+            auto choices = Advisor(seats().table()->tableFor(position.used))
+                               .choices(position, Strength::Perfect);
+            std::stable_sort(choices.begin(), choices.end(),
+                             [](auto& a, auto& b) { return a.value > b.value; });
+            QStringList out;
+            for (const ValuedChoice& c : choices)
+                out << HintWindow::choiceText(c.choice) + u'|' + QString::number(c.value, 'f', 1);
+            return out;
+        };
+        // Two rolls left: roll all, each die, Chance and Vorka.
+        QCOMPARE(rows(hint->Values).size(), 8);
+        QCOMPARE(rows(hint->Values), expected());
+        QVERIFY(
+            hint->Heading->text().startsWith("Ann: best is " + expected()[0].section('|', 0, 0)));
+
+        // A die rolled: the hint follows.
+        const QStringList before = rows(hint->Values);
+        f->fake.random.setFaces({6});
+        QTest::mouseClick(f->board(0)->Digits[0], Qt::LeftButton);
+        QCOMPARE(rows(hint->Values), expected());
+        QVERIFY(rows(hint->Values) != before);
+    }
+};
+
+QTEST_MAIN(ComputerSeatsTest)
+#include "ComputerSeatsTest.moc"
