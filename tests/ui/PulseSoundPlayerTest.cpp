@@ -22,6 +22,16 @@ namespace {
 
 constexpr int kRate = PulseSoundPlayer::kSampleRate;
 
+// How long before a play call a sound may show in the recording. A sound
+// that starts after a pause is played at once: the server rewinds its sink
+// over what it had already mixed ahead and mixes that stretch again with the
+// sound in it. The sink's monitor may have handed the recorder the start of
+// the stretch, silent, before the rewind, and cannot take it back: the
+// recording then lacks the sound's first few samples and holds the rest where
+// they belong, a moment before the position it had at the call. Recordings
+// are therefore taken from this long before the call.
+constexpr size_t kEarly = kRate / 50;
+
 std::vector<int16_t> decoded(const QString& name) {
     QFile file(PulseSoundPlayer::resourcePath(name));
     if (!file.open(QIODevice::ReadOnly)) return {};
@@ -68,6 +78,13 @@ Match find(const std::vector<int16_t>& sound, size_t length, const std::vector<i
 }
 
 double rmsDb(const std::vector<int16_t>& samples, size_t from, size_t to);
+
+// When a match in a recording taken from kEarly before the call started,
+// in seconds from the call; a little below zero when its first samples are
+// missing there.
+double arrival(const Match& match) {
+    return (double(match.lag) - double(kEarly)) / kRate;
+}
 
 // Whether all of the sound's first `length` samples arrived, allowing for
 // moments where the server or the recording ran dry and shifted the rest (a
@@ -136,10 +153,18 @@ class PulseSoundPlayerTest : public QObject {
     QString problem_; // why there is no server, if there is none
     QTemporaryDir home_;
 
-    // Plays the sound and returns what arrived from the call on, `after`
-    // seconds past the sound's own length.
+    // The recording's position kEarly before now.
+    size_t markEarly() {
+        QElapsedTimer waited;
+        waited.start();
+        while (recorder_.mark() < kEarly && waited.elapsed() < 2000) QTest::qWait(5);
+        return std::max(recorder_.mark(), kEarly) - kEarly;
+    }
+
+    // Plays the sound and returns what arrived from kEarly before the call
+    // on, `after` seconds past the sound's own length.
     std::vector<int16_t> playAndRecord(const QString& name, double length, double after = 0.4) {
-        const size_t mark = recorder_.mark();
+        const size_t mark = markEarly();
         player_->play(name, false);
         QTest::qWait(int((length + after) * 1000));
         return recorder_.since(mark);
@@ -182,14 +207,14 @@ private slots:
     // still heard once the connection is there.
     void firstSoundConnectsInTheBackground() {
         if (!player_) QSKIP("no sound server");
-        const size_t mark = recorder_.mark();
+        const size_t mark = markEarly();
         QVERIFY(!player_->connected());
         const qint64 call = timed([&] { player_->play(QStringLiteral("QUESTION"), false); });
         QVERIFY2(call < 50, qPrintable(QStringLiteral("%1 ms").arg(call)));
         QTRY_VERIFY_WITH_TIMEOUT(player_->connected(), 2000);
         QTest::qWait(600);
-        const Match match =
-            find(decoded(QStringLiteral("QUESTION")), size_t(-1), recorder_.since(mark), kRate / 2);
+        const Match match = find(decoded(QStringLiteral("QUESTION")), size_t(-1),
+                                 recorder_.since(mark), kRate / 2 + kEarly);
         QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
     }
 
@@ -211,13 +236,13 @@ private slots:
         Match match;
         for (int attempt = 0; attempt < 3 && match.correlation <= 0.9; ++attempt) {
             const std::vector<int16_t> heard = playAndRecord(name, seconds(length));
-            const Match tried = findInParts(sound, length, heard, kRate / 4);
+            const Match tried = findInParts(sound, length, heard, kRate / 4 + kEarly);
             if (tried.correlation > match.correlation) match = tried;
         }
         qInfo("%s: correlation %.3f, arrived after %.1f ms", qPrintable(name), match.correlation,
-              1000 * seconds(match.lag));
+              1000 * arrival(match));
         QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
-        QVERIFY(seconds(match.lag) < 0.1);
+        QVERIFY(arrival(match) < 0.1);
     }
 
     void unknownNameIsSilent() {
@@ -230,7 +255,7 @@ private slots:
     // arrives, and the cut makes no click.
     void laterSoundCutsTheFirstOff() {
         if (!player_) QSKIP("no sound server");
-        const size_t mark = recorder_.mark();
+        const size_t mark = markEarly();
         player_->play(QStringLiteral("START"), false);
         QTest::qWait(700);
         const size_t cut = recorder_.mark() - mark;
@@ -239,10 +264,11 @@ private slots:
         const std::vector<int16_t> heard = recorder_.since(mark);
 
         const std::vector<int16_t> question = decoded(QStringLiteral("QUESTION"));
-        const std::vector<int16_t> tail(heard.begin() + std::ptrdiff_t(cut), heard.end());
-        const Match match = find(question, question.size(), tail, kRate / 4);
+        const std::vector<int16_t> tail(heard.begin() + std::ptrdiff_t(cut - kEarly), heard.end());
+        const Match match = find(question, question.size(), tail, kRate / 4 + kEarly);
         QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
-        const size_t questionEnds = cut + match.lag + question.size();
+        const size_t questionStarts = cut - kEarly + match.lag;
+        const size_t questionEnds = questionStarts + question.size();
         QVERIFY2(rmsDb(heard, 0, cut) > -30, "START was not heard before the cut");
         QVERIFY2(rmsDb(heard, questionEnds + kRate / 50, heard.size()) < -60,
                  qPrintable(QStringLiteral("START went on at %1 dBFS after the cut")
@@ -252,9 +278,8 @@ private slots:
         // START moves from one sample to the next no faster as it stops than
         // START itself does around there.
         const std::vector<int16_t> start = decoded(QStringLiteral("START"));
-        const Match before = find(start, cut, heard, kRate / 4);
+        const Match before = find(start, cut, heard, kRate / 4 + kEarly);
         QVERIFY(before.correlation > 0.9);
-        const size_t questionStarts = cut + match.lag;
         auto startLeft = [&](size_t i) {
             const bool inQuestion = i >= questionStarts && i < questionEnds;
             return heard[i] - (inQuestion ? question[i - questionStarts] : 0);
@@ -281,7 +306,7 @@ private slots:
         // a moment, which shifts the rest; three tries.
         Match match;
         for (int attempt = 0; attempt < 3 && match.correlation <= 0.9; ++attempt) {
-            const size_t mark = recorder_.mark();
+            const size_t mark = markEarly();
             const qint64 took = timed([&] { player_->play(QStringLiteral("END"), true); });
             qInfo("END is %lld ms long, the call took %lld ms", length, took);
             QVERIFY2(took >= length - 50, qPrintable(QString::number(took)));
@@ -290,8 +315,8 @@ private slots:
             QTest::qWait(200);
             // Where it starts is not this test's business (each sound's own
             // test checks that); that all of it arrived is.
-            const Match tried = findInParts(end, end.size(), recorder_.since(mark), kRate);
-            qInfo("END arrived after %.1f ms, correlation %.3f", 1000 * seconds(tried.lag),
+            const Match tried = findInParts(end, end.size(), recorder_.since(mark), kRate + kEarly);
+            qInfo("END arrived after %.1f ms, correlation %.3f", 1000 * arrival(tried),
                   tried.correlation);
             if (tried.correlation > match.correlation) match = tried;
         }
@@ -315,11 +340,11 @@ private slots:
         if (!failed.isEmpty()) QSKIP(qPrintable(QStringLiteral("no second server: ") + failed));
         QVERIFY(recorder_.start(server_.address().toStdString(), SoundServer::kSink).empty());
         QTest::qWait(int(PulseSoundPlayer::kRetryInterval.count()));
-        const size_t mark = recorder_.mark();
+        const size_t mark = markEarly();
         player_->play(QStringLiteral("OKNWPLYR"), false);
         QTest::qWait(1800);
-        const Match match =
-            find(decoded(QStringLiteral("OKNWPLYR")), size_t(-1), recorder_.since(mark), kRate / 2);
+        const Match match = find(decoded(QStringLiteral("OKNWPLYR")), size_t(-1),
+                                 recorder_.since(mark), kRate / 2 + kEarly);
         QVERIFY2(match.correlation > 0.9, qPrintable(QString::number(match.correlation)));
     }
 
