@@ -14,7 +14,11 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstring>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 class SoundServer {
 public:
@@ -66,7 +70,9 @@ public:
         if (!process_.waitForStarted(5000)) return QStringLiteral("pulseaudio did not start");
         QElapsedTimer waited;
         waited.start();
-        while (!QFileInfo::exists(socket_)) {
+        // The socket's file is there a moment before the server listens on
+        // it, which a busy machine can stretch: it is ready once it answers.
+        while (!accepts(socket_)) {
             if (process_.state() != QProcess::Running || waited.elapsed() > 10000) {
                 const QString output = QString::fromLocal8Bit(process_.readAll()).trimmed();
                 stop();
@@ -90,6 +96,20 @@ public:
     QString home() const { return dir_.filePath(QStringLiteral("home")); }
 
 private:
+    static bool accepts(const QString& path) {
+        const QByteArray name = path.toLocal8Bit();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (size_t(name.size()) >= sizeof address.sun_path) return false;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        const bool connected =
+            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        return connected;
+    }
+
     QTemporaryDir dir_;
     QProcess process_;
     QString socket_;
