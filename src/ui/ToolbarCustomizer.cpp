@@ -65,7 +65,7 @@ ToolbarCustomizer::ToolbarCustomizer(const QStringList& layout, QWidget* parent)
     MoveDownButton->setObjectName(QStringLiteral("MoveDownButton"));
     ResetButton = new QPushButton(QStringLiteral("&Reset"), this);
     ResetButton->setObjectName(QStringLiteral("ResetButton"));
-    ResetButton->setToolTip(QStringLiteral("Shows all buttons in their original order"));
+    ResetButton->setToolTip(QStringLiteral("Shows the original buttons in their original order"));
     CloseButton = new QPushButton(QStringLiteral("Close"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     for (QPushButton* button : {MoveUpButton, MoveDownButton, ResetButton})
