@@ -2,6 +2,7 @@
 
 #include "game/Advisor.h"
 #include "game/FrmMainGame.h"
+#include "game/NumericValue.h"
 #include "game/Position.h"
 #include "players/ComputerPlayer.h"
 #include "players/GameSession.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
@@ -26,8 +28,10 @@ ComputerSeats::ComputerSeats(MDIFrmMainGame& window)
     connect(&session, &GameSession::seatChanged, this, &ComputerSeats::seatChanged);
     // After the window has made the board and its button.
     connect(&session, &GameSession::boardAdded, this, [this](int16_t index) {
-        if (FrmMainGame* board = window_.boardWindow(index))
+        if (FrmMainGame* board = window_.boardWindow(index)) {
             connect(board, &FrmMainGame::changed, this, &ComputerSeats::refreshHint);
+            board->installEventFilter(this);
+        }
     });
     connect(&session, &GameSession::turnPassed, this, &ComputerSeats::refreshHint);
     connect(&session, &GameSession::playersRemoved, this, &ComputerSeats::refreshHint);
@@ -39,6 +43,20 @@ ComputerSeats::ComputerSeats(MDIFrmMainGame& window)
         if (auto menu = seatMenu(MDIFrmMainGame::boardIndexOfKey(button->objectName())))
             menu->exec(window_.Toolbar1->mapToGlobal(at));
     });
+}
+
+// The menu key (or Shift+F10) on a board opens its seat's menu, for those
+// who play without a mouse. A right click on the board stays as it was.
+bool ComputerSeats::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ContextMenu) return false;
+    auto* request = static_cast<QContextMenuEvent*>(event);
+    auto* board = qobject_cast<FrmMainGame*>(watched);
+    if (!board || request->reason() != QContextMenuEvent::Keyboard) return false;
+    if (auto menu = seatMenu(numericValue16(board->Tag))) {
+        QWidget* focus = board->focusWidget() ? board->focusWidget() : board;
+        menu->exec(focus->mapToGlobal(focus->rect().center()));
+    }
+    return true;
 }
 
 ComputerSeats::~ComputerSeats() {

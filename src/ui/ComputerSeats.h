@@ -52,6 +52,9 @@ public:
     // The categories the table covers; before it is first needed.
     void setTableCategories(uint16_t categories) { categories_ = categories; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     StrategyTable& strategyTable();
     void seatChanged(int16_t index);

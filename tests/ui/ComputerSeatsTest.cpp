@@ -15,7 +15,9 @@
 #include "ui/ToolbarEntries.h"
 
 #include <QLabel>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -106,6 +108,32 @@ private slots:
         QVERIFY(!designedToolbarLayout().contains("Hint"));
         QVERIFY(!f->window->Toolbar2->actions().contains(f->window->commandAction("Hint")));
         QCOMPARE(f->window->playerButton(1)->toolTip(), QString("Selects Bob's Playerboard"));
+    }
+
+    // Without a mouse: the menu key on a board opens its own seat's menu.
+    void theMenuKeyOnABoardOpensItsSeatMenu() {
+        f->start({"Ann", "Bob"});
+        QString opened;
+        QTimer::singleShot(0, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator() && a->isEnabled()) opened += a->text() + u'|';
+            if (QAction* casual = menu->findChild<QAction*>("Casual")) menu->setActiveAction(casual);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        FrmMainGame* bob = f->board(1);
+        QWidget* die = bob->Digits[2];
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1), die->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(die, &key);
+        QCOMPARE(opened, QString("Let the computer play for Bob|Let the computer play casually for Bob|"));
+        QCOMPARE(f->session().computerSeat(1), std::optional<Strength>(Strength::Casual));
+        QCOMPARE(f->session().computerSeat(0), std::optional<Strength>());
+
+        // A right click on a board opens nothing.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(1, 1), die->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(f->board(0)->Digits[2], &click);
+        QVERIFY(!QApplication::activePopupWidget());
     }
 
     void theButtonMenuHandsTheSeatOverAndBack() {
