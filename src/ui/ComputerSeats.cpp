@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
@@ -48,10 +49,16 @@ ComputerSeats::ComputerSeats(MDIFrmMainGame& window)
 // The menu key (or Shift+F10) on a board opens its seat's menu, for those
 // who play without a mouse. A right click on the board stays as it was.
 bool ComputerSeats::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ContextMenu) return false;
-    auto* request = static_cast<QContextMenuEvent*>(event);
     auto* board = qobject_cast<FrmMainGame*>(watched);
-    if (!board || request->reason() != QContextMenuEvent::Keyboard) return false;
+    if (!board) return false;
+    bool asked = false;
+    if (event->type() == QEvent::ContextMenu) {
+        asked = static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        asked = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+    }
+    if (!asked) return false;
     if (auto menu = seatMenu(numericValue16(board->Tag))) {
         QWidget* focus = board->focusWidget() ? board->focusWidget() : board;
         menu->exec(focus->mapToGlobal(focus->rect().center()));
