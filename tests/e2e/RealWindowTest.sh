@@ -36,29 +36,7 @@ log="${screenshot%.png}.log"
 mkdir -p "$(dirname "$screenshot")"
 rm -f "$screenshot" "$failure_shot"
 
-# A fresh home: the game must not see or change the player's own Halls,
-# toolbar layout or anything else.
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/vorka-real-window.XXXXXX")
-pid=""
-cleanup() {
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-export HOME="$scratch/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-export XDG_DATA_HOME="$HOME/.local/share"
-export XDG_CACHE_HOME="$HOME/.cache"
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-# The suite runs with the offscreen platform; this test wants the real one.
-export QT_QPA_PLATFORM=xcb
-unset SESSION_MANAGER QT_QPA_PLATFORMTHEME
+. "$(dirname "$0")/fresh-home.sh" vorka-real-window
 
 # --- looking at the screen --------------------------------------------------
 

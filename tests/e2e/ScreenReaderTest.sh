@@ -32,28 +32,9 @@ fi
 game=$(realpath "$1")
 log=$2
 mkdir -p "$(dirname "$log")"
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/vorka-screen-reader.XXXXXX")
-pid=""
-cleanup() {
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-export HOME="$scratch/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-export XDG_DATA_HOME="$HOME/.local/share"
-export XDG_CACHE_HOME="$HOME/.cache"
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
+. "$(dirname "$0")/fresh-home.sh" vorka-screen-reader
 # Qt shows its tree only to a running screen reader unless told so.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-unset SESSION_MANAGER QT_QPA_PLATFORMTHEME
 
 # The accessibility bus, started here rather than on first use, so that a
 # failure to start is a skip and not a game that nobody can see.

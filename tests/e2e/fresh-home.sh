@@ -1,0 +1,25 @@
+# Sourced by the tests that run the real program: a fresh home, so that the
+# game neither sees nor changes the player's own Halls, toolbar layout or
+# anything else, removed again at exit together with the game if it still runs.
+# The caller names the folder ($1) and sets `pid` once it has started the game.
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+pid=""
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+export HOME="$scratch/home"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CACHE_HOME="$HOME/.cache"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# The suite runs with the offscreen platform; these tests want the real one.
+export QT_QPA_PLATFORM=xcb
+unset SESSION_MANAGER QT_QPA_PLATFORMTHEME
