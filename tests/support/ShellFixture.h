@@ -25,8 +25,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include <memory>
+
+// A list's rows as the player reads them, one text a row, cells joined by |.
+inline QStringList rows(const QTreeWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        QStringList cells;
+        for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
+        out << cells.join(u'|');
+    }
+    return out;
+}
 
 struct ShellFixture {
     QTemporaryDir dir;

@@ -28,17 +28,6 @@ namespace {
 constexpr uint16_t kLastTwo =
     (1u << categoryIndex(Category::Chance)) | (1u << categoryIndex(Category::Vorka));
 
-QStringList rows(const QTreeWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        QStringList cells;
-        for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
-        out << cells.join(u'|');
-    }
-    return out;
-}
-
 class OneFile final : public FileChooser {
 public:
     QString path;

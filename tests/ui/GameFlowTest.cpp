@@ -8,21 +8,6 @@
 
 #include <memory>
 
-
-namespace {
-
-QStringList rows(const QTreeWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        QStringList cells;
-        for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
-        out << cells.join(u'|');
-    }
-    return out;
-}
-} // namespace
-
 class GameFlowTest : public QObject {
     Q_OBJECT
 
