@@ -186,10 +186,6 @@ FrmMessageBox::FrmMessageBox(QWidget* parent) : ButtonOnlyDialog(QSize(kWidth, k
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Text1);
 
-    for (int cell = 0; cell < kPictureCells; ++cell)
-        Pics[cell] = renderSvg(QStringLiteral(":/pictures/pics/%1.svg").arg(cell),
-                               QSize(kCellWidth, kCellHeight), kYellow);
-
     centreOnScreen();
 }
 
@@ -279,10 +275,18 @@ void FrmMessageBox::showEvent(QShowEvent* event) {
     ButtonOnlyDialog::showEvent(event);
 }
 
+const QPixmap& FrmMessageBox::Pics(int cell) {
+    QPixmap& picture = pictureCells_.at(size_t(cell));
+    if (picture.isNull())
+        picture = renderSvg(QStringLiteral(":/pictures/pics/%1.svg").arg(cell),
+                            QSize(kCellWidth, kCellHeight), kYellow);
+    return picture;
+}
+
 void FrmMessageBox::setPicture(int16_t cell) {
     picture_ = cell;
     if (cell >= 0 && cell < kPictureCells)
-        Image1->setPixmap(Pics[cell]);
+        Image1->setPixmap(Pics(cell));
     else
         Image1->clear();
 }

@@ -69,7 +69,9 @@ public:
     QPushButton* Command1;                   // the wide button
     QPushButton* Command2;                   // left half
     QPushButton* Command3;                   // right half
-    std::array<QPixmap, kPictureCells> Pics; // the picture cells
+    // Picture cell `cell` (0..kPictureCells - 1), drawn when first asked for:
+    // a dialog shows one of the four.
+    const QPixmap& Pics(int cell);
 
     // What the pressed button answered (nothing until then).
     QVariant DialogAnswer;
@@ -126,4 +128,5 @@ private:
     QString message_;
     int16_t picture_ = -1;
     QScrollArea* messageScroller_ = nullptr;
+    std::array<QPixmap, kPictureCells> pictureCells_;
 };

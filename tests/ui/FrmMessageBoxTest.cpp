@@ -209,20 +209,20 @@ void FrmMessageBoxTest::tabOrder() {
 void FrmMessageBoxTest::pictureCells() {
     FrmMessageBox box;
     for (int cell = 0; cell < 4; ++cell) {
-        QVERIFY2(!box.Pics[cell].isNull(), qPrintable(QString("cell %1 is missing").arg(cell)));
-        QCOMPARE(box.Pics[cell].size(), QSize(117, 167));
+        QVERIFY2(!box.Pics(cell).isNull(), qPrintable(QString("cell %1 is missing").arg(cell)));
+        QCOMPARE(box.Pics(cell).size(), QSize(117, 167));
         // Drawn on a yellow ground, with a figure on it.
-        const QImage image = box.Pics[cell].toImage();
+        const QImage image = box.Pics(cell).toImage();
         QCOMPARE(image.pixelColor(0, 0), QColor(255, 255, 0));
         bool drawn = false;
         for (int y = 0; y < image.height() && !drawn; y += 3)
             for (int x = 0; x < image.width() && !drawn; x += 3)
                 drawn = image.pixelColor(x, y) != QColor(255, 255, 0);
         QVERIFY2(drawn, qPrintable(QString("cell %1 is blank").arg(cell)));
-        for (int other = 0; other < cell; ++other) QVERIFY(box.Pics[other].toImage() != image);
+        for (int other = 0; other < cell; ++other) QVERIFY(box.Pics(other).toImage() != image);
     }
     box.setPicture(2);
-    QCOMPARE(box.Image1->pixmap().toImage(), box.Pics[2].toImage());
+    QCOMPARE(box.Image1->pixmap().toImage(), box.Pics(2).toImage());
     box.setPicture(7); // no such cell: nothing shown, nothing broken
     QVERIFY(box.Image1->pixmap().isNull());
 }
@@ -286,7 +286,7 @@ void FrmMessageBoxTest::kinds() {
         soundsWhileUp = fakes.sound.played;
         QCOMPARE(box.kind(), static_cast<int16_t>(kind));
         QCOMPARE(box.Tag, QString::number(static_cast<int>(kind)));
-        QCOMPARE(box.Image1->pixmap().toImage(), box.Pics[picture].toImage());
+        QCOMPARE(box.Image1->pixmap().toImage(), box.Pics(picture).toImage());
         saveShotIfAsked(box, QString("messagebox-%1").arg(QTest::currentDataTag()));
         ScriptedModals::click(close)(dialog);
     });
