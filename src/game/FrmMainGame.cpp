@@ -318,18 +318,22 @@ void FrmMainGame::describeForScreenReaders() {
                              QStringLiteral("."));
 }
 
+bool FrmMainGame::playable() const {
+    return model_ && (!takesPlayerInput || takesPlayerInput());
+}
+
 void FrmMainGame::Command1_Click() {
-    if (!model_) return;
+    if (!playable()) return;
     model_->rollAll();
 }
 
 void FrmMainGame::Digits_Click(int16_t Index) {
-    if (!model_) return;
+    if (!playable()) return;
     model_->clickDie(Index);
 }
 
 void FrmMainGame::score(Category c) {
-    if (!model_) return;
+    if (!playable()) return;
     model_->scoreCategory(c);
 }
 

@@ -79,6 +79,9 @@ public:
 
     // Runs when the board receives the focus (the player toolbar follows it).
     std::function<void(FrmMainGame&)> onGotFocus;
+    // Whether a person's clicks and keys play this board; unset, they do.
+    // Whoever hands the board's seat to the computer says no while it plays.
+    std::function<bool()> takesPlayerInput;
 
 signals:
     // The controls show the model anew (after every change of it).
@@ -113,6 +116,8 @@ private:
     void describeForScreenReaders();
     void showDie(int die);
     void score(Category c);
+    // A model to play, and a person may play it.
+    bool playable() const;
 
     Board* model_;
     std::array<QPushButton*, kCategoryCount> categoryButtons_{};

@@ -133,6 +133,34 @@ private slots:
         QCOMPARE(f->session().computerSeat(0), std::optional<Strength>());
     }
 
+    // While the computer has a seat, a person's clicks and keys on its board
+    // do nothing; once the seat is taken back they play it again.
+    void theComputersBoardIsWatchedNotPlayed() {
+        f->start({"Ann", "Bob"});
+        seats().setPaceMs(0);
+        choose(1, "Casual");
+        seats().computer()->setPaceMs(60000); // it waits: only the person acts here
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QCOMPARE(f->session().currentPlayer(), int16_t(1));
+        const Board& bob = f->session().board(1);
+        QCOMPARE(bob.rollsLeft(), int16_t(Board::kRollsPerTurn));
+
+        FrmMainGame* board = f->board(1);
+        QTest::mouseClick(board->Command1, Qt::LeftButton);
+        QTest::keyClick(board, Qt::Key_3);
+        QCOMPARE(bob.rollsLeft(), int16_t(Board::kRollsPerTurn));
+
+        choose(1, "Person");
+        f->fake.random.setFaces({1, 2, 3, 4, 5});
+        QTest::mouseClick(board->Command1, Qt::LeftButton);
+        QCOMPARE(bob.rollsLeft(), int16_t(Board::kRollsPerTurn - 1));
+        f->fake.random.setFaces({6});
+        QTest::keyClick(board, Qt::Key_3);
+        QCOMPARE(int(bob.faces()[2]), 6);
+        QTest::mouseClick(board->categoryButton(Category::Chance), Qt::LeftButton);
+        QVERIFY(!bob.card().available(Category::Chance));
+    }
+
     void theButtonMenuHandsTheSeatOverAndBack() {
         f->start({"Ann", "Bob"});
         std::unique_ptr<QMenu> menu = seats().seatMenu(1);
