@@ -236,8 +236,8 @@ void FrmMainGame::showDie(int die) {
 void FrmMainGame::refresh() {
     if (!model_) return;
     // A die shows when a click on it rolls it again.
-    const bool clickable =
-        model_->diceEnabled() && model_->rollsLeft() >= 1 && model_->rollsLeft() < Board::kRollsPerTurn;
+    const bool clickable = playable() && model_->diceEnabled() && model_->rollsLeft() >= 1 &&
+                           model_->rollsLeft() < Board::kRollsPerTurn;
     for (int i = 0; i < Board::kDice; ++i) {
         showDie(i);
         Digits[i]->setEnabled(model_->diceEnabled());

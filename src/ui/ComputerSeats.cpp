@@ -133,6 +133,8 @@ void ComputerSeats::setPaceMs(int ms) {
 void ComputerSeats::seatChanged(int16_t index) {
     GameSession& session = window_.session();
     const std::optional<Strength> seat = session.computerSeat(index);
+    // Its dice show whether a person may click them.
+    if (FrmMainGame* board = window_.boardWindow(index)) board->refresh();
     if (QAction* button = window_.playerButton(index)) {
         QString tip = button->toolTip();
         if (tip.endsWith(kComputerMark)) tip.chop(kComputerMark.size());

@@ -149,11 +149,16 @@ private slots:
         QTest::mouseClick(board->Command1, Qt::LeftButton);
         QTest::keyClick(board, Qt::Key_3);
         QCOMPARE(bob.rollsLeft(), int16_t(Board::kRollsPerTurn));
+        // Between its rolls its dice do not offer themselves to a person.
+        f->fake.random.setFaces({2, 2, 3, 3, 4});
+        f->session().rollAll();
+        QVERIFY(board->Digits[2]->toolTip().isEmpty());
 
         choose(1, "Person");
+        QVERIFY(!board->Digits[2]->toolTip().isEmpty());
         f->fake.random.setFaces({1, 2, 3, 4, 5});
         QTest::mouseClick(board->Command1, Qt::LeftButton);
-        QCOMPARE(bob.rollsLeft(), int16_t(Board::kRollsPerTurn - 1));
+        QCOMPARE(bob.rollsLeft(), int16_t(Board::kRollsPerTurn - 2));
         f->fake.random.setFaces({6});
         QTest::keyClick(board, Qt::Key_3);
         QCOMPARE(int(bob.faces()[2]), 6);
