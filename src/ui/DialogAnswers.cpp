@@ -1,8 +1,8 @@
 #include "ui/DialogAnswers.h"
 
-#include "ui/AppServices.h"
 #include "game/Text.h"
 #include "storage/SavedGame.h"
+#include "ui/AppServices.h"
 #include "ui/FileChooser.h"
 #include "ui/FrmMessageBox.h"
 #include "ui/FrmNewPlayer.h"

@@ -2,8 +2,8 @@
 
 #include "game/Limits.h"
 #include "game/NumericValue.h"
-#include "ui/AppServices.h"
 #include "game/Text.h"
+#include "ui/AppServices.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
 #include "ui/SvgPicture.h"
