@@ -165,15 +165,24 @@ void PulseSoundPlayer::install() {
     services().sound = this;
 }
 
+void PulseSoundPlayer::releaseStreamLocked() {
+    if (!stream_) return;
+    // Callbacks first, so that nothing of the old stream calls back.
+    pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    pa_stream_set_write_callback(stream_, nullptr, nullptr);
+    pa_stream_disconnect(stream_); // refused, harmlessly, on a stream or connection already lost
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
+}
+
+void PulseSoundPlayer::streamLostLocked() {
+    releaseStreamLocked();
+    stopAllLocked();
+    lastAttempt_ = Clock::now();
+}
+
 void PulseSoundPlayer::dropConnectionLocked() {
-    // Callbacks first, so that nothing of the old connection calls back.
-    if (stream_) {
-        pa_stream_set_state_callback(stream_, nullptr, nullptr);
-        pa_stream_set_write_callback(stream_, nullptr, nullptr);
-        pa_stream_disconnect(stream_); // refused, harmlessly, on a connection already lost
-        pa_stream_unref(stream_);
-        stream_ = nullptr;
-    }
+    releaseStreamLocked();
     if (context_) {
         pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_disconnect(context_);
@@ -304,16 +313,8 @@ void PulseSoundPlayer::contextChanged(pa_context* context, void* self) {
         break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
-        // The server is gone or was never there: silence until a later
-        // sound tries again.
-        if (p->stream_) {
-            pa_stream_set_state_callback(p->stream_, nullptr, nullptr);
-            pa_stream_set_write_callback(p->stream_, nullptr, nullptr);
-            pa_stream_unref(p->stream_);
-            p->stream_ = nullptr;
-        }
-        p->stopAllLocked();
-        p->lastAttempt_ = Clock::now();
+        // The server is gone or was never there.
+        p->streamLostLocked();
         break;
     default:
         break;
@@ -336,12 +337,7 @@ void PulseSoundPlayer::streamChanged(pa_stream* stream, void* self) {
         break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED:
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_set_write_callback(stream, nullptr, nullptr);
-        pa_stream_unref(stream);
-        p->stream_ = nullptr;
-        p->stopAllLocked();
-        p->lastAttempt_ = Clock::now();
+        p->streamLostLocked();
         break;
     default:
         break;

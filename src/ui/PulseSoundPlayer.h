@@ -77,6 +77,11 @@ private:
     const Sound* load(const QString& name);
     // Lets go of the stream and the connection, if any.
     void dropConnectionLocked();
+    // Lets go of the stream, callbacks first.
+    void releaseStreamLocked();
+    // The stream or the server is gone: no stream, nothing playing, and
+    // silence until a later sound tries again.
+    void streamLostLocked();
     void connectLocked();
     void openStreamLocked();
     void startLocked(const Sound* sound, uint64_t id);
