@@ -4,6 +4,7 @@
 #include "players/Answers.h"
 #include "players/GameSession.h"
 #include "storage/SavedGame.h"
+#include "support/SavedGames.h"
 
 #include "support/Fakes.h"
 
@@ -256,16 +257,7 @@ private slots:
     // Saved at the first player's turn with the last card full: the game
     // ends as soon as it is opened.
     void openFinishedGameEndsAtOnce() {
-        SavedGame game;
-        game.LastPlayer = 1;
-        for (int16_t i = 0; i < 2; ++i) {
-            PlayerRecord r;
-            r.name = i == 0 ? "Ann" : "Bob";
-            r.index = i;
-            r.flags.fill(PlayerRecord::kUsed);
-            r.scores[categoryIndex(Category::Chance)] = int16_t(20 + i);
-            game.players.push_back(r);
-        }
+        const SavedGame game = finishedTwoPlayerGame();
         answers->file = dir.filePath("done.vrk");
         QVERIFY(!game.writeFile(answers->file));
         session->OpenGame();

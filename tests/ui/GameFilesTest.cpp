@@ -1,6 +1,7 @@
 #include "support/ShellFixture.h"
 
 #include "storage/SavedGame.h"
+#include "support/SavedGames.h"
 #include "ui/DialogAnswers.h"
 #include "ui/FileChooser.h"
 
@@ -155,16 +156,7 @@ private slots:
     // Saved at the first player's turn with the last card full: the game
     // ends as soon as it is opened.
     void openFinishedGameEndsAtOnce() {
-        SavedGame game;
-        game.LastPlayer = 1;
-        for (int16_t i = 0; i < 2; ++i) {
-            PlayerRecord r;
-            r.name = i == 0 ? "Ann" : "Bob";
-            r.index = i;
-            r.flags.fill(PlayerRecord::kUsed);
-            r.scores[categoryIndex(Category::Chance)] = int16_t(20 + i);
-            game.players.push_back(r);
-        }
+        const SavedGame game = finishedTwoPlayerGame();
         QVERIFY(!game.writeFile(path("done.vrk")));
         f->start({"Cy"});
         f->notices.clear();
