@@ -18,6 +18,8 @@
 // board could not be measured.
 
 #include "game/FrmMainGame.h"
+#include "players/Answers.h"
+#include "players/GameSession.h"
 #include "ui/AppServices.h"
 #include "ui/Fonts.h"
 #include "ui/PulseSoundPlayer.h"
@@ -180,6 +182,23 @@ Stretch referenceRoll() {
     });
 }
 
+// The one player of the measured board.
+class BenchPlayer final : public Answers {
+public:
+    bool playsWithOthers() override { return false; }
+    QString nextPlayerName() override { return QString(); }
+    QString ownName() override { return QStringLiteral("Player"); }
+    bool confirmZero() override { return true; }
+    void announceTurn(const QString&) override {}
+    void showResult(const GameResult&, const std::vector<PlayerScore>&) override {}
+    QString openFileName() override { return QString(); }
+    QString saveFileName() override { return QString(); }
+    bool saveChangedNames(const QStringList&) override { return false; }
+    void openFailed(const OpenError&) override {}
+    void saveFailed(const QString&) override {}
+    void notice(const QString&) override {}
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -195,8 +214,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    Board model(services());
-    FrmMainGame board(model);
+    BenchPlayer player;
+    GameSession session(player, services());
+    session.StartNewGame();
+    FrmMainGame board(session, 0);
     board.setWindowTitle(QStringLiteral("Player"));
     if (!showAndWait(board)) {
         std::fprintf(stderr, "the board window never reached the screen\n");
@@ -204,11 +225,7 @@ int main(int argc, char* argv[]) {
     }
     // Every picture the animation puts on a die, shown or not.
     long long pictures = 0;
-    const auto showDie = board.model().onDieDrawn;
-    board.model().onDieDrawn = [&pictures, showDie](int die) {
-        ++pictures;
-        showDie(die);
-    };
+    QObject::connect(&board.model(), &Board::dieDrawn, [&pictures](int) { ++pictures; });
 
     const Stretch idle = measure(board, [] { runEventLoopFor(kSpin); });
     std::vector<Stretch> rolls;

@@ -72,7 +72,8 @@ void playTurn(Board& board) {
             board.clickDie(die);
         bestCategory(board, &score);
     }
-    board.scoreCategory(bestCategory(board, &score));
+    const Category best = bestCategory(board, &score);
+    board.commitScore(best, board.scoreFor(best));
 }
 
 struct Outcome {
@@ -91,8 +92,7 @@ Outcome playGame(const Services& seams) {
     for (auto& b : boards) {
         Board& board = *b;
         if (&board != boards.front().get()) board.setRollEnabled(false);
-        board.confirmZero = [] { return true; };
-        board.endTurn = [&, &board = board] {
+        QObject::connect(&board, &Board::scored, [&, &board = board](Category) {
             ++turns;
             board.Countup();
             const HandOver next = decideHandOver(current, last, boards[size_t(last)]->card());
@@ -103,7 +103,7 @@ Outcome playGame(const Services& seams) {
             }
             current = next.nextPlayer;
             boards[size_t(current)]->setRollEnabled(true);
-        };
+        });
     }
     while (!over && turns <= kPlayers * kCategoryCount) playTurn(*boards[size_t(current)]);
 

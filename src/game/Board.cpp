@@ -2,10 +2,12 @@
 
 #include "game/NumericValue.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <cmath>
 
-Board::Board(const Services& services) : services_(services) {
+Board::Board(const Services& services, QObject* parent) : QObject(parent), services_(services) {
     faceTexts_.fill(QStringLiteral("6"));
     diePictures_.fill(kNoPicture);
     const Totals none;
@@ -21,42 +23,38 @@ Faces Board::faces() const {
 }
 
 void Board::rollAll() {
-    if (!rollEnabled_) return;
+    if (!rollEnabled_ || spinDepth_ >= kMaxRollDepth) return;
     services_.sound->playIfOn(QStringLiteral("BPRESS"));
-    Spin(0);
+    if (!Spin(0)) return;
     --rollsLeft_;
     if (rollsLeft_ < 1) rollEnabled_ = false;
     for (Category c : kAllCategories) categoryEnabled_[categoryIndex(c)] = card_.available(c);
-    changed();
+    emit changed();
 }
 
 void Board::clickDie(int16_t index) {
-    if (!diceEnabled_ || index < 0 || index >= kDice) return;
+    if (!diceEnabled_ || index < 0 || index >= kDice || spinDepth_ >= kMaxRollDepth) return;
     // Rolls nested inside a running animation can take the count below 0;
     // no count outside 1..2 may buy another roll.
     if (rollsLeft_ == kRollsPerTurn || rollsLeft_ < 1) return;
     --rollsLeft_;
-    changed();
-    Spin(static_cast<int16_t>(index + 1));
+    emit changed();
+    if (!Spin(static_cast<int16_t>(index + 1))) return;
     if (rollsLeft_ < 1) rollEnabled_ = false;
-    changed();
+    emit changed();
 }
 
-Board::ScoreOutcome Board::scoreCategory(Category c) {
-    if (!categoryEnabled(c) || spinning()) return ScoreOutcome::Ignored;
-    services_.sound->playIfOn(QStringLiteral("BPRESS"));
-    const int score = EvaluateCategory(c, faces());
-    if (score == 0 && !(confirmZero && confirmZero())) return ScoreOutcome::Declined;
+int Board::scoreFor(Category c) const {
+    return EvaluateCategory(c, faces());
+}
+
+void Board::commitScore(Category c, int score) {
     card_.commit(c, score);
     rollEnabled_ = true;
     rollsLeft_ = kRollsPerTurn;
     categoryEnabled_.fill(false);
-    changed();
-    if (endTurn)
-        endTurn();
-    else
-        Countup();
-    return ScoreOutcome::Committed;
+    emit changed();
+    emit scored(c);
 }
 
 void Board::applyHiddenCodes(const QString& typed) {
@@ -66,54 +64,64 @@ void Board::applyHiddenCodes(const QString& typed) {
         rollsLeft_ = 2;
         rollEnabled_ = true;
     }
-    changed();
+    emit changed();
 }
 
 void Board::Countup() {
     const Totals totals = ::Countup(card_);
     upperTotalText_ = totals.upperText();
     grandTotalText_ = totals.grandText();
-    changed();
+    emit changed();
 }
 
 void Board::closeTurn() {
     diceEnabled_ = false;
     rollEnabled_ = false;
-    changed();
+    emit changed();
 }
 
 void Board::setRollEnabled(bool enabled) {
     rollEnabled_ = enabled;
-    changed();
+    emit changed();
 }
 
-void Board::Spin(int16_t n) {
-    ++spinDepth_;
-    services_.random->reseed(services_.clock->secondsSinceMidnight());
-    diceEnabled_ = true;
-    changed();
-    services_.events->processEvents();
+bool Board::Spin(int16_t n) {
+    // The services outlive every board; `self` tells whether this one is
+    // still there after the event loop has run.
+    const Services services = services_;
+    const QPointer<Board> self(this);
+    const auto yield = [&] {
+        services.events->processEvents();
+        return !self.isNull();
+    };
 
-    const int64_t t0 = services_.clock->monotonicNanoseconds();
-    services_.sound->playIfOn(QStringLiteral("ROLL"));
-    auto timeLeft = [&] { return services_.clock->monotonicNanoseconds() - t0 < kSpinNanoseconds; };
+    ++spinDepth_;
+    services.random->reseed(services.clock->secondsSinceMidnight());
+    diceEnabled_ = true;
+    emit changed();
+    if (!yield()) return false;
+
+    const int64_t t0 = services.clock->monotonicNanoseconds();
+    services.sound->playIfOn(QStringLiteral("ROLL"));
+    auto timeLeft = [&] { return services.clock->monotonicNanoseconds() - t0 < kSpinNanoseconds; };
     if (n >= 1) {
         const int die = n - 1;
         while (timeLeft()) {
             showFace(die, drawFace());
-            services_.events->processEvents();
+            if (!yield()) return false;
         }
     } else {
         while (timeLeft()) {
             for (int i = 0; i < kDice; ++i) {
                 showFace(i, drawFace());
-                services_.events->processEvents();
+                if (!yield()) return false;
             }
         }
         orderDice();
     }
     --spinDepth_;
-    changed();
+    emit changed();
+    return true;
 }
 
 int Board::drawFace() {
@@ -125,7 +133,7 @@ int Board::drawFace() {
 void Board::showFace(int die, int face) {
     faceTexts_[die] = QString::number(face);
     diePictures_[die] = face - 1;
-    if (onDieDrawn) onDieDrawn(die);
+    emit dieDrawn(die);
 }
 
 // Exchange sort into descending order, written back right to left so the
@@ -142,8 +150,4 @@ void Board::orderDice() {
         }
     }
     for (int k = 0; k < kDice; ++k) showFace(4 - k, v[k]);
-}
-
-void Board::changed() {
-    if (onChanged) onChanged();
 }

@@ -4,28 +4,37 @@
 #include "game/Scoring.h"
 #include "game/Seams.h"
 
+#include <QObject>
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 // One player's board without its window: the dice, the rolls left, what the
-// controls allow, the score card and the two total captions. The window
-// mirrors this state into its controls and forwards clicks to it.
-class Board {
+// controls allow, the score card and the two total captions. The session
+// makes the moves on it once it has allowed them; the window mirrors this
+// state into its controls whenever a signal says it changed.
+//
+// A roll runs the event loop while its dice spin, and the game may be
+// replaced meanwhile: the board is then deleted with deleteLater(), and the
+// running roll notices it and returns at once without touching the board.
+class Board : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kDice = 5;
     static constexpr int16_t kRollsPerTurn = 3;
     static constexpr int64_t kSpinNanoseconds = 1'420'000'000;
     static constexpr int kNoPicture = -1;
+    // Rolls started while the dice already spin run inside the running roll;
+    // beyond this many at once, further presses are ignored.
+    static constexpr int kMaxRollDepth = 4;
 
     static inline const QString kUnlockCode = QStringLiteral("VMQZTA");
     static inline const QString kExtraRollsCode = QStringLiteral("BXNRYWE");
 
     enum class ScoreOutcome { Committed, Declined, Ignored };
 
-    explicit Board(const Services& services);
+    explicit Board(const Services& services, QObject* parent = nullptr);
 
     // --- what the board shows ------------------------------------------
     // Face value texts "1".."6" (the hidden value labels).
@@ -44,15 +53,20 @@ public:
     const QString& grandTotalText() const { return grandTotalText_; }
     int16_t finalScore() const { return scoreFromGrandTotalText(grandTotalText_); }
 
-    // --- what a player does ---------------------------------------------
-    // The Roll button. Ignored while the button is disabled.
+    // --- the moves, made by the session ----------------------------------
+    // The Roll button. Ignored while the button is disabled. The board may
+    // have been deleted when it returns (see above).
     void rollAll();
     // A click on die `index`. Ignored before the first roll of a turn, when
     // no roll is left, or while the dice are switched off.
     void clickDie(int16_t index);
-    // A click on a category's button. Ignored while the button is disabled
-    // or the dice are still spinning.
-    ScoreOutcome scoreCategory(Category c);
+    // Whether category `c` takes the dice now: its button is enabled and the
+    // dice have stopped.
+    bool canScore(Category c) const { return categoryEnabled(c) && !spinning(); }
+    // The score the dice give in category `c`.
+    int scoreFor(Category c) const;
+    // Writes `score` into category `c` and resets the board for its next turn.
+    void commitScore(Category c, int score);
     // Enter in the hidden text box with `typed` in it.
     void applyHiddenCodes(const QString& typed);
 
@@ -63,18 +77,20 @@ public:
     void closeTurn();
     void setRollEnabled(bool enabled);
 
-    // --- hooks for the window and the turn flow --------------------------
-    std::function<void(int die)> onDieDrawn; // a die's face or picture changed
-    std::function<void()> onChanged;         // anything else changed
-    std::function<bool()> confirmZero;       // asks whether to score 0
-    std::function<void()> endTurn;           // called after a committed score
+signals:
+    // Die `die` shows a new face or picture.
+    void dieDrawn(int die);
+    // Anything else the board shows changed.
+    void changed();
+    // Category `c` has just been scored.
+    void scored(Category c);
 
 private:
-    void Spin(int16_t n);
+    // False when the board was deleted while its dice spun.
+    bool Spin(int16_t n);
     int drawFace();
     void showFace(int die, int face);
     void orderDice();
-    void changed();
 
     Services services_;
     std::array<QString, kDice> faceTexts_;

@@ -1,5 +1,6 @@
 #include "game/FrmMainGame.h"
 
+#include "players/GameSession.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -7,14 +8,14 @@
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <array>
@@ -27,7 +28,8 @@ const QString kRollCaption = QStringLiteral("Roll  ");
 QPixmap dieFace(int face, QSize size, qreal ratio) {
     static const std::array<QIcon, 6> faces = [] {
         std::array<QIcon, 6> all;
-        for (int k = 0; k < 6; ++k) all[k] = QIcon(QStringLiteral(":/pictures/dice/%1.svg").arg(k + 1));
+        for (int k = 0; k < 6; ++k)
+            all[k] = QIcon(QStringLiteral(":/pictures/dice/%1.svg").arg(k + 1));
         return all;
     }();
     return faces[face - 1].pixmap(size, ratio);
@@ -72,7 +74,7 @@ void DieImage::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (isEnabled()) emit clicked();
+        if (isEnabled() && !event->isAutoRepeat()) emit clicked();
         return;
     default:
         QLabel::keyPressEvent(event);
@@ -90,28 +92,23 @@ void DieImage::paintEvent(QPaintEvent* event) {
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
-FrmMainGame::FrmMainGame(Board& model, QWidget* parent) : QWidget(parent), model_(&model) {
+FrmMainGame::FrmMainGame(GameSession& session, int16_t index, QWidget* parent)
+    : QWidget(parent), session_(session), index_(index), model_(session.boardAt(index)) {
     setObjectName(QStringLiteral("FrmMainGame"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kClientSize);
     setFocusPolicy(Qt::StrongFocus);
+    Tag = QString::number(index);
     buildControls();
 
-    model_->onDieDrawn = [this](int die) { showDie(die); };
-    model_->onChanged = [this] { refresh(); };
-    refresh();
+    if (model_) {
+        connect(model_, &Board::dieDrawn, this, &FrmMainGame::showDie);
+        connect(model_, &Board::changed, this, &FrmMainGame::refresh);
+        refresh();
+    }
 }
 
-FrmMainGame::~FrmMainGame() {
-    releaseModel();
-}
-
-void FrmMainGame::releaseModel() {
-    if (!model_) return;
-    model_->onDieDrawn = nullptr;
-    model_->onChanged = nullptr;
-    model_ = nullptr;
-}
+FrmMainGame::~FrmMainGame() = default;
 
 void FrmMainGame::buildControls() {
     for (int i = 0; i < 6; ++i) {
@@ -302,8 +299,8 @@ void FrmMainGame::describeForScreenReaders() {
     Label13->setAccessibleName(Label13->text());
 
     const int left = std::clamp<int>(model_->rollsLeft(), 0, Board::kRollsPerTurn);
-    const QString rollsLeft = left == 1 ? QStringLiteral("1 roll left")
-                                        : QStringLiteral("%1 rolls left").arg(left);
+    const QString rollsLeft =
+        left == 1 ? QStringLiteral("1 roll left") : QStringLiteral("%1 rolls left").arg(left);
     const QString dice = rolled ? QStringLiteral("Dice %1").arg(faces.join(QStringLiteral(", ")))
                                 : QStringLiteral("Dice not rolled yet");
     if (model_->spinning()) {
@@ -319,22 +316,22 @@ void FrmMainGame::describeForScreenReaders() {
 }
 
 bool FrmMainGame::playable() const {
-    return model_ && (!takesPlayerInput || takesPlayerInput());
+    return model_ && session_.mayMove(index_, Mover::Person);
 }
 
+// The clicks are moves of this board's player, made through the session. A
+// move may run the event loop, where the game and this window can go: the
+// handlers touch nothing of the window after it.
 void FrmMainGame::Command1_Click() {
-    if (!playable()) return;
-    model_->rollAll();
+    session_.rollAll(index_);
 }
 
 void FrmMainGame::Digits_Click(int16_t Index) {
-    if (!playable()) return;
-    model_->clickDie(Index);
+    session_.rollDie(index_, Index);
 }
 
 void FrmMainGame::score(Category c) {
-    if (!playable()) return;
-    model_->scoreCategory(c);
+    session_.score(index_, c);
 }
 
 void FrmMainGame::Command2_Click(int16_t Index) {
@@ -369,16 +366,17 @@ void FrmMainGame::Command11_Click() {
 }
 
 void FrmMainGame::Text1_KeyPress(int16_t KeyAscii) {
-    if (KeyAscii != 13 || !model_) return;
-    model_->applyHiddenCodes(Text1->text());
+    if (KeyAscii != 13) return;
+    const QString typed = Text1->text();
     Text1->clear();
+    session_.enterCodes(index_, typed);
 }
 
 void FrmMainGame::keyPressEvent(QKeyEvent* event) {
     const int die = event->key() - Qt::Key_1;
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (die >= 0 && die < Board::kDice && mods == Qt::NoModifier) {
-        Digits_Click(int16_t(die));
+        if (!event->isAutoRepeat()) Digits_Click(int16_t(die));
         return;
     }
     QWidget::keyPressEvent(event);
@@ -392,5 +390,5 @@ void FrmMainGame::changeEvent(QEvent* event) {
 
 void FrmMainGame::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (onGotFocus) onGotFocus(*this);
+    emit gotFocus(this);
 }

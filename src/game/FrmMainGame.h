@@ -3,11 +3,13 @@
 #include "game/Board.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 
+class GameSession;
 class QLineEdit;
 class QPushButton;
 
@@ -27,19 +29,18 @@ protected:
 };
 
 // One player's board: five dice, the Roll button and the score card. A thin
-// view over its Board model: every click goes to the model, and the controls
-// mirror the model after every change.
+// view over player `index`'s Board: every click and key goes to the game
+// session as a move of that player, and the controls mirror the board
+// whenever it says it changed.
 class FrmMainGame : public QWidget {
     Q_OBJECT
 public:
-    // Shows `model`, which must outlive the window or be released first.
-    explicit FrmMainGame(Board& model, QWidget* parent = nullptr);
+    // Shows the board of player `index` of `session`, which outlives the window.
+    FrmMainGame(GameSession& session, int16_t index, QWidget* parent = nullptr);
     ~FrmMainGame() override;
 
-    Board& model() { return *model_; }
+    // The board shown; only while its game lasts.
     const Board& model() const { return *model_; }
-    // Stops showing the model: the window is about to go, the model may go first.
-    void releaseModel();
 
     // The board's index as decimal text (its place in the game's Boards).
     QString Tag;
@@ -77,15 +78,11 @@ public:
     // Client size in pixels.
     static constexpr QSize kClientSize{207, 352};
 
-    // Runs when the board receives the focus (the player toolbar follows it).
-    std::function<void(FrmMainGame&)> onGotFocus;
-    // Whether a person's clicks and keys play this board; unset, they do.
-    // Whoever hands the board's seat to the computer says no while it plays.
-    std::function<bool()> takesPlayerInput;
-
 signals:
     // The controls show the model anew (after every change of it).
     void changed();
+    // The board received the focus (the player toolbar follows it).
+    void gotFocus(FrmMainGame* board);
 
 public slots:
     void Command1_Click();
@@ -108,7 +105,8 @@ public slots:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // The keys 1 to 5 roll that die again, as a click on it would.
+    // The keys 1 to 5 roll that die again, as a click on it would; a key
+    // held down counts once.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -116,10 +114,12 @@ private:
     void describeForScreenReaders();
     void showDie(int die);
     void score(Category c);
-    // A model to play, and a person may play it.
+    // Whether a person may play this board now.
     bool playable() const;
 
-    Board* model_;
+    GameSession& session_;
+    const int16_t index_;
+    QPointer<Board> model_;
     std::array<QPushButton*, kCategoryCount> categoryButtons_{};
     std::array<QLabel*, kCategoryCount> scoreCells_{};
 };

@@ -38,10 +38,14 @@ void ComputerPlayer::step() {
     const int16_t player = session_.currentPlayer();
     const std::optional<Strength> strength = session_.computerSeat(player);
     if (!strength) return;
-    Board& board = session_.board(player);
-    // Roll is enabled once the turn has been announced.
-    if (board.spinning() || (board.rollsLeft() >= Board::kRollsPerTurn && !board.rollEnabled()))
+    const Board& board = session_.board(player);
+    // Not yet: the dice still spin (a person's roll from before the seat
+    // changed hands, say), or the turn has not been announced. Asks again
+    // after the pause.
+    if (board.spinning() || (board.rollsLeft() >= Board::kRollsPerTurn && !board.rollEnabled())) {
+        pace_.start();
         return;
+    }
 
     const int rollsLeft = std::clamp<int>(board.rollsLeft(), 0, Position::kBeforeFirstRoll);
     const Position position = positionOf(board.card(), board.faces(), rollsLeft);
@@ -62,13 +66,13 @@ void ComputerPlayer::step() {
     acting_ = true;
     switch (choice->kind) {
     case Choice::Kind::RollAll:
-        session_.rollAll();
+        session_.rollAll(player, Mover::Computer);
         break;
     case Choice::Kind::RollDie:
-        session_.rollDie(int16_t(choice->die));
+        session_.rollDie(player, int16_t(choice->die), Mover::Computer);
         break;
     case Choice::Kind::Score:
-        session_.score(choice->category);
+        session_.score(player, choice->category, Mover::Computer);
         break;
     }
     acting_ = false;

@@ -26,7 +26,6 @@ public:
     ComputerPlayer(GameSession& session, StrategyTable& table, QObject* parent = nullptr);
 
     void setPaceMs(int ms);
-    int paceMs() const { return pace_.interval(); }
 
     // Whether the computer is about to make a choice for the current seat.
     bool isActive() const { return pace_.isActive(); }

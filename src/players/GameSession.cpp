@@ -5,28 +5,13 @@
 #include "players/Answers.h"
 #include "storage/SavedGame.h"
 
-namespace {
-
-// Boards of a finished or replaced game, kept until the event loop comes
-// back: the click that ended the game may still be running on one of them.
-class RetiredBoards final : public QObject {
-public:
-    RetiredBoards(std::vector<std::unique_ptr<Board>> boards, QObject* parent)
-        : QObject(parent), boards_(std::move(boards)) {}
-
-private:
-    std::vector<std::unique_ptr<Board>> boards_;
-};
-
-} // namespace
-
 GameSession::GameSession(Answers& answers, const Services& services, QObject* parent)
     : QObject(parent), answers_(answers), services_(services) {}
 
 GameSession::~GameSession() = default;
 
-Board* GameSession::boardAt(int16_t index) {
-    return index >= 0 && size_t(index) < Boards.size() ? Boards[size_t(index)].board.get()
+Board* GameSession::boardAt(int16_t index) const {
+    return index >= 0 && size_t(index) < Boards.size() ? Boards[size_t(index)].board.data()
                                                        : nullptr;
 }
 
@@ -36,51 +21,50 @@ Board& GameSession::createBoard(int16_t index, const QString& name) {
     seat.name = name;
     if (seat.name.endsWith(QChar(0))) seat.name.chop(1);
     seat.computer.reset();
-    seat.board = std::make_unique<Board>(services_);
-    // The computer means its zeros.
-    seat.board->confirmZero = [this, index] { return isComputer(index) || answers_.confirmZero(); };
-    seat.board->endTurn = [this] { EndTurn(); };
+    seat.board = new Board(services_, this);
     return *seat.board;
 }
 
 void GameSession::placeBoards(int16_t firstDisabled) {
+    const quint64 game = game_;
     for (int16_t i = 0; i <= LastPlayer; ++i) {
         emit boardAdded(i);
         services_.events->processEvents();
+        if (game != game_) return;
         if (i >= firstDisabled)
             if (Board* b = boardAt(i)) b->setRollEnabled(false);
     }
 }
 
 void GameSession::removePlayers() {
-    std::vector<std::unique_ptr<Board>> boards;
-    for (Seat& seat : Boards) {
-        if (!seat.board) continue;
-        seat.board->endTurn = nullptr;
-        seat.board->confirmZero = nullptr;
-        boards.push_back(std::move(seat.board));
-    }
+    // Whatever still runs on these boards finds its game gone and returns.
+    ++game_;
+    for (Seat& seat : Boards)
+        if (seat.board) seat.board->deleteLater();
     Boards.clear();
     emit playersRemoved();
-    // After the windows, which go with the event loop too.
-    (new RetiredBoards(std::move(boards), this))->deleteLater();
 }
 
 void GameSession::clearGame() {
-    if (GameInProgress) {
+    // A finished game is entered before it goes.
+    if (finishing_) finishGame();
+    if (GameInProgress || !Boards.empty()) {
         GameInProgress = false;
         removePlayers();
     }
-    Boards.clear();
+    ++game_;
     LastPlayer = 0;
     CurrentPlayer = 0;
 }
 
 void GameSession::StartNewGame() {
     clearGame();
+    const quint64 game = game_;
     if (answers_.playsWithOthers()) {
         for (;;) {
+            if (game != game_) return;
             const QString name = answers_.nextPlayerName();
+            if (game != game_) return;
             createBoard(LastPlayer, name);
             // A name ending in NUL closes the list; so does the last player
             // a game may have.
@@ -88,15 +72,19 @@ void GameSession::StartNewGame() {
             ++LastPlayer;
         }
     } else {
-        createBoard(0, answers_.ownName());
+        const QString name = answers_.ownName();
+        if (game != game_) return;
+        createBoard(0, name);
     }
     placeBoards(1);
+    if (game != game_) return;
     emit boardToFront(0);
     GameInProgress = true;
     emit turnPassed(0);
 }
 
 void GameSession::EndTurn() {
+    const quint64 game = game_;
     Board* outgoing = boardAt(CurrentPlayer);
     Board* last = boardAt(LastPlayer);
     if (!outgoing || !last) return;
@@ -111,27 +99,45 @@ void GameSession::EndTurn() {
     if (next.gameOver && CheckGameOver()) return;
 
     CurrentPlayer = next.nextPlayer;
-    Board* incoming = boardAt(CurrentPlayer);
-    if (!incoming) return;
+    if (!boardAt(CurrentPlayer)) return;
     emit boardToFront(CurrentPlayer);
     services_.events->processEvents();
+    if (game != game_) return;
     if (isComputer(CurrentPlayer))
         answers_.announceComputerTurn(name(CurrentPlayer));
     else
         answers_.announceTurn(name(CurrentPlayer));
-    incoming->setRollEnabled(true);
+    if (game != game_) return;
+    if (Board* incoming = boardAt(CurrentPlayer)) incoming->setRollEnabled(true);
     emit turnPassed(CurrentPlayer);
 }
 
 bool GameSession::CheckGameOver() {
     Board* last = boardAt(LastPlayer);
     if (!last || !last->card().full()) return false;
-    GameOver();
     GameInProgress = false;
+    finishing_ = true;
+    for (const Seat& seat : Boards)
+        if (seat.board) seat.board->closeTurn();
+    // Not on the stack of the click that scored: its board goes with the game.
+    QMetaObject::invokeMethod(
+        this,
+        [this, game = game_] {
+            if (game == game_) finishGame();
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+void GameSession::finishGame() {
+    if (!finishing_) return;
+    finishing_ = false;
+    const quint64 game = game_;
+    GameOver();
+    if (game != game_) return;
     removePlayers();
     LastPlayer = 0;
     CurrentPlayer = 0;
-    return true;
 }
 
 void GameSession::GameOver() {
@@ -153,18 +159,26 @@ void GameSession::SaveGame() {
         answers_.notice(kNothingToSave);
         return;
     }
+    const quint64 game = game_;
     const QString path = answers_.saveFileName();
     if (path.isEmpty()) return;
+    // The game may have ended while the player chose the file.
+    if (game != game_ || !GameInProgress) {
+        answers_.notice(kNothingToSave);
+        return;
+    }
 
-    SavedGame game;
-    game.LastPlayer = LastPlayer;
-    game.CurrentPlayer = CurrentPlayer;
+    SavedGame saved;
+    saved.LastPlayer = LastPlayer;
+    saved.CurrentPlayer = CurrentPlayer;
     for (int16_t i = 0; i <= LastPlayer; ++i)
-        game.players.push_back(PlayerRecord::fromCard(name(i), i, board(i).card()));
-    for (const Seat& seat : Boards) game.seats.push_back(seat.computer);
-    const QStringList changed = game.namesChangedBySaving();
+        saved.players.push_back(PlayerRecord::fromCard(name(i), i, board(i).card()));
+    for (const Seat& seat : Boards) saved.seats.push_back(seat.computer);
+    const QStringList changed = saved.namesChangedBySaving();
     if (!changed.isEmpty() && !answers_.saveChangedNames(changed)) return;
-    if (const auto error = game.writeFile(path)) answers_.saveFailed(error->message());
+    // What is written is what the player was asked about, whatever happened
+    // to the game during the question.
+    if (const auto error = saved.writeFile(path)) answers_.saveFailed(error->message());
 }
 
 void GameSession::RebuildBoard(const PlayerRecord& record) {
@@ -177,6 +191,7 @@ void GameSession::OpenGame() {
     const QString path = answers_.openFileName();
     if (path.isEmpty()) return;
     clearGame();
+    const quint64 game = game_;
 
     // The whole file is checked before any board is built.
     const OpenResult read = SavedGame::readFile(path);
@@ -184,13 +199,15 @@ void GameSession::OpenGame() {
         answers_.openFailed(read.error);
         return;
     }
-    const SavedGame& game = *read.game;
-    LastPlayer = game.LastPlayer;
-    for (const PlayerRecord& record : game.players) RebuildBoard(record);
-    for (int16_t i = 0; i <= LastPlayer; ++i) Boards[size_t(i)].computer = game.computerSeat(i);
-    CurrentPlayer = game.CurrentPlayer;
+    if (game != game_) return;
+    const SavedGame& saved = *read.game;
+    LastPlayer = saved.LastPlayer;
+    for (const PlayerRecord& record : saved.players) RebuildBoard(record);
+    for (int16_t i = 0; i <= LastPlayer; ++i) Boards[size_t(i)].computer = saved.computerSeat(i);
+    CurrentPlayer = saved.CurrentPlayer;
 
     placeBoards(LastPlayer != 0 ? 0 : 1);
+    if (game != game_) return;
     for (int16_t i = 0; i <= LastPlayer; ++i)
         if (isComputer(i)) emit seatChanged(i);
     emit boardToFront(CurrentPlayer);
@@ -212,15 +229,40 @@ void GameSession::setComputerSeat(int16_t index, std::optional<Strength> strengt
     emit seatChanged(index);
 }
 
-void GameSession::rollAll() {
-    if (Board* b = boardAt(CurrentPlayer)) b->rollAll();
+bool GameSession::mayMove(int16_t player, Mover who) const {
+    return GameInProgress && player == CurrentPlayer && boardAt(player) &&
+           isComputer(player) == (who == Mover::Computer);
 }
 
-void GameSession::rollDie(int16_t die) {
-    if (Board* b = boardAt(CurrentPlayer)) b->clickDie(die);
+void GameSession::rollAll(int16_t player, Mover who) {
+    if (!mayMove(player, who)) return;
+    boardAt(player)->rollAll();
 }
 
-Board::ScoreOutcome GameSession::score(Category category) {
-    Board* b = boardAt(CurrentPlayer);
-    return b ? b->scoreCategory(category) : Board::ScoreOutcome::Ignored;
+void GameSession::rollDie(int16_t player, int16_t die, Mover who) {
+    if (!mayMove(player, who)) return;
+    boardAt(player)->clickDie(die);
+}
+
+Board::ScoreOutcome GameSession::score(int16_t player, Category category, Mover who) {
+    if (!mayMove(player, who) || !boardAt(player)->canScore(category))
+        return Board::ScoreOutcome::Ignored;
+    services_.sound->playIfOn(QStringLiteral("BPRESS"));
+    int points = boardAt(player)->scoreFor(category);
+    // The computer means its zeros.
+    if (points == 0 && who == Mover::Person) {
+        const quint64 game = game_;
+        const bool yes = answers_.confirmZero();
+        if (game != game_ || !mayMove(player, who) || !boardAt(player)->canScore(category))
+            return Board::ScoreOutcome::Ignored;
+        if (!yes) return Board::ScoreOutcome::Declined;
+        points = boardAt(player)->scoreFor(category);
+    }
+    boardAt(player)->commitScore(category, points);
+    EndTurn();
+    return Board::ScoreOutcome::Committed;
+}
+
+void GameSession::enterCodes(int16_t player, const QString& typed) {
+    if (Board* b = boardAt(player)) b->applyHiddenCodes(typed);
 }

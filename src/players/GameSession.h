@@ -5,30 +5,39 @@
 #include "game/Strength.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <vector>
 
 class Answers;
 struct PlayerRecord;
 
+// Who makes a move: a person at the board, or the computer playing a seat.
+enum class Mover { Person, Computer };
+
 // One game at a time: the players' boards in turn order, whose turn it is
 // and whether a game is running, with the procedures that set a game up, pass
 // the turn, end the game and keep it in a file. It asks the players through
 // Answers and tells the windows what happened through its signals; it never
-// touches a window. A board's clicks, a keyboard or a computer player drive
-// a turn with rollAll(), rollDie() and score() on the current board.
+// touches a window.
+//
+// Every move comes in through rollAll(), rollDie() and score(), whether from
+// a board's click or key, the computer or a test; the session decides whether
+// it is allowed. Rolls and questions run the event loop, where any command may
+// replace the game: each procedure here checks after them that its game is
+// still the one it started with, and returns at once if not. Boards go with
+// deleteLater(), and the end of a game runs once the move that ended it has
+// returned.
 class GameSession : public QObject {
     Q_OBJECT
 public:
     static inline const QString kNothingToSave =
         QStringLiteral("There is no game in progress to save.");
 
-    explicit GameSession(Answers& answers, const Services& services,
-                         QObject* parent = nullptr);
+    explicit GameSession(Answers& answers, const Services& services, QObject* parent = nullptr);
     ~GameSession() override;
 
     // --- the game state -------------------------------------------------
@@ -40,6 +49,8 @@ public:
     // Player `index`'s board and name. The index must be below boardCount().
     Board& board(int16_t index) { return *Boards.at(size_t(index)).board; }
     const Board& board(int16_t index) const { return *Boards.at(size_t(index)).board; }
+    // Player `index`'s board, or nullptr when there is none.
+    Board* boardAt(int16_t index) const;
     const QString& name(int16_t index) const { return Boards.at(size_t(index)).name; }
     void setName(int16_t index, const QString& name) { Boards.at(size_t(index)).name = name; }
     // How well the computer plays player `index`'s seat; none while a
@@ -52,27 +63,24 @@ public:
     // --- the procedures ------------------------------------------------
     // Replaces any running game with a new one whose players the answers name.
     void StartNewGame();
-    // The current board has scored: its totals, then the next player's turn
-    // or the end of the game.
-    void EndTurn();
-    // At the wrap: when the last player's card is full, ends the game and
-    // clears it away. True when it did.
-    bool CheckGameOver();
-    // The result, then the final scores handed on through gameOver().
-    void GameOver();
     // Replaces any running game with one read from a file the answers choose.
     void OpenGame();
     // Writes the running game to a file the answers choose.
     void SaveGame();
-    // Builds the board of one player record of an opened file.
-    void RebuildBoard(const PlayerRecord& record);
-    // No game: a running one is stopped and its players removed.
-    void clearGame();
 
-    // --- a turn on the current board -----------------------------------
-    void rollAll();
-    void rollDie(int16_t die);
-    Board::ScoreOutcome score(Category category);
+    // --- the moves -------------------------------------------------------
+    // Each is played on player `player`'s board when it is that player's
+    // turn in a running game and `who` holds the seat; otherwise ignored.
+    void rollAll(int16_t player, Mover who = Mover::Person);
+    void rollDie(int16_t player, int16_t die, Mover who = Mover::Person);
+    // A category's button: a zero is asked about first, unless the computer
+    // chose it. A committed score ends the turn.
+    Board::ScoreOutcome score(int16_t player, Category category, Mover who = Mover::Person);
+    // The hidden text box of player `player`'s board, on Enter; any board,
+    // at any time.
+    void enterCodes(int16_t player, const QString& typed);
+    // Whether `who` may move on player `player`'s board now.
+    bool mayMove(int16_t player, Mover who) const;
 
 signals:
     // Board `index` is ready to be shown, with its player's button.
@@ -92,15 +100,29 @@ signals:
 private:
     struct Seat {
         QString name;
-        std::unique_ptr<Board> board;
+        QPointer<Board> board;
         std::optional<Strength> computer;
     };
 
+    // The current board has scored: its totals, then the next player's turn
+    // or the end of the game.
+    void EndTurn();
+    // When the last player's card is full: the game is over, nothing more can
+    // be played, and it is finished once the move that ended it has returned.
+    bool CheckGameOver();
+    // The result, then the final scores handed on through gameOver().
+    void GameOver();
+    // GameOver(), then the finished game's boards go.
+    void finishGame();
+    // Builds the board of one player record of an opened file.
+    void RebuildBoard(const PlayerRecord& record);
+    // No game: a finished one is finished first, a running one is stopped,
+    // and the players are removed.
+    void clearGame();
     Board& createBoard(int16_t index, const QString& name);
     // Shows every board with its button, Roll disabled from `firstDisabled` on.
     void placeBoards(int16_t firstDisabled);
     void removePlayers();
-    Board* boardAt(int16_t index);
 
     Answers& answers_;
     Services services_;
@@ -108,4 +130,9 @@ private:
     int16_t CurrentPlayer = 0;
     std::vector<Seat> Boards;
     bool GameInProgress = false;
+    // Counts the games: a procedure that ran the event loop compares it with
+    // the value it started with to tell whether its game is still there.
+    quint64 game_ = 0;
+    // The last card is full and the game waits to be finished.
+    bool finishing_ = false;
 };

@@ -32,10 +32,6 @@ ComputerSeats::ComputerSeats(MDIFrmMainGame& window)
         if (FrmMainGame* board = window_.boardWindow(index)) {
             connect(board, &FrmMainGame::changed, this, &ComputerSeats::refreshHint);
             board->installEventFilter(this);
-            // The computer's board is watched, not played.
-            board->takesPlayerInput = [this, index] {
-                return !window_.session().isComputer(index);
-            };
         }
     });
     connect(&session, &GameSession::turnPassed, this, &ComputerSeats::refreshHint);

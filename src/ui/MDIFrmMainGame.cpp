@@ -18,9 +18,9 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QIcon>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
@@ -121,7 +121,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
 
 MDIFrmMainGame::~MDIFrmMainGame() {
     Timer1->stop();
-    // The board windows show the session's boards: they go first.
+    // The board windows use the session: they go first.
     for (FrmMainGame* board : std::as_const(boards_)) delete frameOf(board);
     boards_.clear();
 }
@@ -143,18 +143,16 @@ int16_t MDIFrmMainGame::boardIndexOfKey(const QString& key) {
 }
 
 void MDIFrmMainGame::addBoard(int16_t index) {
-    Board& model = session_->board(index);
     const QString name = session_->name(index);
-    auto* board = new FrmMainGame(model);
-    board->Tag = QString::number(index);
+    auto* board = new FrmMainGame(*session_, index);
     board->setWindowTitle(name);
-    board->onGotFocus = [this](FrmMainGame& b) { Form_GotFocus(b); };
+    connect(board, &FrmMainGame::gotFocus, this, [this](FrmMainGame* b) { Form_GotFocus(*b); });
     connect(board, &FrmMainGame::changed, this, &MDIFrmMainGame::showTurnStatus);
     if (boards_.size() <= index) boards_.resize(index + 1);
     boards_[index] = board;
 
-    QMdiSubWindow* frame = mdiArea->addSubWindow(
-        board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QMdiSubWindow* frame =
+        mdiArea->addSubWindow(board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setWindowIcon(QIcon(kIcon));
     frame->adjustSize();
@@ -190,12 +188,11 @@ void MDIFrmMainGame::removeAllPlayers() {
         }
         FrmMainGame* board = boards_[i];
         if (!board) continue;
-        // The board may be running the click that ended its game: let it
-        // return before the window goes. Hidden now, gone with the event
-        // loop; taking each frame out of the client area first would walk
-        // every other board's controls once per board.
-        board->onGotFocus = nullptr;
-        board->releaseModel();
+        // A roll may still be running under a click on the board: it returns
+        // before the window goes. Hidden now, gone with the event loop;
+        // taking each frame out of the client area first would walk every
+        // other board's controls once per board.
+        disconnect(board, nullptr, this, nullptr);
         if (QMdiSubWindow* frame = frameOf(board)) {
             frame->hide();
             frame->deleteLater();
@@ -396,8 +393,8 @@ void MDIFrmMainGame::fitHeightToBoards() {
     const int room = mdiArea->viewport()->height();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     // Wide enough for the first board and the high-score window beside it.
-    auto* scores = highScores_ ? qobject_cast<QMdiSubWindow*>(highScores_->parentWidget())
-                               : nullptr;
+    auto* scores =
+        highScores_ ? qobject_cast<QMdiSubWindow*>(highScores_->parentWidget()) : nullptr;
     const int widthWanted = boardWidth + (scores ? scores->width() : 0);
     const int widthRoom = mdiArea->width() - 2 * mdiArea->frameWidth();
     resize(width() + std::max(0, widthWanted - widthRoom), height() + wanted - room + scrollBar);
@@ -440,11 +437,11 @@ void MDIFrmMainGame::showTurnStatus() {
     const QString computer =
         session_->isComputer(player) ? ComputerSeats::kComputerMark : QString();
     // In one pass, so that a name with "%" in it stays as typed.
-    TurnStatus->setText(QStringLiteral("%1's turn%2, %3 %4 left. Sounds %5.")
-                            .arg(session_->name(player), computer, QString::number(left),
-                                 left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"),
-                                 services().sound->isOn() ? QStringLiteral("on")
-                                                          : QStringLiteral("off")));
+    TurnStatus->setText(
+        QStringLiteral("%1's turn%2, %3 %4 left. Sounds %5.")
+            .arg(session_->name(player), computer, QString::number(left),
+                 left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"),
+                 services().sound->isOn() ? QStringLiteral("on") : QStringLiteral("off")));
 }
 
 void MDIFrmMainGame::Timer1_Timer() {

@@ -25,14 +25,19 @@ class BoardTest : public QObject {
         board->rollAll();
     }
 
+    // A category's button, as the session plays it once it has asked about a zero.
+    Board::ScoreOutcome score(Category c) {
+        if (!board->canScore(c)) return Board::ScoreOutcome::Ignored;
+        board->commitScore(c, board->scoreFor(c));
+        return Board::ScoreOutcome::Committed;
+    }
+
 private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         board = std::make_unique<Board>(fake->services());
     }
-    void cleanup() {
-        board.reset();
-    }
+    void cleanup() { board.reset(); }
 
     void newBoard() {
         QCOMPARE(texts(*board), QStringList({"6", "6", "6", "6", "6"}));
@@ -79,8 +84,7 @@ private slots:
     // Dice still on from the last turn take no clicks at the start of a turn.
     void dieAtStartOfLaterTurnDoesNothing() {
         rollTo({1, 1, 1, 1, 1});
-        board->confirmZero = [] { return true; };
-        QCOMPARE(board->scoreCategory(Category::Ones), Board::ScoreOutcome::Committed);
+        QCOMPARE(score(Category::Ones), Board::ScoreOutcome::Committed);
         QVERIFY(board->diceEnabled());
         const int pumps = fake->events.pumps;
         board->clickDie(0);
@@ -113,8 +117,7 @@ private slots:
 
     void usedCategoryStaysDisabledAfterRoll() {
         rollTo({2, 2, 2, 2, 6});
-        board->confirmZero = [] { return true; };
-        board->scoreCategory(Category::Twos);
+        score(Category::Twos);
         rollTo({1, 2, 3, 4, 5});
         QVERIFY(!board->categoryEnabled(Category::Twos));
         for (Category c : kAllCategories)
@@ -141,7 +144,7 @@ private slots:
         for (int i = 0; i < 1000; ++i) randoms.push_back(float(i % 6) / 6.0f + 0.01f);
         fake->random.script = randoms;
         int drawn = 0;
-        board->onDieDrawn = [&](int) { ++drawn; };
+        QObject::connect(board.get(), &Board::dieDrawn, [&](int) { ++drawn; });
 
         board->rollAll();
         const double seconds = fake->clock.now / 1e9;
@@ -181,6 +184,25 @@ private slots:
         QCOMPARE(fake->events.pumps, pumps);
     }
 
+    // Roll pressed on every frame of every roll: rolls nest only so deep,
+    // and the presses beyond that are ignored rather than overflowing the stack.
+    void rollsNestOnlySoDeep() {
+        fake->random.setFaces({1, 2, 3, 4, 5});
+        int depth = 0;
+        int deepest = 0;
+        fake->events.onPump = [&](int) {
+            ++depth;
+            deepest = std::max(deepest, depth);
+            board->rollAll();
+            --depth;
+        };
+        board->rollAll();
+        fake->events.onPump = nullptr;
+        QCOMPARE(deepest, Board::kMaxRollDepth);
+        QVERIFY(!board->spinning());
+        QVERIFY(!board->rollEnabled());
+    }
+
     // A die clicked during the first roll of a turn is ignored: the count is
     // still 3 until that roll ends.
     void dieDuringFirstRollIgnored() {
@@ -199,7 +221,7 @@ private slots:
         Board::ScoreOutcome outcome = Board::ScoreOutcome::Committed;
         fake->random.setFaces({6, 6, 6, 6, 6});
         fake->events.onPump = [&](int) {
-            if (board->spinning()) outcome = board->scoreCategory(Category::Sixes);
+            if (board->spinning()) outcome = score(Category::Sixes);
         };
         board->rollAll();
         fake->events.onPump = nullptr;
@@ -207,89 +229,52 @@ private slots:
         QCOMPARE(board->card().cellText(Category::Sixes), QString());
         QCOMPARE(board->rollsLeft(), int16_t(1));
         QVERIFY(board->categoryEnabled(Category::Sixes));
-        QCOMPARE(board->scoreCategory(Category::Sixes), Board::ScoreOutcome::Committed);
+        QCOMPARE(score(Category::Sixes), Board::ScoreOutcome::Committed);
         QCOMPARE(board->card().cellText(Category::Sixes), QString(" 30"));
     }
 
     void scoreCommits() {
         rollTo({1, 1, 3, 1, 6});
-        int endTurns = 0;
-        board->endTurn = [&] { ++endTurns; };
-        fake->sound.played.clear();
-        QCOMPARE(board->scoreCategory(Category::Ones), Board::ScoreOutcome::Committed);
+        QList<Category> scored;
+        QObject::connect(board.get(), &Board::scored, [&](Category c) { scored << c; });
+        QCOMPARE(score(Category::Ones), Board::ScoreOutcome::Committed);
         QCOMPARE(board->card().cellText(Category::Ones), QString(" 3"));
         QCOMPARE(board->card().tag(Category::Ones), QString("0"));
         QCOMPARE(board->rollsLeft(), int16_t(3));
         QVERIFY(board->rollEnabled());
         for (Category c : kAllCategories) QVERIFY(!board->categoryEnabled(c));
-        QCOMPARE(endTurns, 1);
-        QCOMPARE(fake->sound.played, QStringList({"BPRESS"}));
+        QCOMPARE(scored, QList<Category>{Category::Ones});
         // The dice keep their faces until the next roll.
         QCOMPARE(texts(*board), QStringList({"1", "1", "1", "3", "6"}));
     }
 
-    void withoutTurnFlowScoringRecomputesTotals() {
+    void scoreThenTotals() {
         rollTo({6, 6, 6, 6, 6});
-        board->scoreCategory(Category::Vorka);
+        score(Category::Vorka);
+        board->Countup();
         QCOMPARE(board->card().cellText(Category::Vorka), QString("50"));
         QCOMPARE(board->grandTotalText(), QString("Total: 50"));
         QCOMPARE(int(board->finalScore()), 50);
     }
 
-    void zeroConfirmation_data() {
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("soundsOn");
-        QTest::newRow("YEAH") << true << true;
-        QTest::newRow("NA") << false << true;
-        QTest::newRow("NA silent") << false << false;
-    }
-    void zeroConfirmation() {
-        QFETCH(bool, answer);
-        QFETCH(bool, soundsOn);
-        fake->sound.setOn(soundsOn);
+    void zeroIsWritten() {
         rollTo({1, 3, 4, 5, 6});
-        int asked = 0;
-        int endTurns = 0;
-        board->confirmZero = [&] {
-            ++asked;
-            return answer;
-        };
-        board->endTurn = [&] { ++endTurns; };
-        fake->sound.played.clear();
-        const auto outcome = board->scoreCategory(Category::Twos);
-        QCOMPARE(asked, 1);
-        QCOMPARE(fake->sound.played, soundsOn ? QStringList{"BPRESS"} : QStringList{});
-        if (answer) {
-            QCOMPARE(outcome, Board::ScoreOutcome::Committed);
-            QCOMPARE(board->card().cellText(Category::Twos), QString(" 0"));
-            QVERIFY(!board->card().available(Category::Twos));
-            QCOMPARE(board->rollsLeft(), int16_t(3));
-            QCOMPARE(endTurns, 1);
-        } else {
-            QCOMPARE(outcome, Board::ScoreOutcome::Declined);
-            QCOMPARE(board->card().cellText(Category::Twos), QString());
-            QVERIFY(board->card().available(Category::Twos));
-            QCOMPARE(board->rollsLeft(), int16_t(2));
-            QVERIFY(board->rollEnabled());
-            for (Category c : kAllCategories) QVERIFY(board->categoryEnabled(c));
-            QCOMPARE(endTurns, 0);
-        }
+        QCOMPARE(board->scoreFor(Category::Twos), 0);
+        QCOMPARE(score(Category::Twos), Board::ScoreOutcome::Committed);
+        QCOMPARE(board->card().cellText(Category::Twos), QString(" 0"));
+        QVERIFY(!board->card().available(Category::Twos));
+        QCOMPARE(board->rollsLeft(), int16_t(3));
     }
 
     void vorkaZeroHasNoBlank() {
         rollTo({4, 4, 4, 4, 3});
-        board->confirmZero = [] { return true; };
-        board->scoreCategory(Category::Vorka);
+        score(Category::Vorka);
         QCOMPARE(board->card().cellText(Category::Vorka), QString("0"));
     }
 
-    void chanceNeverAsks() {
+    void chanceScoresTheSum() {
         rollTo({1, 2, 3, 4, 5});
-        board->confirmZero = [] {
-            QTest::qFail("asked", __FILE__, __LINE__);
-            return false;
-        };
-        board->scoreCategory(Category::Chance);
+        score(Category::Chance);
         QCOMPARE(board->card().cellText(Category::Chance), QString(" 15"));
     }
 
@@ -305,7 +290,8 @@ private slots:
     void unlockCode() {
         for (Category c : {Category::Ones, Category::Chance}) {
             rollTo({1, 2, 3, 4, 5});
-            board->scoreCategory(c);
+            score(c);
+            board->Countup();
         }
         board->applyHiddenCodes("xx vmqZta yy");
         for (Category c : kAllCategories) QCOMPARE(board->card().tag(c), QString("-1"));
@@ -316,7 +302,7 @@ private slots:
         QCOMPARE(board->rollsLeft(), int16_t(3));
         rollTo({1, 1, 1, 1, 1});
         QVERIFY(board->categoryEnabled(Category::Ones));
-        board->scoreCategory(Category::Ones);
+        score(Category::Ones);
         QCOMPARE(board->card().cellText(Category::Ones), QString(" 5"));
     }
 
@@ -341,7 +327,7 @@ private slots:
     // clicked at once when they are on.
     void extraRollsBeforeFirstRoll() {
         rollTo({1, 2, 3, 4, 5});
-        board->scoreCategory(Category::Chance);
+        score(Category::Chance);
         board->applyHiddenCodes("BXNRYWE");
         fake->random.setFaces({6});
         board->clickDie(0);

@@ -1,4 +1,6 @@
 #include "game/FrmMainGame.h"
+#include "players/Answers.h"
+#include "players/GameSession.h"
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
 
@@ -7,6 +9,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -46,6 +49,29 @@ private:
     FakeClock& clock_;
 };
 
+// One player, Ann, whose zeros are asked about in the message dialog.
+class OnePlayer final : public Answers {
+public:
+    bool playsWithOthers() override { return false; }
+    QString nextPlayerName() override { return QString(); }
+    QString ownName() override { return QStringLiteral("Ann"); }
+    bool confirmZero() override {
+        return MdlGlobalDecs::ShowMessageBox(MdlGlobalDecs::DialogKind::ConfirmZero).toBool();
+    }
+    void announceTurn(const QString&) override {}
+    void showResult(const GameResult&, const std::vector<PlayerScore>&) override {}
+    QString openFileName() override { return QString(); }
+    QString saveFileName() override { return QString(); }
+    bool saveChangedNames(const QStringList&) override { return false; }
+    void openFailed(const OpenError&) override {}
+    void saveFailed(const QString&) override {}
+    void notice(const QString&) override {}
+};
+
+QKeyEvent heldKey(Qt::Key key, const QString& text) {
+    return QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text, /*autorep=*/true);
+}
+
 } // namespace
 
 class FrmMainGameTest : public QObject {
@@ -53,7 +79,9 @@ class FrmMainGameTest : public QObject {
 
     std::unique_ptr<FakeServices> fake;
     std::unique_ptr<ScriptedModals> modals;
-    std::unique_ptr<Board> model;
+    OnePlayer answers;
+    std::unique_ptr<GameSession> session;
+    Board* model = nullptr;
     std::unique_ptr<FrmMainGame> board;
 
     void roll(const std::vector<int>& faces) {
@@ -68,17 +96,16 @@ private slots:
         fake = std::make_unique<FakeServices>();
         fake->install();
         modals = std::make_unique<ScriptedModals>();
-        model = std::make_unique<Board>(fake->services());
-        // As the game sets it: a zero is confirmed in the message dialog.
-        model->confirmZero = [] {
-            return MdlGlobalDecs::ShowMessageBox(MdlGlobalDecs::DialogKind::ConfirmZero).toBool();
-        };
-        board = std::make_unique<FrmMainGame>(*model);
+        session = std::make_unique<GameSession>(answers, fake->services());
+        session->StartNewGame();
+        model = &session->board(0);
+        fake->sound.played.clear();
+        board = std::make_unique<FrmMainGame>(*session, 0);
         board->show();
     }
     void cleanup() {
         board.reset();
-        model.reset();
+        session.reset();
         modals.reset();
         resetServices();
     }
@@ -199,6 +226,13 @@ private slots:
         QTest::keyClick(board->Command3, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         expected[die] = "6";
         QCOMPARE(faceTexts(*board), expected);
+        QCOMPARE(board->model().rollsLeft(), int16_t(1));
+        // The key held past the repeat delay still counts once.
+        QKeyEvent held = heldKey(Qt::Key(key), QString::number(die + 1));
+        QCoreApplication::sendEvent(board->Command3, &held);
+        QCOMPARE(board->model().rollsLeft(), int16_t(1));
+        QKeyEvent heldSpace = heldKey(Qt::Key_Space, " ");
+        QCoreApplication::sendEvent(board->Digits[die], &heldSpace);
         QCOMPARE(board->model().rollsLeft(), int16_t(1));
     }
 
@@ -362,12 +396,11 @@ private slots:
     // While the dice spin they are said to roll, not read face by face.
     void spinningDiceAreSaidToRoll() {
         QStringList heard;
-        const auto show = model->onDieDrawn;
-        model->onDieDrawn = [&, show](int die) {
-            show(die);
+        // After the window's own slot.
+        connect(model, &Board::dieDrawn, this, [&](int die) {
             heard << board->Digits[die]->accessibleName() + " / " +
                          board->Command1->accessibleName();
-        };
+        });
         roll({3, 3, 3, 3, 3});
         QVERIFY(!heard.isEmpty());
         for (const QString& h : heard) {
@@ -381,8 +414,9 @@ private slots:
         RealPump pump(fake->clock);
         Services live = fake->services();
         live.events = &pump;
-        Board liveModel(live);
-        FrmMainGame liveBoard(liveModel);
+        GameSession liveSession(answers, live);
+        liveSession.StartNewGame();
+        FrmMainGame liveBoard(liveSession, 0);
         liveBoard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&liveBoard));
         PaintCounter counter;

@@ -122,8 +122,9 @@ private slots:
         for (int round = 0; round < 15 && !over; ++round) {
             QCOMPARE(int(session->currentPlayer()), 0);
             fake->random.setFaces({6, 6, 6, 6, 6});
-            session->rollAll();
-            QCOMPARE(session->score(categoryAt(round)), Board::ScoreOutcome::Committed);
+            session->rollAll(session->currentPlayer());
+            QCOMPARE(session->score(session->currentPlayer(), categoryAt(round)),
+                     Board::ScoreOutcome::Committed);
             // The computer plays Bob and Cy and gives the turn back.
             QVERIFY(QTest::qWaitFor([&] { return over || session->currentPlayer() == 0; }, 5000));
         }
@@ -166,6 +167,29 @@ private slots:
 
         // Handed over again, it finishes the turn from where it stands.
         session->setComputerSeat(0, Strength::Casual);
+        QVERIFY(QTest::qWaitFor([&] { return usedCount(board) == 1; }, 5000));
+        session->setComputerSeat(0, std::nullopt);
+    }
+
+    // The seat goes to the computer while the person's dice still roll: the
+    // roll ends as the person's, and the computer plays on from there.
+    void aSeatHandedOverMidRollIsPlayed() {
+        start({"Ann"});
+        Board& board = session->board(0);
+        bool handedOver = false;
+        fake->events.onPump = [&](int) {
+            if (board.spinning() && !handedOver) {
+                handedOver = true;
+                session->setComputerSeat(0, Strength::Casual);
+            }
+        };
+        session->rollAll(0);
+        fake->events.onPump = nullptr;
+        QVERIFY(handedOver);
+        QCOMPARE(int(board.rollsLeft()), 2);
+        // A person's click is no longer the seat's.
+        session->rollAll(0, Mover::Person);
+        QCOMPARE(int(board.rollsLeft()), 2);
         QVERIFY(QTest::qWaitFor([&] { return usedCount(board) == 1; }, 5000));
         session->setComputerSeat(0, std::nullopt);
     }

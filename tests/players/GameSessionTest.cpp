@@ -1,8 +1,8 @@
 // Whole games through the session alone: no window, the players' answers
 // given directly, the way a computer player or a keyboard would drive it.
 
-#include "players/Answers.h"
 #include "players/GameSession.h"
+#include "players/Answers.h"
 #include "storage/SavedGame.h"
 #include "support/SavedGames.h"
 
@@ -23,15 +23,15 @@ public:
     bool withOthers = false;
     std::deque<QString> names; // the last one of a list ends in NUL
     bool zeroAnswer = true;
-    QString file;              // for both file dialogs; empty: cancelled
+    QString file; // for both file dialogs; empty: cancelled
     bool keepChangedNames = true;
 
     QStringList announced;
-    QStringList results;       // each result's message
+    QStringList results; // each result's message
     std::vector<PlayerScore> lastScores;
     int zeroQuestions = 0;
     QStringList notices;
-    QStringList errors;        // open and save failures, by title and message
+    QStringList errors; // open and save failures, by title and message
     QStringList changedNames;
 
     bool playsWithOthers() override { return withOthers; }
@@ -94,11 +94,18 @@ class GameSessionTest : public QObject {
         session->StartNewGame();
     }
 
-    // The current player rolls these faces and scores them in `c`.
+    // The current player rolls these faces and scores them in `c`; then the
+    // event loop comes back, which is when a game that ended is finished.
     Board::ScoreOutcome play(const std::vector<int>& faces, Category c) {
+        const Board::ScoreOutcome outcome = playMove(faces, c);
+        QCoreApplication::sendPostedEvents(session.get(), QEvent::MetaCall);
+        return outcome;
+    }
+    // The same, without the event loop.
+    Board::ScoreOutcome playMove(const std::vector<int>& faces, Category c) {
         fake->random.setFaces(faces);
-        session->rollAll();
-        return session->score(c);
+        session->rollAll(session->currentPlayer());
+        return session->score(session->currentPlayer(), c);
     }
 
     // Every player in turn fills the card with five sixes, round r into
@@ -148,10 +155,18 @@ private slots:
         QVERIFY(answers->results.isEmpty());
 
         const Board* last = &session->board(0);
-        QCOMPARE(play({6, 6, 6, 6, 6}, Category::Vorka), Board::ScoreOutcome::Committed);
+        QCOMPARE(playMove({6, 6, 6, 6, 6}, Category::Vorka), Board::ScoreOutcome::Committed);
+        // Over, but finished only once the move has returned: nothing can be
+        // played meanwhile, and a save says there is no game.
+        QVERIFY(!session->gameInProgress());
+        QVERIFY(!last->rollEnabled());
+        QVERIFY(answers->results.isEmpty());
+        QCOMPARE(removed, 0);
+        QCOMPARE(session->score(0, Category::Chance), Board::ScoreOutcome::Ignored);
+        QCoreApplication::sendPostedEvents(session.get(), QEvent::MetaCall);
         QCOMPARE(answers->results,
-                 QStringList({"Game over." + kCR +
-                              "Ann wins the game with a score of 218. Well played!"}));
+                 QStringList(
+                     {"Game over." + kCR + "Ann wins the game with a score of 218. Well played!"}));
         QCOMPARE(enteredScores.size(), size_t(1));
         QCOMPARE(enteredScores[0].score, int16_t(218));
         QVERIFY(!session->gameInProgress());
@@ -193,8 +208,8 @@ private slots:
 
         playRounds(1, 15);
         QCOMPARE(answers->results,
-                 QStringList({"Game over." + kCR +
-                              "Ann wins the game with a score of 221. Well played!"}));
+                 QStringList(
+                     {"Game over." + kCR + "Ann wins the game with a score of 221. Well played!"}));
         QCOMPARE(enteredScores.size(), size_t(3));
         QCOMPARE(enteredScores[1].name, QString("Bob"));
         QCOMPARE(enteredScores[1].score, int16_t(218));
@@ -210,6 +225,43 @@ private slots:
         QCOMPARE(answers->results,
                  QStringList({"Game over." + kCR +
                               "All 2 players scored 218 and therefore drew. Well played!"}));
+    }
+
+    // A category click sounds first; a zero is asked about, and declining it
+    // leaves the whole board as it was.
+    void zeroConfirmation_data() {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("soundsOn");
+        QTest::addColumn<QString>("cell"); // empty: not scored
+        QTest::newRow("YEAH") << int(Category::Twos) << true << true << " 0";
+        QTest::newRow("NA") << int(Category::Twos) << false << true << "";
+        QTest::newRow("NA silent") << int(Category::Twos) << false << false << "";
+        QTest::newRow("Chance never asks") << int(Category::Chance) << false << true << " 19";
+    }
+    void zeroConfirmation() {
+        QFETCH(int, category);
+        QFETCH(bool, answer);
+        QFETCH(bool, soundsOn);
+        QFETCH(QString, cell);
+        const auto c = Category(category);
+        start({"Ann", "Bob"});
+        fake->sound.setOn(soundsOn);
+        answers->zeroAnswer = answer;
+        fake->random.setFaces({1, 3, 4, 5, 6});
+        session->rollAll(0);
+        fake->sound.played.clear();
+        const Board::ScoreOutcome outcome = session->score(0, c);
+        QCOMPARE(answers->zeroQuestions, c == Category::Twos ? 1 : 0);
+        QCOMPARE(fake->sound.played, soundsOn ? QStringList{"BPRESS"} : QStringList{});
+        QCOMPARE(session->board(0).card().cellText(c), cell);
+        QCOMPARE(outcome,
+                 cell.isEmpty() ? Board::ScoreOutcome::Declined : Board::ScoreOutcome::Committed);
+        QCOMPARE(session->currentPlayer(), int16_t(cell.isEmpty() ? 0 : 1));
+        if (cell.isEmpty()) {
+            QCOMPARE(session->board(0).rollsLeft(), int16_t(2));
+            for (Category k : kAllCategories) QVERIFY(session->board(0).categoryEnabled(k));
+        }
     }
 
     void aDeclinedZeroKeepsTheTurn() {
@@ -261,6 +313,7 @@ private slots:
         answers->file = dir.filePath("done.vrk");
         QVERIFY(!game.writeFile(answers->file));
         session->OpenGame();
+        QCoreApplication::sendPostedEvents(session.get(), QEvent::MetaCall);
         QCOMPARE(answers->results.size(), 1);
         QVERIFY(answers->results[0].endsWith("Bob wins the game with a score of 21. Well played!"));
         QVERIFY(!session->gameInProgress());
@@ -276,8 +329,7 @@ private slots:
         file.write(QByteArray(512, 'x'));
         file.close();
         session->OpenGame();
-        QCOMPARE(answers->errors,
-                 QStringList({"Vorka|This is not a TOL Vorka saved game file!"}));
+        QCOMPARE(answers->errors, QStringList({"Vorka|This is not a TOL Vorka saved game file!"}));
         QVERIFY(!session->gameInProgress());
         QCOMPARE(session->boardCount(), 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -6,10 +6,10 @@
 
 #include "game/FrmMainGame.h"
 #include "players/GameSession.h"
-#include "ui/FrmNewPlayer.h"
 #include "storage/Registry_Operations.h"
 #include "ui/Fonts.h"
 #include "ui/FrmMessageBox.h"
+#include "ui/FrmNewPlayer.h"
 #include "ui/MDIFrmMainGame.h"
 
 #include "support/Fakes.h"
@@ -88,7 +88,10 @@ struct ShellFixture {
         resetServices();
     }
 
+    // What waits for the event loop to come back: the end of a finished
+    // game, then the windows that went.
     static void flushDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -142,8 +145,7 @@ struct ShellFixture {
     QList<int> pressedButtons() const {
         QList<int> pressed;
         for (int i = 0; i <= session().lastPlayer(); ++i)
-            if (QAction* b = window->playerButton(int16_t(i)); b && b->isChecked())
-                pressed << i;
+            if (QAction* b = window->playerButton(int16_t(i)); b && b->isChecked()) pressed << i;
         return pressed;
     }
 
@@ -153,6 +155,8 @@ struct ShellFixture {
         fake.random.setFaces(faces);
         QTest::mouseClick(board(i)->Command1, Qt::LeftButton);
         QTest::mouseClick(board(i)->categoryButton(c), Qt::LeftButton);
+        // The event loop comes back, and with it the end of a finished game.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     }
 
     // Plays `rounds` rounds of five sixes, round r into category r, for

@@ -14,8 +14,8 @@
 #include "ui/HintWindow.h"
 #include "ui/ToolbarEntries.h"
 
-#include <QLabel>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 #include <QTreeWidget>
@@ -115,7 +115,8 @@ private slots:
             if (!menu) return;
             for (QAction* a : menu->actions())
                 if (!a->isSeparator() && a->isEnabled()) opened += a->text() + u'|';
-            if (QAction* casual = menu->findChild<QAction*>("Casual")) menu->setActiveAction(casual);
+            if (QAction* casual = menu->findChild<QAction*>("Casual"))
+                menu->setActiveAction(casual);
             QTest::keyClick(menu, Qt::Key_Return);
         });
         QWidget* die = f->board(1)->Digits[2];
@@ -151,7 +152,7 @@ private slots:
         QCOMPARE(bob.rollsLeft(), int16_t(Board::kRollsPerTurn));
         // Between its rolls its dice do not offer themselves to a person.
         f->fake.random.setFaces({2, 2, 3, 3, 4});
-        f->session().rollAll();
+        f->session().rollAll(1, Mover::Computer);
         QVERIFY(board->Digits[2]->toolTip().isEmpty());
 
         choose(1, "Person");

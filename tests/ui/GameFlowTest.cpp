@@ -224,7 +224,7 @@ private slots:
     void onlyTheLastCardEndsTheGame() {
         f->start({"Ann", "Bob"});
         for (Category c : kAllCategories)
-            if (c != Category::Sixes) f->board(0)->model().card().commit(c, 1);
+            if (c != Category::Sixes) f->window->session().board(0).card().commit(c, 1);
         f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
         QVERIFY(f->session().gameInProgress());
         QCOMPARE(int(f->session().currentPlayer()), 1);
