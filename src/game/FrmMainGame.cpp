@@ -64,9 +64,16 @@ DieImage::DieImage(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+// The click is accepted first and is the handler's last act: the roll it
+// starts may replace the game, and this die with it, so that nothing may
+// pass the event on to the die's parent afterwards.
 void DieImage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && isEnabled()) emit clicked();
-    QLabel::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !isEnabled()) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
 }
 
 void DieImage::keyPressEvent(QKeyEvent* event) {

@@ -9,8 +9,9 @@
 #include <QFile>
 #include <QMessageBox>
 
+#include <functional>
 #include <memory>
-
+#include <utility>
 
 namespace {
 
@@ -32,8 +33,11 @@ public:
     QString saveFileName(QWidget*, const QString& title, const QString& filter) override {
         titles << title;
         filters << filter;
+        if (during) std::exchange(during, nullptr)();
         return answer;
     }
+    // Runs while the save dialog is up, once.
+    std::function<void()> during;
 };
 
 struct Shown {
@@ -85,6 +89,66 @@ private slots:
     void cleanup() {
         chooser.reset();
         f.reset();
+    }
+
+    // New or Open while the dice spin: the roll finds its game gone and
+    // returns without touching the board, whose window goes meanwhile.
+    void replacingTheGameMidRoll_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("player");
+        QTest::newRow("New") << "New"
+                             << "Bob";
+        QTest::newRow("Open") << "Open"
+                              << "Cy";
+    }
+    void replacingTheGameMidRoll() {
+        QFETCH(QString, command);
+        QFETCH(QString, player);
+        f->start({"Cy"});
+        saveAs("cy.vrk");
+        f->start({"Ann"});
+        if (command == "New") {
+            f->modals.thenClick("Command2"); // YEAH: forfeit Ann's game
+            f->scriptPlayers({"Bob"});
+        }
+        chooser->answer = path("cy.vrk");
+        bool replaced = false;
+        f->fake.events.onPump = [&](int) {
+            if (!replaced) {
+                replaced = true;
+                f->window->Toolbar2_ButtonClick(command);
+            } else {
+                // The old game's windows and boards go while the roll runs.
+                ShellFixture::flushDeletes();
+            }
+        };
+        f->fake.random.setFaces({1, 2, 3, 4, 5});
+        QTest::mouseClick(f->board(0)->Command1, Qt::LeftButton);
+        f->fake.events.onPump = nullptr;
+        ShellFixture::flushDeletes();
+        QVERIFY(replaced);
+        QCOMPARE(f->session().boardCount(), 1);
+        QCOMPARE(f->board(0)->windowTitle(), player);
+        QCOMPARE(f->session().board(0).rollsLeft(), int16_t(Board::kRollsPerTurn));
+        QVERIFY(f->board(0)->Command1->isEnabled());
+    }
+
+    // The game ends while the player chooses where to save it: there is
+    // nothing left to save, and the game says so.
+    void gameEndedDuringTheSaveDialog() {
+        f->start({"Ann"});
+        f->playRounds(14, 1);
+        chooser->answer = path("late.vrk");
+        chooser->during = [&] {
+            f->play(0, {6, 6, 6, 6, 6}, Category::Vorka);
+            ShellFixture::flushDeletes();
+        };
+        f->notices.clear();
+        f->window->Toolbar2_ButtonClick("Save");
+        QVERIFY(!f->session().gameInProgress());
+        QCOMPARE(f->notices.size(), 2); // the result, then the answer to the save
+        QCOMPARE(f->notices.last(), GameSession::kNothingToSave);
+        QVERIFY(!QFile::exists(path("late.vrk")));
     }
 
     void saveWritesTheRecords() {
