@@ -1,69 +1,31 @@
 #include "ui/ComputerSeats.h"
 
 #include "game/Advisor.h"
-#include "game/FrmMainGame.h"
-#include "game/NumericValue.h"
 #include "game/Position.h"
 #include "players/ComputerPlayer.h"
 #include "players/GameSession.h"
 #include "players/StrategyTable.h"
-#include "ui/DialogAnswers.h"
 #include "ui/HintWindow.h"
-#include "ui/MDIFrmMainGame.h"
 #include "ui/PlainText.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QMenu>
-#include <QStatusBar>
-#include <QToolBar>
+#include <QWidget>
 
 #include <algorithm>
 #include <tuple>
 
-ComputerSeats::ComputerSeats(MDIFrmMainGame& window)
-    : QObject(&window), window_(window), paceMs_(ComputerPlayer::kDefaultPaceMs) {
-    GameSession& session = window_.session();
-    connect(&session, &GameSession::seatChanged, this, &ComputerSeats::seatChanged);
-    // After the window has made the board and its button.
-    connect(&session, &GameSession::boardAdded, this, [this](int16_t index) {
-        if (FrmMainGame* board = window_.boardWindow(index)) {
-            connect(board, &FrmMainGame::changed, this, &ComputerSeats::refreshHint);
-            board->installEventFilter(this);
-        }
+ComputerSeats::ComputerSeats(GameSession& session, QWidget& window)
+    : QObject(&window), session_(session), window_(window),
+      paceMs_(ComputerPlayer::kDefaultPaceMs) {
+    connect(&session_, &GameSession::seatChanged, this, &ComputerSeats::seatChanged);
+    connect(&session_, &GameSession::boardAdded, this, [this](int16_t index) {
+        if (Board* board = session_.boardAt(index))
+            connect(board, &Board::changed, this, &ComputerSeats::refreshHint);
     });
-    connect(&session, &GameSession::turnPassed, this, &ComputerSeats::refreshHint);
-    connect(&session, &GameSession::playersRemoved, this, &ComputerSeats::refreshHint);
-
-    window_.Toolbar1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(window_.Toolbar1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QAction* button = window_.Toolbar1->actionAt(at);
-        if (!button || !window_.playerButtons.contains(button)) return;
-        if (auto menu = seatMenu(MDIFrmMainGame::boardIndexOfKey(button->objectName())))
-            menu->exec(window_.Toolbar1->mapToGlobal(at));
-    });
-}
-
-// The menu key (or Shift+F10) on a board opens its seat's menu, for those
-// who play without a mouse. A right click on the board stays as it was.
-bool ComputerSeats::eventFilter(QObject* watched, QEvent* event) {
-    auto* board = qobject_cast<FrmMainGame*>(watched);
-    if (!board) return false;
-    bool asked = false;
-    if (event->type() == QEvent::ContextMenu) {
-        asked = static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
-    } else if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        asked = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
-    }
-    if (!asked) return false;
-    if (auto menu = seatMenu(numericValue16(board->Tag))) {
-        QWidget* focus = board->focusWidget() ? board->focusWidget() : board;
-        menu->exec(focus->mapToGlobal(focus->rect().center()));
-    }
-    return true;
+    connect(&session_, &GameSession::turnPassed, this, &ComputerSeats::refreshHint);
+    connect(&session_, &GameSession::playersRemoved, this, &ComputerSeats::refreshHint);
 }
 
 ComputerSeats::~ComputerSeats() {
@@ -86,7 +48,7 @@ QString ComputerSeats::takeBackText(const QString& name) {
 }
 
 std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
-    GameSession& session = window_.session();
+    GameSession& session = session_;
     if (!session.gameInProgress() || index < 0 || index >= session.boardCount()) return nullptr;
     const QString name = escapeMnemonics(session.name(index));
     const std::optional<Strength> seat = session.computerSeat(index);
@@ -99,7 +61,7 @@ std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
         QAction* action = menu->addAction(text);
         action->setObjectName(key);
         connect(action, &QAction::triggered, this,
-                [this, index, to] { window_.session().setComputerSeat(index, to); });
+                [this, index, to] { session_.setComputerSeat(index, to); });
         return action;
     };
     for (const auto& [text, key, strength] :
@@ -122,36 +84,22 @@ StrategyTable& ComputerSeats::strategyTable() {
 
 void ComputerSeats::setPaceMs(int ms) {
     paceMs_ = std::max(0, ms);
-    window_.answers().computerAnnouncementMs = paceMs_;
     if (computer_) computer_->setPaceMs(paceMs_);
+    emit paceChanged(paceMs_);
 }
 
 void ComputerSeats::seatChanged(int16_t index) {
-    GameSession& session = window_.session();
-    const std::optional<Strength> seat = session.computerSeat(index);
-    // Its dice show whether a person may click them.
-    if (FrmMainGame* board = window_.boardWindow(index)) board->refresh();
-    if (QAction* button = window_.playerButton(index)) {
-        QString tip = button->toolTip();
-        if (tip.endsWith(kComputerMark)) tip.chop(kComputerMark.size());
-        button->setToolTip(seat ? tip + kComputerMark : tip);
-    }
+    const std::optional<Strength> seat = session_.computerSeat(index);
     if (seat && !computer_) {
         if (seat == Strength::Perfect) strategyTable().request();
-        computer_ = std::make_unique<ComputerPlayer>(session, strategyTable());
+        computer_ = std::make_unique<ComputerPlayer>(session_, strategyTable());
         computer_->setPaceMs(paceMs_);
-        connect(computer_.get(), &ComputerPlayer::statusChanged, this, &ComputerSeats::showStatus);
+        connect(computer_.get(), &ComputerPlayer::statusChanged, this,
+                &ComputerSeats::statusChanged);
         computer_->resume();
     } else if (seat == Strength::Perfect) {
         strategyTable().request();
     }
-}
-
-void ComputerSeats::showStatus(const QString& text) {
-    if (text.isEmpty())
-        window_.StatusBar1->clearMessage();
-    else
-        window_.StatusBar1->showMessage(text);
 }
 
 HintWindow* ComputerSeats::hintWindow() const {
@@ -171,7 +119,7 @@ void ComputerSeats::showHint() {
 
 void ComputerSeats::refreshHint() {
     if (!hint_ || !hint_->isVisible()) return;
-    GameSession& session = window_.session();
+    GameSession& session = session_;
     if (!session.gameInProgress() || session.boardCount() == 0) {
         hint_->showMessage(QStringLiteral("There is no game in progress."));
         return;

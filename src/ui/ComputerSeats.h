@@ -12,20 +12,21 @@
 #include <optional>
 
 class ComputerPlayer;
+class GameSession;
 class HintWindow;
-class MDIFrmMainGame;
 class QMenu;
+class QWidget;
 class StrategyTable;
 
 // What the main window offers around the computer: handing a seat to the
 // computer and taking it back from the player button's menu, the computer
 // player itself, the hint, and the value table both read. The table, its
 // thread and the computer's timer exist only once a seat has been handed
-// over or a hint asked for.
+// over or a hint asked for. Menus and the hint open over `window`.
 class ComputerSeats : public QObject {
     Q_OBJECT
 public:
-    explicit ComputerSeats(MDIFrmMainGame& window);
+    ComputerSeats(GameSession& session, QWidget& window);
     ~ComputerSeats() override;
 
     // "Let the computer play for Bob", ...
@@ -49,19 +50,23 @@ public:
     // The pause before each of the computer's choices and before its
     // announcement closes.
     void setPaceMs(int ms);
+    int paceMs() const { return paceMs_; }
     // The categories the table covers; before it is first needed.
     void setTableCategories(uint16_t categories) { categories_ = categories; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+signals:
+    // A line for the status bar while the computer waits; empty: none.
+    void statusChanged(const QString& text);
+    // setPaceMs() was called.
+    void paceChanged(int ms);
 
 private:
     StrategyTable& strategyTable();
     void seatChanged(int16_t index);
     void refreshHint();
-    void showStatus(const QString& text);
 
-    MDIFrmMainGame& window_;
+    GameSession& session_;
+    QWidget& window_;
     std::unique_ptr<StrategyTable> table_;
     std::unique_ptr<ComputerPlayer> computer_;
     QPointer<HintWindow> hint_;

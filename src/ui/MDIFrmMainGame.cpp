@@ -19,8 +19,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
@@ -106,7 +108,6 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     StatusBar1->addPermanentWidget(TurnStatus);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::showTurnStatus);
     connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::showTurnStatus);
-    connect(session_.get(), &GameSession::seatChanged, this, &MDIFrmMainGame::showTurnStatus);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -114,7 +115,23 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     connect(Timer1, &QTimer::timeout, this, &MDIFrmMainGame::Timer1_Timer);
     Timer1->start();
 
-    seats_ = new ComputerSeats(*this);
+    seats_ = new ComputerSeats(*session_, *this);
+    connect(seats_, &ComputerSeats::statusChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            StatusBar1->clearMessage();
+        else
+            StatusBar1->showMessage(text);
+    });
+    connect(seats_, &ComputerSeats::paceChanged, this,
+            [this](int ms) { answers_->computerAnnouncementMs = ms; });
+    connect(session_.get(), &GameSession::seatChanged, this, &MDIFrmMainGame::showSeat);
+    Toolbar1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Toolbar1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QAction* button = Toolbar1->actionAt(at);
+        if (!button || !playerButtons.contains(button)) return;
+        if (auto menu = seats_->seatMenu(boardIndexOfKey(button->objectName())))
+            menu->exec(Toolbar1->mapToGlobal(at));
+    });
 
     resize(kDesignClientWidth, 445);
 }
@@ -148,6 +165,7 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     board->setWindowTitle(name);
     connect(board, &FrmMainGame::gotFocus, this, [this](FrmMainGame* b) { Form_GotFocus(*b); });
     connect(board, &FrmMainGame::changed, this, &MDIFrmMainGame::showTurnStatus);
+    board->installEventFilter(this);
     if (boards_.size() <= index) boards_.resize(index + 1);
     boards_[index] = board;
 
@@ -308,7 +326,37 @@ bool MDIFrmMainGame::eventFilter(QObject* watched, QEvent* event) {
         customizeToolbar();
         return true;
     }
+    if (auto* board = qobject_cast<FrmMainGame*>(watched)) return boardMenuAsked(*board, *event);
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The menu key (or Shift+F10) on a board opens its seat's menu, for those
+// who play without a mouse. A right click on the board stays as it was.
+bool MDIFrmMainGame::boardMenuAsked(FrmMainGame& board, QEvent& event) {
+    bool asked = false;
+    if (event.type() == QEvent::ContextMenu) {
+        asked = static_cast<QContextMenuEvent&>(event).reason() == QContextMenuEvent::Keyboard;
+    } else if (event.type() == QEvent::KeyPress) {
+        const auto& key = static_cast<QKeyEvent&>(event);
+        asked = key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
+    }
+    if (!asked) return false;
+    if (auto menu = seats_->seatMenu(numericValue16(board.Tag))) {
+        QWidget* focus = board.focusWidget() ? board.focusWidget() : &board;
+        menu->exec(focus->mapToGlobal(focus->rect().center()));
+    }
+    return true;
+}
+
+// A seat changed hands: its dice show whether a person may click them, and
+// its button's tooltip says when the computer plays it.
+void MDIFrmMainGame::showSeat(int16_t index) {
+    if (FrmMainGame* board = boardWindow(index)) board->refresh();
+    if (QAction* button = playerButton(index)) {
+        const QString tip = plainToolTip(playerButtonToolTip(session_->name(index)));
+        button->setToolTip(session_->isComputer(index) ? tip + ComputerSeats::kComputerMark : tip);
+    }
+    showTurnStatus();
 }
 
 void MDIFrmMainGame::customizeToolbar() {

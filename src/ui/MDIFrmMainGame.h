@@ -114,6 +114,8 @@ protected:
 
 private:
     void scrollIntoView(QMdiSubWindow& frame);
+    bool boardMenuAsked(FrmMainGame& board, QEvent& event);
+    void showSeat(int16_t index);
     void showTurnStatus();
     void buildCommandToolbar();
     void setToolbarLayout(const QStringList& layout);
