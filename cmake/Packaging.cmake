@@ -96,7 +96,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, fonts-dejavu-extra, fonts-comfortaa")
 # The sounds are played through the desktop's sound server; without one the
 # game is silent, nothing more.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# Qt's Wayland plugin: on a Wayland desktop the game then runs as a Wayland
+# client, sharp at any scale; without it, it runs through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-wayland")
 
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VORKA_DEBIAN_DIR}/postinst ${VORKA_DEBIAN_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -2,6 +2,7 @@
 
 #include "players/GameSession.h"
 #include "ui/Fonts.h"
+#include "ui/ReadableText.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -41,9 +42,8 @@ QLabel* makeCell(QWidget* parent, const QString& name, const QRect& place) {
     label->setGeometry(place);
     label->setTextFormat(Qt::PlainText);
     label->setFont(Fonts::font(Fonts::kArialRounded, 9.75, true));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    label->setPalette(palette);
+    // Red on the board's ground, lightened where a dark scheme makes it dark.
+    ReadableText::keep(label, QColor(255, 0, 0));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

@@ -1,5 +1,7 @@
 #include "storage/RegistryStore.h"
 
+#include "storage/StorePaths.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -116,14 +118,8 @@ bool RegistryStore::check() {
     checked_ = made != RegStatus::kBusy;
 
     // In a folder shared by a group, the other players must be able to write
-    // the store too (SQLite gives its journal the same permissions).
-    if (usable_ && !existed_) {
-        const QFileInfo folder(QFileInfo(file_).absolutePath());
-        if (folder.permission(QFileDevice::WriteGroup)) {
-            QFile::setPermissions(file_, QFile::permissions(file_) | QFileDevice::ReadGroup |
-                                             QFileDevice::WriteGroup);
-        }
-    }
+    // the store too (SQLite gives its journal the same owner and permissions).
+    if (usable_ && !existed_) StorePaths::shareNewStoreFile(file_);
     return usable_;
 }
 

@@ -2,13 +2,20 @@
 
 #include <QString>
 
-// Where the settings store lives: the machine-wide games folder when an
-// administrator has made it writable for the player, else the player's own
-// data folder.
+// Where the settings store lives: a folder named by the environment, else the
+// machine-wide games folder when an administrator has made it writable for
+// the player, else the player's own data folder.
 namespace StorePaths {
 
 inline const QString kSharedFolder = QStringLiteral("/var/games/vorka");
 inline const QString kStoreFileName = QStringLiteral("vorka-settings.sqlite");
+inline const QString kPendingScoresFileName = QStringLiteral("pending-scores.ini");
+// Names a private store folder, in place of the shared and the player's own:
+// the Halls and the scores waiting for them are kept there alone. The folder
+// is made when missing.
+inline constexpr char kStoreFolderVariable[] = "VORKA_STORE_DIR";
+// The group of the players who share the Halls in the shared folder.
+inline const QString kSharedGroup = QStringLiteral("games");
 
 // The store file to use; `sharedFolder` is there for tests.
 QString settingsStoreFile(const QString& sharedFolder = kSharedFolder);
@@ -16,5 +23,11 @@ QString settingsStoreFile(const QString& sharedFolder = kSharedFolder);
 // The player's own file of final scores that could not be entered before
 // the program ended (another copy of the game held the store).
 QString pendingScoresFile();
+
+// A store file just created in a folder its group may write to (the shared
+// folder) becomes the group's: group games (the folder's group where there is
+// no such group) and mode 0664, whoever created it, root included. Elsewhere
+// the file keeps what it was created with. Failures are quiet.
+void shareNewStoreFile(const QString& file);
 
 } // namespace StorePaths

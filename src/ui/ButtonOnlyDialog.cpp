@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QMainWindow>
 #include <QScreen>
+#include <QWindow>
 
 ButtonOnlyDialog::ButtonOnlyDialog(QSize clientSize, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
@@ -27,6 +29,26 @@ QFrame* ButtonOnlyDialog::makeOutline() {
 
 void ButtonOnlyDialog::reject() {
     if (answered_) QDialog::reject();
+}
+
+QWidget* ButtonOnlyDialog::ownerWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(window) && !window->parentWidget() && window->isVisible())
+            return window;
+    return QApplication::activeWindow();
+}
+
+void ButtonOnlyDialog::setVisible(bool visible) {
+    if (visible && !isVisible() && !parentWidget()) {
+        QWidget* owner = ownerWindow();
+        if (owner && owner != this && owner->windowHandle()) {
+            // The native window has to exist to be given an owner, and gets it
+            // before it is mapped: a compositor reads it once.
+            create();
+            if (QWindow* own = windowHandle()) own->setTransientParent(owner->windowHandle());
+        }
+    }
+    QDialog::setVisible(visible);
 }
 
 void ButtonOnlyDialog::closeByButton() {

@@ -13,12 +13,24 @@ public:
     ButtonOnlyDialog(QSize clientSize, QWidget* parent);
 
     void reject() override;
+    // Before it first shows, a window opened without a parent becomes
+    // transient for the program's main window (see ownerWindow()), so that
+    // every compositor puts it over the game, also where the program cannot
+    // place its windows itself (Wayland).
+    void setVisible(bool visible) override;
+
+    // The window dialogs opened without a parent belong to: the shown main
+    // window of the program, else the active window; nullptr when there is
+    // neither.
+    static QWidget* ownerWindow();
 
 protected:
     // The black outline round the whole client area, the window's frame.
     QFrame* makeOutline();
     // Centres the window on the screen the player is looking at: the one of
-    // the active window, else the primary screen.
+    // the active window, else the primary screen. Where the platform lets a
+    // program place its windows (X11) it does so; elsewhere the compositor
+    // places the window over its owner.
     void centreOnScreen();
     // Called by the answering button: closes the window.
     void closeByButton();

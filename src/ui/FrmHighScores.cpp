@@ -69,6 +69,9 @@ FrmHighScores::FrmHighScores(QWidget* parent, const QString& pendingScoresFile)
     setAutoFillBackground(true);
     QPalette pink = palette();
     pink.setColor(QPalette::Window, QColor(255, 192, 192));
+    // Text drawn straight on the pink (the tab labels) goes with it, whatever
+    // the desktop's colour scheme; the lists and the button keep their own.
+    pink.setColor(QPalette::WindowText, Qt::black);
     setPalette(pink);
 
     Label1 = new QLabel(QStringLiteral("HIGH SCORES"), this);

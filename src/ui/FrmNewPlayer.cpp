@@ -3,6 +3,7 @@
 #include "ui/AppServices.h"
 #include "ui/Fonts.h"
 #include "ui/ModalRunner.h"
+#include "ui/ReadableText.h"
 #include "ui/SvgPicture.h"
 #include "ui/Twips.h"
 
@@ -59,12 +60,11 @@ FrmNewPlayer::FrmNewPlayer(QWidget* parent) : ButtonOnlyDialog(QSize(kWidth, kHe
     Image2->setAlignment(Qt::AlignCenter);
     Image2->setPixmap(renderSvg(QStringLiteral(":/pictures/newplayer.svg"), kDecoration.size()));
 
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
+    // Blue on the window's ground, lightened where a dark scheme makes it dark.
     Label2 = makeLabel(this, QStringLiteral("Label2"), kIts, 2025, -60);
-    Label2->setPalette(blue);
+    ReadableText::keep(Label2, Qt::blue);
     Label3 = makeLabel(this, QStringLiteral("Label3"), kGo, 1890, 1770);
-    Label3->setPalette(blue);
+    ReadableText::keep(Label3, Qt::blue);
 
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -97,21 +97,28 @@ FrmNewPlayer::FrmNewPlayer(QWidget* parent) : ButtonOnlyDialog(QSize(kWidth, kHe
 void FrmNewPlayer::ShowFrmNewPlayer() {
     // Label1 sizes itself to the name, and Picture1 takes its size.
     Label1->adjustSize();
-    Picture1 = QPixmap(Label1->size());
-    Picture1.fill(palette().color(QPalette::Base));
-    {
-        QPainter painter(&Picture1);
-        painter.setFont(nameFont());
-        painter.setPen(Qt::red);
-        painter.drawText(Picture1.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         Label1->text());
-    }
+    printName();
     // The strip is a picture; a screen reader gets the words.
     const QString spoken = Label2->text() + u' ' + Label1->text() + u' ' + Label3->text();
     Picture2->setAccessibleName(Label1->text());
     setAccessibleName(QStringLiteral("Vorka"));
     setAccessibleDescription(spoken);
     services().events->processEvents();
+}
+
+void FrmNewPlayer::printName() {
+    Picture1 = QPixmap(Label1->size());
+    Picture1.fill(palette().color(QPalette::Base));
+    QPainter painter(&Picture1);
+    painter.setFont(nameFont());
+    painter.setPen(ReadableText::on(Qt::red, palette().color(QPalette::Base)));
+    painter.drawText(Picture1.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     Label1->text());
+}
+
+void FrmNewPlayer::changeEvent(QEvent* event) {
+    ButtonOnlyDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !Picture1.isNull()) printName();
 }
 
 void FrmNewPlayer::Timer1_Timer() {

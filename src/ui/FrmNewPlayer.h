@@ -53,7 +53,15 @@ public slots:
     void Timer1_Timer();
     void Command1_Click();
 
+protected:
+    // A new palette (the desktop's scheme changed) prints the name again on
+    // the new ground.
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Prints the name into Picture1, in red made readable on the ground.
+    void printName();
+
     QPixmap strip_;
     int16_t width_ = 150;
     int16_t step_ = -8;

@@ -1,6 +1,5 @@
 #include "ui/HelpViewer.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -114,6 +113,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Browser = new HelpBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
+    // The pages paint their own light ground (help.css); what the browser
+    // draws from the palette itself, list bullets and the margin round the
+    // page, takes the same colours, so that a dark desktop scheme leaves
+    // nothing light on light.
+    QPalette page = Browser->palette();
+    page.setColor(QPalette::Base, kPageGround);
+    page.setColor(QPalette::Text, kPageText);
+    Browser->setPalette(page);
 
     StatusLabel = new QLabel(this);
     StatusLabel->setObjectName(QStringLiteral("StatusLabel"));

@@ -70,7 +70,21 @@ desktop_report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-va
 [ -z "$desktop_report" ] || fail "desktop-file-validate: $desktop_report"
 bash "$here/MetainfoCheck.sh" "$metainfo" "$version"
 
-echo "installed: bin/vorka, $id.desktop, $icon_name.svg, $id.metainfo.xml, vorka.6.gz"
+# Saved games are a type of their own, known by name and by content, with an
+# icon, and the entry opens them: the file manager passes the file as %f.
+mime_type=application/x-vorka-game
+[[ ";$(entry_value MimeType)" == *";$mime_type;"* ]] ||
+    fail "the entry does not open $mime_type: MimeType=$(entry_value MimeType)"
+[[ " $exec_line " == *" %f "* ]] || fail "the entry's Exec passes no file: '$exec_line'"
+[ -s "$prefix/share/mime/packages/$id.xml" ] || fail "no type of saved games at share/mime/packages"
+update-mime-database "$prefix/share/mime" || fail "update-mime-database rejects share/mime/packages/$id.xml"
+grep -q ":$mime_type:\*\.vrk$" "$prefix/share/mime/globs2" || fail "*.vrk is not $mime_type"
+grep -aq "Vorka by Tolvane Studios" "$prefix/share/mime/magic" ||
+    fail "$mime_type is not known by the saved game's header"
+[ -s "$prefix/share/icons/hicolor/scalable/mimetypes/${mime_type/\//-}.svg" ] ||
+    fail "no icon for saved games at share/icons/hicolor/scalable/mimetypes"
+
+echo "installed: bin/vorka, $id.desktop, $icon_name.svg, $id.metainfo.xml, vorka.6.gz, $id.xml"
 
 # The installed copy starts and ends like the built one.
 bash "$here/RealWindowTest.sh" "$binary" "$screenshot"

@@ -35,4 +35,8 @@ for path in "/var/games/vorka/$store_file" "~/.local/share/Tolvane Studios/Vorka
     "~/.config/Tolvane Studios/Vorka.ini"; do
     [[ "$joined" == *"$path"* ]] || fail "the manual page does not name $path"
 done
-echo "PASS: $page formats cleanly and names the game's files"
+store_variable=$(sed -n 's/.*kStoreFolderVariable\[\] = "\([^"]*\)".*/\1/p' "$store_paths")
+[ -n "$store_variable" ] || fail "no store folder variable in $store_paths"
+[[ "$text" == *$'\n'"       $store_variable"$'\n'* ]] ||
+    fail "the manual page does not describe $store_variable under ENVIRONMENT"
+echo "PASS: $page formats cleanly and names the game's files and its store variable"

@@ -60,6 +60,9 @@ case "$(field Recommends)" in
 *pipewire-pulse*pulseaudio*) ;;
 *) fail "the package does not recommend a sound server: '$(field Recommends)'" ;;
 esac
+# On a Wayland desktop the game runs as a Wayland client with Qt's plugin.
+[[ ",$(field Recommends | tr -d ' ')," == *,qt6-wayland,* ]] ||
+    fail "the package does not recommend Qt's Wayland plugin: '$(field Recommends)'"
 # The package names of the Depends line, without versions or alternatives.
 mapfile -t depended < <(echo "$depends" | tr ',|' '\n\n' | sed 's/(.*//; s/[[:space:]]//g' | grep .)
 depends_on() {

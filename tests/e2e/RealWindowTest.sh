@@ -246,9 +246,8 @@ wait "$pid" || status=$?
 pid=""
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
 
-# The game kept its files in the fresh home, not anywhere else.
-if ! { [ -d /var/games/vorka ] && [ -w /var/games/vorka ]; }; then
-    [ -d "$XDG_DATA_HOME/Tolvane Studios/Vorka" ] ||
-        fail "the game made no data folder under the home it was given"
-fi
+# The game kept its Halls in the store folder it was given, whatever the
+# shared folder allows.
+[ -s "$VORKA_STORE_DIR/vorka-settings.sqlite" ] ||
+    fail "the game made no store in the folder VORKA_STORE_DIR names"
 echo "PASS: the game came up, answered its dialogs and left through the confirmation"

@@ -1,6 +1,7 @@
-# Sourced by the tests that run the real program: a fresh home, so that the
-# game neither sees nor changes the player's own Halls, toolbar layout or
-# anything else, removed again at exit together with the game if it still runs.
+# Sourced by the tests that run the real program: a fresh home and a store
+# folder of its own, so that the game neither sees nor changes the player's
+# own or the machine's shared Halls, toolbar layout or anything else,
+# removed again at exit together with the game if it still runs.
 # The caller names the folder ($1) and sets `pid` once it has started the game.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
 pid=""
@@ -18,6 +19,8 @@ export XDG_CONFIG_HOME="$HOME/.config"
 export XDG_DATA_HOME="$HOME/.local/share"
 export XDG_CACHE_HOME="$HOME/.cache"
 export XDG_RUNTIME_DIR="$scratch/runtime"
+# A store of Halls of the test's own, whatever /var/games/vorka allows.
+export VORKA_STORE_DIR="$scratch/store"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 # The suite runs with the offscreen platform; these tests want the real one.

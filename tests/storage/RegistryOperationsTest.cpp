@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <limits>
 
 using namespace Registry_Operations;
@@ -29,6 +33,14 @@ QString full(const QString& path) {
 QByteArray fileBytes(const QString& file) {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool inGroup(gid_t gid) {
+    gid_t groups[256];
+    const int count = ::getgroups(256, groups);
+    for (int i = 0; i < count; ++i)
+        if (groups[i] == gid) return true;
+    return ::getegid() == gid;
 }
 
 bool keyExists(const QString& path) {
@@ -356,7 +368,15 @@ private slots:
         QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
     }
 
+    // Whoever creates the store in the shared folder, with whatever umask,
+    // it is the group's: group games, mode 0664.
+    void sharedFolderFileIsGroupWritable_data() {
+        QTest::addColumn<int>("mask");
+        QTest::newRow("umask 022") << 022;
+        QTest::newRow("umask 077") << 077;
+    }
     void sharedFolderFileIsGroupWritable() {
+        QFETCH(int, mask);
         const QString shared = dir_.filePath("shared");
         QVERIFY(QDir().mkpath(shared));
         QVERIFY(
@@ -364,8 +384,35 @@ private slots:
         const QString file = StorePaths::settingsStoreFile(shared);
         QCOMPARE(file, QDir(shared).filePath(StorePaths::kStoreFileName));
         setStoreFile(file);
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+        const mode_t before = ::umask(mode_t(mask));
+        const int32_t written = WriteRegText(HKEY_USERS, kKey, "1", "Ann");
+        ::umask(before);
+        QCOMPARE(written, RegStatus::kSuccess);
         QVERIFY(QFile::permissions(file) & QFileDevice::WriteGroup);
+        struct stat made {};
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &made), 0);
+        QCOMPARE(made.st_mode & 07777, mode_t(0664));
+        const struct group* games = ::getgrnam("games");
+        if (!games || (::geteuid() != 0 && !inGroup(games->gr_gid)))
+            QSKIP("the group games is missing or this user may not give a file to it");
+        QCOMPARE(QFileInfo(file).groupId(), uint(games->gr_gid));
+    }
+
+    // A store folder named by the environment takes the place of the shared
+    // and the player's own; it is made when missing.
+    void storeFolderFromEnvironment() {
+        const QString shared = dir_.filePath("shared");
+        QVERIFY(QDir().mkpath(shared));
+        const QString chosen = dir_.filePath("private/store");
+        qputenv(StorePaths::kStoreFolderVariable, QFile::encodeName(chosen));
+        const QString file = StorePaths::settingsStoreFile(shared);
+        const QString pending = StorePaths::pendingScoresFile();
+        qunsetenv(StorePaths::kStoreFolderVariable);
+        QCOMPARE(file, QDir(chosen).filePath(StorePaths::kStoreFileName));
+        QCOMPARE(pending, QDir(chosen).filePath(StorePaths::kPendingScoresFileName));
+        QVERIFY(QFileInfo(chosen).isDir());
+        QCOMPARE(StorePaths::settingsStoreFile(shared),
+                 QDir(shared).filePath(StorePaths::kStoreFileName));
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <QTest>
+#include <QWindow>
 
 #include <deque>
 #include <functional>
@@ -22,6 +23,9 @@ public:
     // window fails the test.
     Answer fallback;
     QStringList shown; // the object name of every window shown, in order
+    // For every window shown, the window it stands over (its native window's
+    // transient parent), nullptr for none.
+    QList<const QWindow*> owners;
 
     ScriptedModals() { setModalRunner(this); }
     ~ScriptedModals() override { setModalRunner(nullptr); }
@@ -29,6 +33,7 @@ public:
     void run(QDialog& dialog) override {
         shown.append(dialog.objectName());
         dialog.show();
+        owners.append(dialog.windowHandle() ? dialog.windowHandle()->transientParent() : nullptr);
         if (answers.empty() && fallback) {
             fallback(dialog);
         } else if (answers.empty()) {

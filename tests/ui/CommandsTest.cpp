@@ -1,6 +1,7 @@
 #include "support/ShellFixture.h"
 
 #include "ui/FrmHighScores.h"
+#include "ui/HelpViewer.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -57,6 +58,58 @@ private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
     void init() { f = std::make_unique<ShellFixture>(); }
     void cleanup() { f.reset(); }
+
+    // Every dialog and tool window stands over the main window as its
+    // transient: a compositor that places windows itself (Wayland) then puts
+    // it over the game, whatever the program asked for.
+    void windowsStandOverTheMainWindow_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("windows");
+        QTest::newRow("welcome, own name")
+            << "start" << QStringList{"FrmMessageBox", "FrmMessageBox"};
+        QTest::newRow("turn announcement") << "turn" << QStringList{"FrmNewPlayer"};
+        QTest::newRow("zero confirmation") << "zero" << QStringList{"FrmMessageBox"};
+        QTest::newRow("leave question") << "quit" << QStringList{"FrmMessageBox"};
+        QTest::newRow("customise dialog") << "customise" << QStringList{"ToolbarCustomizer"};
+        QTest::newRow("help viewer") << "help" << QStringList{"HelpViewer"};
+    }
+    void windowsStandOverTheMainWindow() {
+        QFETCH(QString, how);
+        QFETCH(QStringList, windows);
+        if (how != "start") f->start({"Ann", "Bob"});
+        f->modals.shown.clear();
+        f->modals.owners.clear();
+        QList<const QWindow*> owners;
+        if (how == "start") {
+            f->start({"Ann"});
+        } else if (how == "turn") {
+            f->play(0, {1, 2, 3, 4, 6}, Category::Chance);
+        } else if (how == "zero") {
+            f->confirmAnswer = false;
+            f->play(0, {1, 2, 3, 4, 6}, Category::Vorka);
+        } else if (how == "quit") {
+            f->confirmAnswer = false;
+            press("Quit");
+        } else if (how == "customise") {
+            f->modals.thenClick("CloseButton");
+            f->window->customizeToolbar();
+        } else {
+            press("HELP");
+            QStringList shown;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (!qobject_cast<HelpViewer*>(w) || !w->isVisible()) continue;
+                shown << w->objectName();
+                owners << w->windowHandle()->transientParent();
+                w->close();
+            }
+            QCOMPARE(shown, windows);
+        }
+        if (how != "help") {
+            QCOMPARE(f->modals.shown, windows);
+            owners = f->modals.owners;
+        }
+        for (const QWindow* owner : owners) QCOMPARE(owner, f->window->windowHandle());
+    }
 
     void commandToolbarAsDesigned() {
         QCOMPARE(shownKeys(f->window->Toolbar2), QStringList({"New", "Scores", "|", "Open", "Save",
