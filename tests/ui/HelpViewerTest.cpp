@@ -336,6 +336,14 @@ private slots:
                                 << ":/help/de/";
         QTest::newRow("Austrian German") << "de_AT"
                                          << ":/help/de/";
+        QTest::newRow("French") << "fr_FR"
+                                << ":/help/fr/";
+        QTest::newRow("French of Canada") << "fr_CA"
+                                          << ":/help/fr/";
+        QTest::newRow("Spanish") << "es_ES"
+                                 << ":/help/es/";
+        QTest::newRow("Spanish of Mexico") << "es_MX"
+                                           << ":/help/es/";
         QTest::newRow("English") << "en_US"
                                  << ":/help/";
         QTest::newRow("British English") << "en_GB"
