@@ -4,6 +4,7 @@
 #include "ui/GameStyle.h"
 #include "ui/MDIFrmMainGame.h"
 #include "ui/PulseSoundPlayer.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorka"));
     QApplication::setOrganizationName(QStringLiteral("Tolvane Studios"));
+    // The player's language, before any window shows a text.
+    Translations::install(app);
     // Ties the windows to the installed desktop entry (Wayland needs it).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvane.Vorka"));
     QApplication::setStyle(GameStyle::overApplicationStyle());

@@ -1,5 +1,7 @@
 #include "ui/HelpViewer.h"
 
+#include "ui/Translations.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -48,6 +50,24 @@ bool isHelpPage(const QUrl& url) {
     const QString path = readablePath(url);
     return path.startsWith(kHelpFolder) &&
            path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive);
+}
+
+QString folderFor(const QString& language) {
+    if (language.isEmpty()) return kHelpFolder;
+    const QString folder = kHelpFolder + language + QLatin1Char('/');
+    return QFile::exists(folder + QStringLiteral("index.html")) ? folder : kHelpFolder;
+}
+
+QUrl localized(const QUrl& url, const QLocale& locale) {
+    const QString path = readablePath(url);
+    if (!path.startsWith(kHelpFolder)) return url;
+    const QString name = path.mid(kHelpFolder.size());
+    if (name.contains(QLatin1Char('/'))) return url; // already in a language's folder
+    const QString folder = folderFor(Translations::languageFor(locale));
+    if (folder == kHelpFolder || !QFile::exists(folder + name)) return url;
+    QUrl translated = url;
+    translated.setPath(folder.mid(1) + name);
+    return translated;
 }
 
 QString missingPageHtml(const QString& helpFile) {
@@ -148,7 +168,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpViewer::showPage(const QString& helpFile) {
-    Browser->setSource(Help::urlOf(helpFile), QTextDocument::HtmlResource);
+    Browser->setSource(Help::localized(Help::urlOf(helpFile)), QTextDocument::HtmlResource);
 }
 
 void HelpViewer::followLink(const QUrl& url) {

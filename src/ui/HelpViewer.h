@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLocale>
 #include <QString>
 #include <QTextBrowser>
 #include <QUrl>
@@ -10,7 +11,9 @@ class QLabel;
 class QPushButton;
 
 // The help's own pages are compiled in under this folder; the contents page
-// is the one the HELP command opens.
+// is the one the HELP command opens. The same pages in another language are
+// in a folder of their own inside it, named after the language (":/help/de/"),
+// and share the English pages' style sheet and pictures.
 inline const QString kHelpFolder = QStringLiteral(":/help/");
 inline const QString kHelpContents = QStringLiteral(":/help/index.html");
 
@@ -29,6 +32,16 @@ QString readablePath(const QUrl& url);
 
 // True for a page of the help itself (an HTML file under :/help/).
 bool isHelpPage(const QUrl& url);
+
+// The folder of the help's pages in `language` (":/help/de/"); the English
+// pages' folder for an empty language and for one the help is not written in.
+QString folderFor(const QString& language);
+
+// The page a player of `locale` reads for `url`: an English page of the help
+// becomes the same page, with the same anchor, in the folder of the
+// language the game speaks for `locale` (Translations::languageFor), when
+// that page is there. Anything else comes back as it is.
+QUrl localized(const QUrl& url, const QLocale& locale = QLocale());
 
 // The page shown in place of a help file that cannot be found.
 QString missingPageHtml(const QString& helpFile);
@@ -70,8 +83,10 @@ public:
     QPushButton* ContentsButton;
     QLabel* StatusLabel; // says why a link was not followed
 
-    // Shows the help file (a resource path, optionally with "#anchor"). A
-    // file that does not exist is reported on the page itself.
+    // Shows the help file (a resource path, optionally with "#anchor"), in
+    // the player's language when the help is written in it (QLocale(), the
+    // system's unless the program sets another). A file that does not exist
+    // is reported on the page itself.
     void showPage(const QString& helpFile);
     // The page shown, as a resource URL (qrc:/help/...).
     QUrl currentPage() const { return Browser->source(); }

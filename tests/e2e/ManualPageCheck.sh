@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Checks the game's manual page: man formats it without a single warning, and
-# the file it names for the Halls is the one the program uses.
+# Checks the game's manual page, or one of its translations: man formats it
+# without a single warning, its NAME section (under the heading of its
+# language) gives the whatis entry "vorka - ...", and the files it names for
+# the Halls are the ones the program uses.
 #
-#   ManualPageCheck.sh <vorka.6 or vorka.6.gz> <StorePaths.h>
+#   ManualPageCheck.sh <vorka.6 or vorka.6.gz> <StorePaths.h> [<NAME heading>]
 set -euo pipefail
 
-if [ $# -ne 2 ]; then
-    echo "usage: $0 <manual page> <StorePaths.h>" >&2
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+    echo "usage: $0 <manual page> <StorePaths.h> [<NAME heading>]" >&2
     exit 2
 fi
 page=$1
 store_paths=$2
+name_heading=${3:-NAME}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -25,7 +28,10 @@ trap 'rm -f "$warnings"' EXIT
 text=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>"$warnings") ||
     fail "man could not format $page: $(cat "$warnings")"
 [ ! -s "$warnings" ] || fail "man warns about $page: $(cat "$warnings")"
-[[ "$text" == *$'\nNAME\n'* ]] || fail "$page has no NAME section"
+[[ "$text" == *$'\n'"$name_heading"$'\n'* ]] || fail "$page has no $name_heading section"
+# The whatis entry, as mandb and lintian read it.
+whatis=$(lexgrog "$page" 2>&1) || fail "lexgrog cannot read the NAME section of $page: $whatis"
+[[ "$whatis" == *": \"vorka - "* ]] || fail "$page gives the whatis entry $whatis"
 
 store_file=$(sed -n 's/.*kStoreFileName = QStringLiteral("\([^"]*\)").*/\1/p' "$store_paths")
 [ -n "$store_file" ] || fail "no store file name in $store_paths"

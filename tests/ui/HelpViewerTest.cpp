@@ -3,6 +3,7 @@
 #include "game/Category.h"
 #include "game/Scoring.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +69,25 @@ QSet<QString> anchorNamesIn(const QTextDocument& document) {
     return names;
 }
 
+// The languages the help is written in besides English.
+QStringList helpLanguages() {
+    QStringList languages;
+    for (const QString& language : Translations::available())
+        if (Help::folderFor(language) != kHelpFolder) languages << language;
+    return languages;
+}
+
+// The links and the pictures of a page as shown, in order, with every link
+// taken as the page's file name and anchor (the folder aside).
+QStringList linksAndPicturesIn(const QTextDocument& document) {
+    QStringList shown;
+    for (const Reference& reference : referencesIn(document))
+        shown << (reference.isLink ? QStringLiteral("link ") + QUrl(reference.target).fileName() +
+                                         QLatin1Char('#') + QUrl(reference.target).fragment()
+                                   : QStringLiteral("picture ") + reference.target);
+    return shown;
+}
+
 void snapshot(QWidget& widget, const QString& name) {
     const QString folder = qEnvironmentVariable("VORKA_SNAPSHOT_DIR");
     if (!folder.isEmpty()) widget.grab().save(folder + QLatin1Char('/') + name + ".png");
@@ -86,10 +106,14 @@ class HelpViewerTest : public QObject {
     QString shownText() const { return viewer->Browser->toPlainText(); }
 
 private slots:
-    void initTestCase() { Fonts::installFontSubstitutes(); }
+    void initTestCase() {
+        Fonts::installFontSubstitutes();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
     void cleanup() {
         delete viewer;
         viewer = nullptr;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     void opensAtTheContents() {
@@ -302,6 +326,112 @@ private slots:
         for (const Category c : kAllCategories)
             QVERIFY2(html.contains("<td><b>" + categoryCaption(c) + "</b></td>"),
                      qPrintable(categoryCaption(c)));
+    }
+    // The help speaks the player's language where it is written in it, and
+    // English everywhere else.
+    void thePlayersLanguageChoosesThePages_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("German") << "de_DE"
+                                << ":/help/de/";
+        QTest::newRow("Austrian German") << "de_AT"
+                                         << ":/help/de/";
+        QTest::newRow("French") << "fr_FR"
+                                << ":/help/fr/";
+        QTest::newRow("French of Canada") << "fr_CA"
+                                          << ":/help/fr/";
+        QTest::newRow("Spanish") << "es_ES"
+                                 << ":/help/es/";
+        QTest::newRow("Spanish of Mexico") << "es_MX"
+                                           << ":/help/es/";
+        QTest::newRow("English") << "en_US"
+                                 << ":/help/";
+        QTest::newRow("British English") << "en_GB"
+                                         << ":/help/";
+        QTest::newRow("no translation") << "it_IT"
+                                        << ":/help/";
+        QTest::newRow("C") << "C"
+                           << ":/help/";
+    }
+    void thePlayersLanguageChoosesThePages() {
+        QFETCH(QString, locale);
+        QFETCH(QString, folder);
+        QLocale::setDefault(QLocale(locale));
+        HelpViewer& help = open();
+        QCOMPARE(help.currentPage(), Help::urlOf(folder + "index.html"));
+        QVERIFY(!shownText().contains(kMissing));
+        QVERIFY(shownText().contains(QStringLiteral("Vorka")));
+        if (folder != kHelpFolder) snapshot(help, "help-contents-" + locale);
+        emit help.Browser->anchorClicked(QUrl(QStringLiteral("scoring.html#zero")));
+        QCOMPARE(help.currentPage(), Help::urlOf(folder + "scoring.html#zero"));
+        QTest::mouseClick(help.ContentsButton, Qt::LeftButton);
+        QCOMPARE(help.currentPage(), Help::urlOf(folder + "index.html"));
+        // A page asked for by name, anchor and all.
+        help.showPage(QStringLiteral(":/help/halls.html"));
+        QCOMPARE(help.currentPage(), Help::urlOf(folder + "halls.html"));
+        // A page that is nowhere is reported by its English name.
+        help.showPage(QStringLiteral("nosuch.html"));
+        QVERIFY(shownText().contains(QStringLiteral("\":/help/nosuch.html\"")));
+    }
+
+    void everyLanguageHasEveryPage_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("translated");
+        // Every language the game speaks has its help.
+        const QStringList languages = helpLanguages();
+        QCOMPARE(languages, Translations::available());
+        for (const QString& language : languages)
+            for (const QString& page : helpPages()) {
+                const QString name = QFileInfo(page).fileName();
+                QTest::newRow(qPrintable(language + ": " + name))
+                    << page << Help::folderFor(language) + name;
+            }
+    }
+    // Each page in another language is whole, its links and pictures resolve
+    // inside that language's pages, and it shows what the English page shows:
+    // the same links, anchors and pictures (the dice of every example) in the
+    // same order.
+    void everyLanguageHasEveryPage() {
+        QFETCH(QString, page);
+        QFETCH(QString, translated);
+        QVERIFY2(translated != page, "the language has no help folder of its own");
+        QVERIFY2(QFile::exists(translated), qPrintable(translated));
+        HelpViewer& help = open(translated);
+        QCOMPARE(help.currentPage(), Help::urlOf(translated));
+        QVERIFY2(!shownText().contains(kMissing), qPrintable(translated));
+        QVERIFY(!help.Browser->documentTitle().isEmpty());
+        QVERIFY(!shownText().contains(QLatin1Char('@')));
+        const QString folder = QFileInfo(translated).path() + QLatin1Char('/');
+        for (const Reference& reference : referencesIn(*help.Browser->document())) {
+            const QString target = resourceFor(translated, reference.target);
+            QVERIFY2(QFile::exists(target), qPrintable(translated + ": " + reference.target));
+            if (!reference.isLink) continue;
+            QVERIFY2(target.startsWith(folder), qPrintable(translated + ": " + reference.target));
+            const QString fragment = QUrl(reference.target).fragment();
+            if (fragment.isEmpty()) continue;
+            QTextDocument linked;
+            linked.setHtml(readResource(target));
+            QVERIFY2(anchorNamesIn(linked).contains(fragment), qPrintable(reference.target));
+        }
+        QVERIFY(readResource(translated).contains(QStringLiteral("href=\"../help.css\"")));
+        QVERIFY(QFile::exists(resourceFor(translated, QStringLiteral("../help.css"))));
+
+        QTextDocument english;
+        english.setHtml(readResource(page));
+        QTextDocument other;
+        other.setHtml(readResource(translated));
+        QCOMPARE(linksAndPicturesIn(other), linksAndPicturesIn(english));
+        QCOMPARE(anchorNamesIn(other), anchorNamesIn(english));
+        // Written in the language, not copied: the first heading differs.
+        QVERIFY2(help.Browser->documentTitle() !=
+                     english.metaInformation(QTextDocument::DocumentTitle),
+                 qPrintable(help.Browser->documentTitle()));
+        if (!qEnvironmentVariableIsEmpty("VORKA_SNAPSHOT_DIR")) {
+            help.resize(help.width(), int(help.Browser->document()->size().height()) +
+                                          2 * help.BackButton->height());
+            snapshot(help, "page-" + QFileInfo(folder.chopped(1)).fileName() + "-" +
+                               QFileInfo(page).baseName());
+        }
     }
 };
 
