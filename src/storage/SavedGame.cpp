@@ -303,7 +303,8 @@ std::optional<SaveError> SavedGame::writeFile(const QString& path) const {
     QByteArray bytes;
     if (auto problem = toBytes(bytes)) return problem;
     const auto notSaved = [&](const QString& what, const QString& why) {
-        return SaveError{QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why)};
+        return SaveError{
+            QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why)};
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
