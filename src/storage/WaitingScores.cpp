@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <map>
 #include <optional>
 #include <sys/file.h>
@@ -160,7 +161,10 @@ std::vector<WaitingGame> parse(const QByteArray& bytes) {
         const QByteArrayView key = line.first(eq).trimmed();
         const QByteArrayView value = line.sliced(eq + 1);
         if (key == "size") {
-            size = std::max<qint64>(0, number(value, WaitingScores::kMaxEntries));
+            // A count beyond what is kept counts as that many: every entry
+            // is looked at on its own anyway.
+            size = std::clamp<qint64>(number(value, std::numeric_limits<qint64>::max()), 0,
+                                      WaitingScores::kMaxEntries);
             continue;
         }
         const qsizetype slash = key.indexOf('\\');
