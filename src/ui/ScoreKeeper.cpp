@@ -23,11 +23,10 @@ ScoreKeeper::ScoreKeeper(QStatusBar& statusBar, QObject* parent) : QObject(paren
     StoreStatus = new QLabel(&statusBar);
     StoreStatus->setObjectName(QStringLiteral("StoreStatus"));
     StoreStatus->setTextFormat(Qt::PlainText);
-    // Whole or not at all: the window keeps room for it beside the turn.
-    StoreStatus->setText(kHallsWaiting);
-    StoreStatus->setMinimumWidth(StoreStatus->sizeHint().width());
-    StoreStatus->clear();
-    statusBar.addWidget(StoreStatus, 1);
+    // Beside the turn, not under the tips of the toolbar's buttons; shown
+    // only while there is something to say.
+    statusBar.addPermanentWidget(StoreStatus);
+    StoreStatus->hide();
 
     // Told from the event loop, never from inside the store's retry.
     connect(
@@ -46,8 +45,11 @@ ScoreKeeper::ScoreKeeper(QStatusBar& statusBar, QObject* parent) : QObject(paren
 }
 
 void ScoreKeeper::showStoreState() {
-    StoreStatus->setText(halls_.upToDate() && halls_.pendingGames().empty() ? QString()
-                                                                            : kHallsWaiting);
+    const bool waiting = !halls_.upToDate() || !halls_.pendingGames().empty();
+    StoreStatus->setText(waiting ? kHallsWaiting : QString());
+    // Whole or not at all: while it shows, the window keeps room for it.
+    StoreStatus->setMinimumWidth(waiting ? StoreStatus->sizeHint().width() : 0);
+    StoreStatus->setVisible(waiting);
 }
 
 void ScoreKeeper::keepAtExit() {
