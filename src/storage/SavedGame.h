@@ -138,7 +138,10 @@ struct SavedGame {
     std::optional<SaveError> toBytes(QByteArray& bytes) const;
     // Writes a new file beside `path` and then puts it in its place, so that
     // a failed save leaves an earlier file as it was and no new one behind.
+    // New files that killed saves of the same name left, older than
+    // kLeftoverAgeSeconds, empty or cut short, are taken away first.
     std::optional<SaveError> writeFile(const QString& path) const;
+    static constexpr int kLeftoverAgeSeconds = 600;
 
     // The names that the file's character set cannot keep whole: they would
     // be saved with "?" in place of some letters.
