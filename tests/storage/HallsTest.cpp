@@ -561,6 +561,31 @@ private slots:
         QCOMPARE(waitingFor.size(), 0);
     }
 
+    // A damaged store takes no scores: those waiting stay in the waiting
+    // file for when it is replaced, and the run shows them in memory.
+    void damagedStoreKeepsTheWaitingFile() {
+        closeStore();
+        writeFile(file_, "not a database at all, but someone's notes");
+        setStoreFile(file_);
+        const QString path = dir_.filePath("waiting-damaged.ini");
+        QVERIFY(WaitingScores(path).add({{"game-d", {{"Ann", 300}}}}).isNull());
+        const QByteArray before = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        Halls halls;
+        halls.setPendingFile(path);
+        QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
+        halls.LoadHalls();
+        QCOMPARE(rows(halls.hallOfFame()).first(), QString("1 Ann 300"));
+        QVERIFY(halls.keepWaiting().isNull());
+        QCOMPARE(cannot.size(), 1);
+        QVERIFY2(cannot[0][0].toString().contains("damaged"), qPrintable(cannot[0][0].toString()));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+
     void enterWithoutLoadingFirst() {
         Halls halls;
         halls.EnterFinalScores({{"Ann", 120}});

@@ -370,6 +370,26 @@ private slots:
         QVERIFY(f->modals.answers.empty());
     }
 
+    // Alt+C brings up the scores, Alt+C again asks to clear them, and Enter
+    // then answers NA: nothing is deleted.
+    void altCAltCEnterDeletesNothing() {
+        finishOnePlayerGame();
+        FrmHighScores* scores = f->window->highScores();
+        const QStringList before = rows(scores->ListView1[0]);
+        QVERIFY(!before.first().contains("Tolvane Studios"));
+        QString focused;
+        f->modals.then([&](QDialog& d) {
+            focused = d.focusWidget() ? d.focusWidget()->objectName() : QString();
+            QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Return);
+        });
+        f->window->showHighScores(); // what the first Alt+C does
+        QTest::keyClick(scores->ListView1[0], Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(focused, QString("Command3"));
+        QCOMPARE(rows(scores->ListView1[0]), before);
+        QVERIFY(Registry_Operations::ReadRegText(Registry_Operations::HKEY_USERS, Halls::kFameKey,
+                                                 "1", "gone") != "gone");
+    }
+
     void toolbarLayoutSurvivesARestart() {
         f->start({"Ann"});
         f->window->Toolbar2_Change(
