@@ -1,14 +1,11 @@
 #include "storage/Registry_Operations.h"
 #include "storage/StorePaths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <unistd.h>
 
 #include <limits>
 
@@ -245,40 +242,6 @@ private slots:
         CloseRegKey(key);
         QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "gone"), QString("gone"));
         QCOMPARE(ReadRegText(HKEY_USERS, kKey, "2", "gone"), QString("Bob"));
-    }
-
-    // A store the player may not change is not one that is busy: the
-    // writes fail at once as denied, the reads go on, and the store says why.
-    void readOnlyStore_data() {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("read-only file") << false;
-        QTest::newRow("read-only folder") << true;
-    }
-    void readOnlyStore() {
-        QFETCH(bool, folder);
-        if (::geteuid() == 0)
-            QSKIP(qPrintable(
-                "root may write to any file: " +
-                qEnvironmentVariable("VORKA_AS_PLAYER_UNAVAILABLE", "run through as-player.sh")));
-        const QString sub = dir_.filePath(QStringLiteral("ro-%1").arg(folder));
-        QVERIFY(QDir().mkpath(sub));
-        closeStore();
-        file_ = QDir(sub).filePath("store.sqlite");
-        setStoreFile(file_);
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
-        closeStore();
-        const QString locked = folder ? sub : file_;
-        const auto permissions = QFile::permissions(locked);
-        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        setStoreFile(file_);
-        const Status written = WriteRegText(HKEY_USERS, kKey, "1", "Bob");
-        const QString why = store().whyNotWritable();
-        const QString read = ReadRegText(HKEY_USERS, kKey, "1", "");
-        closeStore();
-        QVERIFY(QFile::setPermissions(locked, permissions));
-        QCOMPARE(written, RegStatus::kAccessDenied);
-        QCOMPARE(read, QString("Ann"));
-        QVERIFY2(why.contains("Permission denied") && why.contains(locked), qPrintable(why));
     }
 
     void handles() {

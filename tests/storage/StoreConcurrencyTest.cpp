@@ -37,13 +37,15 @@ bool stress() {
     return qEnvironmentVariable("VORKA_STRESS") == u"1";
 }
 
-// Another copy of the game holding the store locked for `ms`.
+// Another copy of the game holding the store locked for `ms`, once it has
+// the lock.
 std::unique_ptr<QProcess> holdStore(const QString& file, int ms) {
     auto holder = std::make_unique<QProcess>();
     holder->start(VORKA_SCORE_WRITER, {"hold", file, QString::number(ms)});
     if (!holder->waitForStarted()) return nullptr;
+    // However long the copies keep it from the lock on a loaded machine.
     while (!holder->canReadLine())
-        if (!holder->waitForReadyRead(20000)) return nullptr;
+        if (!holder->waitForReadyRead(-1)) return nullptr;
     if (holder->readLine() != "locked\n") return nullptr;
     return holder;
 }

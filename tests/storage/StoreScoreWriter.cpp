@@ -30,6 +30,7 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
 #include <QThread>
@@ -68,7 +69,11 @@ int hold(const QStringList& args) {
         QSqlQuery query(db);
         // On a loaded machine the copies may keep it from the lock for a
         // long while: it waits as long as it takes.
-        while (!query.exec(QStringLiteral("BEGIN EXCLUSIVE"))) QThread::msleep(5);
+        while (!query.exec(QStringLiteral("BEGIN EXCLUSIVE"))) {
+            const int code = query.lastError().nativeErrorCode().toInt() & 0xFF;
+            if (code != 5 && code != 6) return 4; // not SQLITE_BUSY or SQLITE_LOCKED
+            QThread::msleep(5);
+        }
         QTextStream(stdout) << "locked" << Qt::endl;
         QThread::msleep(args[3].toULong());
         query.exec(QStringLiteral("COMMIT"));
