@@ -4,6 +4,7 @@
 #include "ui/GameStyle.h"
 #include "ui/MDIFrmMainGame.h"
 #include "ui/PulseSoundPlayer.h"
+#include "ui/QuitOnSignal.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
@@ -32,6 +33,11 @@ int main(int argc, char* argv[]) {
 #ifdef VORKA_FIRST_FRAME_REPORT
     FirstFrameReport::installIfRequested(window);
 #endif
+    // Ended from outside (a session logging out, Ctrl+C), the game leaves as
+    // through QUIT, without the question: waiting scores are kept.
+    QuitOnSignal quitOnSignal;
+    QObject::connect(&quitOnSignal, &QuitOnSignal::received, &window,
+                     &MDIFrmMainGame::leaveWithoutAsking);
     // Start-up asks its first questions from inside the event loop.
     QTimer::singleShot(0, &window, &MDIFrmMainGame::MDIForm_Load);
     return app.exec();

@@ -3,16 +3,11 @@
 #include "game/NumericValue.h"
 #include "storage/Registry_Operations.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QSettings>
-#include <QThread>
 
 using namespace Registry_Operations;
 
 namespace {
-
-const QString kPendingGroup = QStringLiteral("PendingScores");
 
 QString scoreName(int n) {
     return QString::number(n) + u'S';
@@ -41,8 +36,8 @@ bool readHalls(QList<HallEntry>& fame, QList<HallEntry>& shame) {
         const QString name = ReadRegText(HKEY_USERS, Halls::kFameKey, QString::number(n),
                                          Halls::kDefaultName, &status);
         if (!defaultIsTheAnswer(status)) return false;
-        const int32_t score = ReadRegNumber(HKEY_USERS, Halls::kFameKey, scoreName(n),
-                                            defaultFameScore(n), &status);
+        const int32_t score =
+            ReadRegNumber(HKEY_USERS, Halls::kFameKey, scoreName(n), defaultFameScore(n), &status);
         if (!defaultIsTheAnswer(status)) return false;
         fame.append({QString::number(n), name, QString::number(score)});
     }
@@ -97,6 +92,54 @@ bool enterShame(QList<HallEntry>& shame, const PlayerScore& player) {
     return true;
 }
 
+// Whether the game `id` names is recorded as entered: kSuccess and the
+// answer, or the status that kept the store from saying.
+Status isRecorded(const QString& id, bool& recorded) {
+    Status status = RegStatus::kSuccess;
+    ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, QString(), &status);
+    recorded = status == RegStatus::kSuccess;
+    return recorded || defaultIsTheAnswer(status) ? RegStatus::kSuccess : status;
+}
+
+// Records `id` in the next place of a ring of kRecordedGames places ("#0",
+// "#1", ...), forgetting the one it held; the identity itself is the name
+// of a value, so that looking it up is one read.
+Status record(const QString& id) {
+    const QString& key = Halls::kEnteredKey;
+    Status status = RegStatus::kSuccess;
+    int32_t next = ReadRegNumber(HKEY_USERS, key, QStringLiteral("Next"), 0, &status);
+    if (!defaultIsTheAnswer(status)) return status;
+    if (next < 0 || next >= Halls::kRecordedGames) next = 0;
+    const QString place = u'#' + QString::number(next);
+    const QString forgotten = ReadRegText(HKEY_USERS, key, place, QString(), &status);
+    if (!defaultIsTheAnswer(status)) return status;
+    if (!forgotten.isEmpty() && forgotten != id) {
+        KeyHandle handle = 0;
+        if (const Status s = OpenRegKey(HKEY_USERS, key, KEY_ALL_ACCESS, handle);
+            s != RegStatus::kSuccess)
+            return s;
+        const Status s = DeleteRegValue(handle, forgotten);
+        CloseRegKey(handle);
+        if (s != RegStatus::kSuccess && s != RegStatus::kNotFound) return s;
+    }
+    for (const auto& [name, text] :
+         {std::pair{place, id}, std::pair{id, QStringLiteral("1")},
+          std::pair{QStringLiteral("Next"), QString::number((next + 1) % Halls::kRecordedGames)}})
+        if (const Status s = WriteRegText(HKEY_USERS, key, name, text); s != RegStatus::kSuccess)
+            return s;
+    return RegStatus::kSuccess;
+}
+
+void enter(QList<HallEntry>& fame, QList<HallEntry>& shame, const WaitingGame& game,
+           bool& fameChanged, bool& shameChanged) {
+    for (const PlayerScore& player : game.players) {
+        if (enterFame(fame, player))
+            fameChanged = true;
+        else if (enterShame(shame, player))
+            shameChanged = true;
+    }
+}
+
 } // namespace
 
 Halls::Halls(QObject* parent) : QObject(parent) {
@@ -105,44 +148,86 @@ Halls::Halls(QObject* parent) : QObject(parent) {
 }
 
 Halls::~Halls() {
-    if (pending_.empty()) return;
-    // The program is ending: one last wait, then the scores outlive it.
-    const QDeadlineTimer deadline(kPatienceMs);
-    while (attempt() == Attempt::Busy && !deadline.hasExpired()) QThread::msleep(kRetryMs);
+    // The program is ending: what is still pending outlives it. No waiting
+    // for the store here; the waiting file has it, and the next start
+    // enters it.
     keepPending();
+}
+
+std::vector<PlayerScore> Halls::pendingScores() const {
+    std::vector<PlayerScore> out;
+    for (const WaitingGame& game : pending_)
+        out.insert(out.end(), game.players.begin(), game.players.end());
+    return out;
+}
+
+Halls::Attempt Halls::enterInMemory(const QString& why) {
+    // The lists keep the new entries in memory only, on top of what they
+    // showed (or what the store holds, when that can be read). Games from
+    // the waiting file stay there, for when the store takes changes again.
+    QList<HallEntry> fame = fame_;
+    QList<HallEntry> shame = shame_;
+    if (!upToDate_ && !readHalls(fame, shame)) {
+        fame = fame_;
+        shame = shame_;
+        if (fame.isEmpty()) readHalls(fame, shame); // the defaults
+    }
+    bool fameChanged = false;
+    bool shameChanged = false;
+    for (const WaitingGame& game : pending_) enter(fame, shame, game, fameChanged, shameChanged);
+    for (qsizetype n = 0; n < fame.size(); ++n) fame[n].position = QString::number(n + 1);
+    if (shameChanged)
+        for (qsizetype n = 0; n < shame.size(); ++n) shame[n].position = QString::number(n + 1);
+    pending_.clear();
+    inFile_.clear();
+    fame_ = fame;
+    shame_ = shame;
+    upToDate_ = true;
+    if (!toldCannotKeep_) {
+        toldCannotKeep_ = true;
+        emit cannotKeepScores(why);
+    }
+    return Attempt::Done;
 }
 
 Halls::Attempt Halls::attempt() {
     const bool entering = !pending_.empty();
     Transaction transaction(entering);
-    // A store that can never take a change (a file that is no store of this
-    // game, a damaged or a read-only one) fails the writes below one by
-    // one: the lists keep the new entries in memory only, on top of what
-    // they showed. Any other failure to begin is waited out.
     const Status begun = transaction.status();
-    const bool neverWritable = begun == RegStatus::kBadStore || begun == RegStatus::kAccessDenied;
-    if (begun != RegStatus::kSuccess && (entering ? !neverWritable : begun == RegStatus::kBusy))
+    if (entering && (begun == RegStatus::kBadStore || begun == RegStatus::kAccessDenied))
+        return enterInMemory(store().whyNotWritable());
+    if (begun != RegStatus::kSuccess && (entering || begun == RegStatus::kBusy))
         return Attempt::Busy;
-    QList<HallEntry> fame = fame_;
-    QList<HallEntry> shame = shame_;
-    const bool inMemoryOnly = entering && neverWritable && upToDate_;
-    if (!inMemoryOnly && !readHalls(fame, shame)) return Attempt::Busy;
+    QList<HallEntry> fame;
+    QList<HallEntry> shame;
+    if (!readHalls(fame, shame)) return Attempt::Busy;
     if (entering) {
         bool fameChanged = false;
         bool shameChanged = false;
-        for (const PlayerScore& player : pending_) {
-            if (enterFame(fame, player))
-                fameChanged = true;
-            else if (enterShame(shame, player))
-                shameChanged = true;
+        QStringList settled; // entered now, or found entered before
+        Status written = RegStatus::kSuccess;
+        for (const WaitingGame& game : pending_) {
+            bool recorded = false;
+            if (isRecorded(game.id, recorded) != RegStatus::kSuccess) return Attempt::Busy;
+            if (!recorded) {
+                enter(fame, shame, game, fameChanged, shameChanged);
+                if (written == RegStatus::kSuccess) written = record(game.id);
+            }
+            settled << game.id;
         }
-        // Into the store whole, or not at all and tried again. Where the store
-        // takes no change, the failed writes are not looked at.
-        const bool written = (!fameChanged || save(kFameKey, fame) == RegStatus::kSuccess) &&
-                             (!shameChanged || save(kShameKey, shame) == RegStatus::kSuccess);
-        if (transaction.active() && (!written || !transaction.commit())) return Attempt::Busy;
+        // Into the store whole, with the identities, or not at all.
+        if (written == RegStatus::kSuccess && fameChanged) written = save(kFameKey, fame);
+        if (written == RegStatus::kSuccess && shameChanged) written = save(kShameKey, shame);
+        if (written == RegStatus::kAccessDenied) return enterInMemory(store().whyNotWritable());
+        if (written != RegStatus::kSuccess || !transaction.commit()) return Attempt::Busy;
+        const bool fromFile = std::any_of(settled.begin(), settled.end(),
+                                          [&](const QString& id) { return inFile_.contains(id); });
         pending_.clear();
-        if (!pendingFile_.isEmpty()) QSettings(pendingFile_, QSettings::IniFormat).remove(kPendingGroup);
+        emit committed(settled);
+        // Killed before this, the next start finds the games recorded and
+        // only takes them out of the file.
+        if (fromFile && !pendingFile_.isEmpty()) WaitingScores(pendingFile_).remove(settled);
+        inFile_.clear();
     }
     fame_ = fame;
     shame_ = shame;
@@ -158,6 +243,9 @@ void Halls::tryNow() {
         emit changed();
         return;
     }
+    // Whatever waits is on the disk before anything else can happen to
+    // the program.
+    keepPending();
     if (!waitingSince_.isValid()) waitingSince_.start();
     const bool patient = waitingSince_.elapsed() < kPatienceMs;
     retry_.start(patient ? kRetryMs : kSlowRetryMs);
@@ -175,14 +263,15 @@ void Halls::LoadHalls() {
         // Something to show until the store can be read.
         if (fame_.isEmpty()) {
             for (int n = 1; n <= kHallSize; ++n)
-                fame_.append({QString::number(n), kDefaultName, QString::number(defaultFameScore(n))});
+                fame_.append(
+                    {QString::number(n), kDefaultName, QString::number(defaultFameScore(n))});
         }
         emit changed();
     }
 }
 
 void Halls::EnterFinalScores(const std::vector<PlayerScore>& players) {
-    pending_.insert(pending_.end(), players.begin(), players.end());
+    pending_.push_back({WaitingScores::newId(), players});
     tryNow();
 }
 
@@ -202,33 +291,37 @@ bool Halls::ClearHalls(const std::function<bool()>& confirm) {
     return true;
 }
 
-// Scores a program that ended while the store was busy left behind go
-// first: they were offered before any of this run.
+// Scores that copies which ended while the store was busy left behind go
+// first: they were offered before any of this run. Games another copy is
+// entering at the same time are entered once all the same: the store
+// knows them by their identities.
 void Halls::restorePending() {
     if (restored_ || pendingFile_.isEmpty()) return;
     restored_ = true;
-    QSettings settings(pendingFile_, QSettings::IniFormat);
-    const int count = settings.beginReadArray(kPendingGroup);
-    std::vector<PlayerScore> kept;
-    for (int i = 0; i < count; ++i) {
-        settings.setArrayIndex(i);
-        kept.push_back({settings.value(QStringLiteral("name")).toString(),
-                        numericValue16(settings.value(QStringLiteral("score")).toString())});
-    }
-    settings.endArray();
+    std::vector<WaitingGame> kept = WaitingScores(pendingFile_).read();
+    for (const WaitingGame& game : kept) inFile_ << game.id;
     pending_.insert(pending_.begin(), kept.begin(), kept.end());
 }
 
-void Halls::keepPending() {
-    if (pendingFile_.isEmpty() || pending_.empty()) return;
-    QSettings settings(pendingFile_, QSettings::IniFormat);
-    settings.remove(kPendingGroup);
-    settings.beginWriteArray(kPendingGroup, int(pending_.size()));
-    for (int i = 0; i < int(pending_.size()); ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QStringLiteral("name"), pending_[size_t(i)].name);
-        settings.setValue(QStringLiteral("score"), QString::number(pending_[size_t(i)].score));
+QString Halls::keepPending() {
+    if (pendingFile_.isEmpty() || pending_.empty()) return {};
+    std::vector<WaitingGame> fresh;
+    for (const WaitingGame& game : pending_)
+        if (!inFile_.contains(game.id)) fresh.push_back(game);
+    if (fresh.empty()) return {};
+    const QString why = WaitingScores(pendingFile_).add(fresh);
+    if (why.isNull())
+        for (const WaitingGame& game : fresh) inFile_ << game.id;
+    return why;
+}
+
+QString Halls::keepWaiting() {
+    if (pending_.empty()) return {};
+    retry_.stop();
+    if (attempt() == Attempt::Done) {
+        emit changed();
+        return {};
     }
-    settings.endArray();
-    settings.sync();
+    if (pendingFile_.isEmpty()) return QStringLiteral("there is no file to keep them in");
+    return keepPending();
 }

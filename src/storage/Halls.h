@@ -2,6 +2,7 @@
 
 #include "game/GameResult.h"
 #include "game/Text.h"
+#include "storage/WaitingScores.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -29,12 +30,19 @@ struct HallEntry {
 // Several copies of the game may share the store. Every reading of the
 // Halls sees one state of the store, and the final scores of a game are
 // entered in one step against it: read, insert, write, commit, or nothing,
-// never from lists that another copy may have changed since. A store that
-// another copy holds is not waited for on the spot: the scores are kept as
-// pending, in the order they came, and tried again from the event loop, so
-// the windows go on. After kPatienceMs, waitingForStore() says so, once.
-// What is still pending when the Halls go (the program ends) is kept in the
-// pending file and entered the next time the Halls are loaded.
+// never from lists that another copy may have changed since. Every game's
+// scores carry an identity, which the same step records in the store (the
+// last kRecordedGames of them); a game whose identity is there already is
+// not entered again. A store that another copy holds is not waited for on
+// the spot: the scores are kept as pending, in the order they came, and
+// tried again from the event loop, so the windows go on; they are written
+// to the waiting file at once, so that they outlive the program however it
+// ends, and are entered the next time any copy loads the Halls. After
+// kPatienceMs, waitingForStore() says so, once.
+//
+// A store that can take no change (a read-only file or folder, a file that
+// is no store of this game) keeps the run's entries in the lists in memory
+// only, and cannotKeepScores() says why, once.
 class Halls : public QObject {
     Q_OBJECT
 public:
@@ -45,11 +53,15 @@ public:
     static constexpr int kPatienceMs = 2000;
     static constexpr int kRetryMs = 50;
     static constexpr int kSlowRetryMs = 500;
+    // How many games' identities the store remembers.
+    static constexpr int kRecordedGames = 500;
 
     static inline const QString kFameKey =
         QStringLiteral(R"(.Default\Software\Tolvane Studios\Vorka\Fame)");
     static inline const QString kShameKey =
         QStringLiteral(R"(.Default\Software\Tolvane Studios\Vorka\Shame)");
+    static inline const QString kEnteredKey =
+        QStringLiteral(R"(.Default\Software\Tolvane Studios\Vorka\Entered)");
     static inline const QString kDefaultName = QStringLiteral("Tolvane Studios");
 
     // What "&Clear All Scores" asks with ShowNotice before it clears: button
@@ -63,8 +75,7 @@ public:
     static constexpr int kClearQuestionSound = 1;
 
     explicit Halls(QObject* parent = nullptr);
-    // Enters what is pending, waiting kPatienceMs at most, and keeps the
-    // rest in the pending file.
+    // Keeps what is pending in the waiting file; never waits for the store.
     ~Halls() override;
 
     const QList<HallEntry>& hallOfFame() const { return fame_; }
@@ -87,7 +98,8 @@ public:
     bool ClearHalls(const std::function<bool()>& confirm);
 
     // Scores not yet entered because the store was busy, oldest first.
-    const std::vector<PlayerScore>& pendingScores() const { return pending_; }
+    std::vector<PlayerScore> pendingScores() const;
+    const std::vector<WaitingGame>& pendingGames() const { return pending_; }
     // Whether the lists show what the store holds.
     bool upToDate() const { return upToDate_; }
     // Tries at once to enter what is pending and to read the lists afresh
@@ -95,23 +107,39 @@ public:
     void catchUp();
 
     // Where pending scores outlive the program (no file: they do not).
+    // Set before the first LoadHalls.
     void setPendingFile(const QString& file) { pendingFile_ = file; }
+
+    // For the end of the program: one more try at the store, without
+    // waiting, then what is still pending is made sure of in the waiting
+    // file. A null string when nothing is lost, else the system's reason
+    // why the scores could not be kept.
+    QString keepWaiting();
 
 signals:
     void changed();
     // The store has been busy for kPatienceMs; told once per wait.
     void waitingForStore();
+    // The store takes no change, for the reason given: what this run
+    // enters lives in memory only. Told once.
+    void cannotKeepScores(const QString& why);
+    // Games have gone into the store; the waiting file is told next.
+    void committed(const QStringList& ids);
 
 private:
     enum class Attempt { Done, Busy };
     Attempt attempt();
+    Attempt enterInMemory(const QString& why);
     void tryNow();
     void restorePending();
-    void keepPending();
+    // Writes the pending games the waiting file does not hold yet.
+    QString keepPending();
 
     QList<HallEntry> fame_;
     QList<HallEntry> shame_;
-    std::vector<PlayerScore> pending_;
+    std::vector<WaitingGame> pending_;
+    QStringList inFile_; // ids of pending games the waiting file holds
+    bool toldCannotKeep_ = false;
     bool upToDate_ = false;
     QTimer retry_;
     QElapsedTimer waitingSince_; // valid while the store keeps us waiting

@@ -9,6 +9,9 @@
 #include <QVariant>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -166,7 +169,9 @@ int32_t RegistryStore::statusOf(const QSqlError& error) const {
     case 5: // SQLITE_BUSY
     case 6: // SQLITE_LOCKED
         return RegStatus::kBusy;
-    case 8: // SQLITE_READONLY
+    case 3:  // SQLITE_PERM
+    case 8:  // SQLITE_READONLY
+    case 23: // SQLITE_AUTH
         return RegStatus::kAccessDenied;
     case 11: // SQLITE_CORRUPT
     case 26: // SQLITE_NOTADB
@@ -176,9 +181,36 @@ int32_t RegistryStore::statusOf(const QSqlError& error) const {
     }
 }
 
+int32_t RegistryStore::writability(QString* why) const {
+    // SQLite opens a file it may not write for reading and lets every write
+    // fail on its own: asked first, so that such a store is not taken for
+    // one that is busy.
+    const QFileInfo info(file_);
+    for (const QString& path : {file_, info.absolutePath()}) {
+        if (::access(QFile::encodeName(path).constData(), W_OK) == 0) continue;
+        if (errno == ENOENT && path == file_) continue; // made on first use
+        if (why)
+            *why = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return RegStatus::kAccessDenied;
+    }
+    return RegStatus::kSuccess;
+}
+
+QString RegistryStore::whyNotWritable() {
+    QString why;
+    if (writability(&why) != RegStatus::kSuccess) return why;
+    if (availability() == RegStatus::kBadStore)
+        return QStringLiteral("%1 is not a store of Vorka's, or it is damaged").arg(file_);
+    return {};
+}
+
 bool RegistryStore::beginTransaction(bool write) {
     beginFailure_ = availability();
     if (beginFailure_ != RegStatus::kSuccess) return false;
+    if (write && depth_ == 0) {
+        beginFailure_ = writability();
+        if (beginFailure_ != RegStatus::kSuccess) return false;
+    }
     QSqlQuery query(db_);
     const QString sql = depth_ > 0 ? QStringLiteral("SAVEPOINT level%1").arg(depth_)
                         : write    ? QStringLiteral("BEGIN IMMEDIATE")
@@ -267,6 +299,21 @@ int32_t RegistryStore::deleteKey(const QString& path) {
     return scope.commit() ? RegStatus::kSuccess : RegStatus::kIoFailed;
 }
 
+int32_t RegistryStore::deleteValue(const QString& path, const QString& name) {
+    if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
+    WriteScope scope(*this);
+    if (!scope.begun()) return beginFailure_;
+    const int32_t exists = keyExists(path);
+    if (exists == RegStatus::kNotFound) return RegStatus::kKeyDeleted;
+    if (exists != RegStatus::kSuccess) return exists;
+    QSqlQuery query(db_);
+    if (!run(query, QStringLiteral("DELETE FROM reg_values WHERE key_path = ? AND name = ?"),
+             {path, name}))
+        return statusOf(query.lastError());
+    if (query.numRowsAffected() == 0) return RegStatus::kNotFound;
+    return scope.commit() ? RegStatus::kSuccess : RegStatus::kIoFailed;
+}
+
 int32_t RegistryStore::setValue(const QString& path, const QString& name, uint32_t type,
                                 const QByteArray& data) {
     if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
@@ -317,7 +364,7 @@ int32_t RegistryStore::checkIntegrity() {
     if (!run(query, QStringLiteral("PRAGMA quick_check")) || !query.next()) {
         // Another copy in the middle of a change is no sign of damage.
         return statusOf(query.lastError()) == RegStatus::kBusy ? RegStatus::kBusy
-                                                                : RegStatus::kBadStore;
+                                                               : RegStatus::kBadStore;
     }
     return query.value(0).toString() == QStringLiteral("ok") && !query.next()
                ? RegStatus::kSuccess

@@ -64,6 +64,7 @@ public:
     int32_t keyExists(const QString& path);
     // Deletes the key with its values; a key with subkeys is not deleted.
     int32_t deleteKey(const QString& path);
+    int32_t deleteValue(const QString& path, const QString& name);
     int32_t setValue(const QString& path, const QString& name, uint32_t type,
                      const QByteArray& data);
     // Reads at most `limit` bytes: a longer value gives kMoreData with its
@@ -80,6 +81,10 @@ public:
     void rollbackTransaction();
     // Why the last beginTransaction failed.
     int32_t beginFailure() const { return beginFailure_; }
+    // Why the store takes no change (a read-only file or folder, a file that
+    // is not a store of this game), in words for the player; empty while it
+    // may take one.
+    QString whyNotWritable();
 
     // Whether the file passes SQLite's own consistency check.
     bool integrityOk();
@@ -95,6 +100,9 @@ private:
     // kSuccess, kBusy, or kBadStore for a damaged file.
     int32_t checkIntegrity();
     int32_t statusOf(const class QSqlError& error) const;
+    // kSuccess, or kAccessDenied when the file or its folder (where the
+    // journal goes) may not be written; `why` then says why.
+    int32_t writability(QString* why = nullptr) const;
 
     QString file_;
     QString connectionName_;

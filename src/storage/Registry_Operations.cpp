@@ -228,6 +228,13 @@ Status DeleteRegKey(KeyHandle root, const QString& path) {
     return store().deleteKey(full);
 }
 
+Status DeleteRegValue(KeyHandle key, const QString& name) {
+    const OpenKey* open = openKey(key);
+    if (!open) return RegStatus::kInvalidHandle;
+    if (!(open->access & KEY_SET_VALUE)) return RegStatus::kAccessDenied;
+    return store().deleteValue(open->path, storedForm(name));
+}
+
 Status SetRegValue(KeyHandle key, const QString& name, uint32_t type, const QVariant& value) {
     const OpenKey* open = openKey(key);
     if (!open) return RegStatus::kInvalidHandle;

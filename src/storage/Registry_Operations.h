@@ -85,6 +85,8 @@ Status OpenRegKey(KeyHandle root, const QString& path, uint32_t access, KeyHandl
 Status CloseRegKey(KeyHandle key);
 // Deletes the key with its values (not a key that has subkeys).
 Status DeleteRegKey(KeyHandle root, const QString& path);
+// Deletes one value of an open key.
+Status DeleteRegValue(KeyHandle key, const QString& name);
 Status SetRegValue(KeyHandle key, const QString& name, uint32_t type, const QVariant& value);
 // On success `value` receives the decoded value; on failure it is left alone.
 Status QueryRegValue(KeyHandle key, const QString& name, QVariant& value);

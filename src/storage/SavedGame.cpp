@@ -5,10 +5,14 @@
 #include "game/Text.h"
 #include "storage/EightBitText.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -149,12 +153,25 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
                           .arg(kMaxPlayers));
     const int lastRecord = 4 + lastPlayer;
     if (size < recordOffset(lastRecord) + 2) {
-        const qsizetype room = std::max<qsizetype>(0, (size - recordOffset(3)) / kRecordSize);
-        return failed(OpenError::kTruncated,
-                      QStringLiteral("The file ends before its saved game does: it names %1 "
-                                     "players but has room for %2.")
-                          .arg(players)
-                          .arg(std::min<qsizetype>(room, players)));
+        // How many of the players' records are in the file whole.
+        const qsizetype whole =
+            std::clamp<qsizetype>((size - recordOffset(3)) / kRecordSize, 0, players);
+        QString why;
+        if (whole == players)
+            why = QStringLiteral("it ends before the part that says whose turn it is.");
+        else if (players == 1)
+            why = QStringLiteral("it ends inside the record of its one player.");
+        else if (whole == 0)
+            why = QStringLiteral("it names %1 players, but none of them is in it whole.")
+                      .arg(players);
+        else if (whole == 1)
+            why = QStringLiteral("it names %1 players, but only one of them is in it whole.")
+                      .arg(players);
+        else
+            why = QStringLiteral("it names %1 players, but only %2 of them are in it whole.")
+                      .arg(players)
+                      .arg(whole);
+        return failed(OpenError::kTruncated, QStringLiteral("The file is cut short: ") + why);
     }
 
     SavedGame game;
@@ -299,12 +316,51 @@ std::optional<SaveError> SavedGame::toBytes(QByteArray& bytes) const {
     return std::nullopt;
 }
 
+namespace {
+
+// A save writes the new file beside the old one as "<name>.XXXXXX" and
+// renames it; a save that was killed leaves it there. Such a file is taken
+// away by the next save of the same name once it is old enough not to be
+// another copy's save in progress, and only when it is empty or a saved
+// game cut short: a whole saved game, or anything else, may be the
+// player's own and stays.
+void removeLeftovers(const QString& path) {
+    const QFileInfo info(path);
+    QDir folder = info.absoluteDir();
+    const QDateTime before =
+        QDateTime::currentDateTimeUtc().addSecs(-SavedGame::kLeftoverAgeSeconds);
+    const QByteArray header = [] {
+        QByteArray bytes;
+        appendInt16(bytes, int16_t(kSavedGameHeader.size()));
+        return bytes + kSavedGameHeader.toLatin1();
+    }();
+    for (const QFileInfo& left : folder.entryInfoList({info.fileName() + QStringLiteral(".??????")},
+                                                      QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString suffix = left.fileName().right(6);
+        if (!std::all_of(suffix.begin(), suffix.end(),
+                         [](QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); }))
+            continue;
+        if (left.isSymLink() || left.lastModified().toUTC() > before) continue;
+        QFile file(left.filePath());
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const QByteArray bytes = file.read(qint64(kMaxPlayers + 4) * kRecordSize + 1);
+        file.close();
+        const bool cutShortSave =
+            bytes.isEmpty() || (bytes.startsWith(header) && !SavedGame::fromBytes(bytes).game);
+        if (cutShortSave) folder.remove(left.fileName());
+    }
+}
+
+} // namespace
+
 std::optional<SaveError> SavedGame::writeFile(const QString& path) const {
     QByteArray bytes;
     if (auto problem = toBytes(bytes)) return problem;
     const auto notSaved = [&](const QString& what, const QString& why) {
-        return SaveError{QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why)};
+        return SaveError{
+            QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why)};
     };
+    removeLeftovers(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return notSaved(QStringLiteral("created"), file.errorString());

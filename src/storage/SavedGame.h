@@ -64,14 +64,14 @@ struct OpenError {
     enum class Kind { WrongHeader, Failed };
 
     // Error numbers of Failed.
-    static constexpr int kCannotRead = 75;   // the file could not be read
-    static constexpr int kTruncated = 62;       // ends before its items do
-    static constexpr int kNoPlayers = 1001;     // LastPlayer below 0
-    static constexpr int kNameLength = 1003;    // a name runs past its record
-    static constexpr int kIndex = 1004;         // indexes not exactly 0 .. LastPlayer
-    static constexpr int kCurrent = 1005;    // CurrentPlayer not a player
-    static constexpr int kFlag = 1006;       // a flag other than -1 and 0
-    static constexpr int kScore = 1007;      // a score the category cannot give
+    static constexpr int kCannotRead = 75;       // the file could not be read
+    static constexpr int kTruncated = 62;        // ends before its items do
+    static constexpr int kNoPlayers = 1001;      // LastPlayer below 0
+    static constexpr int kNameLength = 1003;     // a name runs past its record
+    static constexpr int kIndex = 1004;          // indexes not exactly 0 .. LastPlayer
+    static constexpr int kCurrent = 1005;        // CurrentPlayer not a player
+    static constexpr int kFlag = 1006;           // a flag other than -1 and 0
+    static constexpr int kScore = 1007;          // a score the category cannot give
     static constexpr int kTooManyPlayers = 1008; // more than kMaxPlayers players
 
     Kind kind = Kind::Failed;
@@ -138,7 +138,10 @@ struct SavedGame {
     std::optional<SaveError> toBytes(QByteArray& bytes) const;
     // Writes a new file beside `path` and then puts it in its place, so that
     // a failed save leaves an earlier file as it was and no new one behind.
+    // New files that killed saves of the same name left, older than
+    // kLeftoverAgeSeconds, empty or cut short, are taken away first.
     std::optional<SaveError> writeFile(const QString& path) const;
+    static constexpr int kLeftoverAgeSeconds = 600;
 
     // The names that the file's character set cannot keep whole: they would
     // be saved with "?" in place of some letters.

@@ -59,9 +59,7 @@ void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
 
 } // namespace
 
-FrmHighScores::FrmHighScores(QWidget* parent, const QString& pendingScoresFile)
-    : QWidget(parent), halls_(this) {
-    halls_.setPendingFile(pendingScoresFile);
+FrmHighScores::FrmHighScores(Halls& halls, QWidget* parent) : QWidget(parent), halls_(halls) {
     setObjectName(QStringLiteral("FrmHighScores"));
     setWindowTitle(QStringLiteral("Vorka Scores"));
     setWindowIcon(QIcon(kWindowIcon));

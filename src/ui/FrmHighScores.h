@@ -14,27 +14,21 @@ class QTabBar;
 class QTreeWidget;
 
 // The Hall of Fame and the Hall of Shame on two tabs, with a button that
-// clears both. A child window of the main window; its lists are the Halls
-// the end of every game updates.
+// clears both. A child window of the main window that shows the Halls the
+// end of every game updates; the Halls themselves outlive it.
 class FrmHighScores : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize kClientSize{5025 / 15, 4410 / 15};
 
     // What the player is told when another copy of the game keeps the
-    // final scores of a game waiting, and while it keeps the Halls from
-    // being read.
+    // final scores of a game waiting.
     static inline const QString kScoresWaiting =
         QStringLiteral("Another copy of Vorka is using the Halls of Fame and Shame just now.") +
         CR + CR +
         QStringLiteral("The scores of this game will be entered as soon as it is done with them.");
-    static inline const QString kHallsWaiting =
-        QStringLiteral("Another copy of Vorka is using the Halls of Fame and Shame; they are "
-                       "shown as soon as it is done with them.");
 
-    // `pendingScoresFile`: where scores that could not be entered outlive
-    // the program (none: they do not).
-    explicit FrmHighScores(QWidget* parent = nullptr, const QString& pendingScoresFile = {});
+    explicit FrmHighScores(Halls& halls, QWidget* parent = nullptr);
 
     QLabel* Label1;   // "HIGH SCORES"
     QLabel* Image1;   // decoration
@@ -62,5 +56,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Halls halls_;
+    Halls& halls_;
 };

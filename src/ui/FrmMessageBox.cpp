@@ -516,6 +516,9 @@ QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, in
     PlayResourceSound(soundName);
     box.setKind(DialogKind::Notice);
     box.focusFirstControl();
+    // A notice that asks YEAH or NA asks before something is destroyed (the
+    // Halls cleared): it opens on "NA  ", so that no Enter destroys by chance.
+    if (buttons == kYeahNa) box.Command3->setFocus();
     modalRunner().run(box);
     return box.DialogAnswer;
 }

@@ -12,6 +12,7 @@
 #include "ui/FrmMessageBox.h"
 #include "ui/HelpViewer.h"
 #include "ui/PlainText.h"
+#include "ui/ScoreKeeper.h"
 #include "ui/ToolbarCustomizer.h"
 #include "ui/ToolbarEntries.h"
 
@@ -106,6 +107,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     TurnStatus->setObjectName(QStringLiteral("TurnStatus"));
     TurnStatus->setTextFormat(Qt::PlainText);
     StatusBar1->addPermanentWidget(TurnStatus);
+    scores_ = new ScoreKeeper(*StatusBar1, this);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::showTurnStatus);
     connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::showTurnStatus);
 
@@ -269,7 +271,8 @@ void MDIFrmMainGame::Form_GotFocus(FrmMainGame& board) {
 }
 
 void MDIFrmMainGame::enterFinalScores(const std::vector<PlayerScore>& scores) {
-    highScores()->halls().EnterFinalScores(scores);
+    highScores(); // the Halls are loaded first
+    scores_->halls().EnterFinalScores(scores);
     showHighScores();
 }
 
@@ -371,22 +374,8 @@ void MDIFrmMainGame::Toolbar2_Change(const QStringList& layout) {
 
 FrmHighScores* MDIFrmMainGame::highScores() {
     if (!highScores_) {
-        highScores_ = new FrmHighScores(nullptr, pendingScoresFile);
-        Halls& halls = highScores_->halls();
-        // Told from the event loop, never from inside the store's retry.
-        connect(
-            &halls, &Halls::waitingForStore, this,
-            [this, &halls] {
-                if (!halls.pendingScores().empty())
-                    ShowNotice(FrmHighScores::kScoresWaiting, 1, 1, 1);
-                else
-                    StatusBar1->showMessage(FrmHighScores::kHallsWaiting);
-            },
-            Qt::QueuedConnection);
-        connect(&halls, &Halls::changed, this, [this, &halls] {
-            if (halls.upToDate() && StatusBar1->currentMessage() == FrmHighScores::kHallsWaiting)
-                StatusBar1->clearMessage();
-        });
+        scores_->halls().setPendingFile(pendingScoresFile);
+        highScores_ = new FrmHighScores(scores_->halls());
         QMdiSubWindow* frame =
             mdiArea->addSubWindow(highScores_, Qt::SubWindow | Qt::Tool | Qt::CustomizeWindowHint |
                                                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -505,8 +494,8 @@ void MDIFrmMainGame::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // The desktop session is ending: no question.
-    const bool sessionEnds = qApp && qApp->isSavingSession();
+    // The desktop session is ending, or a signal ends the program: no question.
+    const bool sessionEnds = !askBeforeLeaving_ || (qApp && qApp->isSavingSession());
     if (!sessionEnds && !MDIForm_QueryUnload()) {
         event->ignore();
         return;
@@ -520,7 +509,13 @@ bool MDIFrmMainGame::MDIForm_QueryUnload() {
     return ShowMessageBox(DialogKind::ConfirmLeave, session_->gameInProgress()).toBool();
 }
 
+void MDIFrmMainGame::leaveWithoutAsking() {
+    askBeforeLeaving_ = false;
+    close();
+}
+
 void MDIFrmMainGame::MDIForm_Unload() {
+    scores_->keepAtExit();
     PlayResourceSound(QStringLiteral("END"), true);
     if (exitProgram) exitProgram();
 }

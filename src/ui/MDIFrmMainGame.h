@@ -26,6 +26,7 @@ class QMdiSubWindow;
 class QStatusBar;
 class QTimer;
 class QToolBar;
+class ScoreKeeper;
 
 // The program's frame: the command toolbar, the player toolbar, the boards
 // and the high-score window side by side in its client area, and the status
@@ -80,6 +81,8 @@ public:
     // The command toolbar's actions by key ("New", ..., "Separator").
     QAction* commandAction(const QString& key) const { return commands_.value(key); }
 
+    // The Halls for the whole run, and what the players are told of them.
+    ScoreKeeper& scoreKeeper() { return *scores_; }
     // The high-score window, loaded (and shown) first if it is not.
     FrmHighScores* highScores();
     // Brings the high-score window to the front with the keyboard focus.
@@ -100,6 +103,9 @@ public:
 
     // What ends the program once leaving has been confirmed; tests replace it.
     std::function<void()> exitProgram;
+    // Ends the program without asking (a signal to end it came): the same
+    // way out as a confirmed QUIT.
+    void leaveWithoutAsking();
     // Where the toolbar layout is kept; tests give their own file.
     QString toolbarSettingsFile;
     // Where final scores that could not be entered outlive the program.
@@ -136,6 +142,8 @@ private:
     QHash<QString, QAction*> commands_;
     QStringList layout_;
     QPointer<FrmHighScores> highScores_;
+    ScoreKeeper* scores_ = nullptr;
+    bool askBeforeLeaving_ = true;
     ComputerSeats* seats_ = nullptr;
     bool leaving_ = false;
 };

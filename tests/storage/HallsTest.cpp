@@ -1,14 +1,19 @@
 #include "storage/Halls.h"
 #include "storage/Registry_Operations.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace Registry_Operations;
 using Players = std::vector<PlayerScore>;
 Q_DECLARE_METATYPE(Players)
+using Games = std::vector<WaitingGame>;
 
 namespace {
 
@@ -44,6 +49,21 @@ QStringList storedRows(const QString& key, int count) {
         if (score == 99999) continue;
         out << QString::number(n) + ' ' + ReadRegText(HKEY_USERS, key, QString::number(n), "?") +
                    ' ' + QString::number(score);
+    }
+    return out;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) qFatal("cannot write");
+}
+
+// "name score" of every waiting score, game after game, "|" between games.
+QStringList waiting(const Games& games) {
+    QStringList out;
+    for (const WaitingGame& game : games) {
+        if (!out.isEmpty()) out << "|";
+        for (const PlayerScore& p : game.players) out << p.name + ' ' + QString::number(p.score);
     }
     return out;
 }
@@ -292,6 +312,271 @@ private slots:
         QFile f(file_);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("not a database at all, but someone's notes"));
+    }
+
+    // A waiting file is outside input: what the name boxes and a score card
+    // could not have made is skipped, and nothing is made up.
+    void waitingFileIsChecked_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("read");
+        const QByteArray head = "[PendingScores]\n";
+        const QByteArray ann = "1\\game=g1\n1\\name=Ann\n1\\score=300\n";
+        QTest::newRow("good") << head + ann + "size=1\n" << QStringList{"Ann 300"};
+        QTest::newRow("a count with no entries") << head + "size=3\n" << QStringList{};
+        QTest::newRow("a count of 2^31 - 1") << head + ann + "size=2147483647\n"
+                                             << QStringList{"Ann 300"};
+        QTest::newRow("a count beyond the entries") << head + ann + "size=1024\n"
+                                                    << QStringList{"Ann 300"};
+        QTest::newRow("entries beyond the count")
+            << head + ann + "2\\game=g1\n2\\name=Bob\n2\\score=3\nsize=1\n"
+            << QStringList{"Ann 300"};
+        QTest::newRow("no count") << head + ann << QStringList{};
+        QTest::newRow("score 99999") << head + "1\\game=g\n1\\name=Ann\n1\\score=99999\nsize=1\n"
+                                     << QStringList{};
+        QTest::newRow("score 354") << head + "1\\game=g\n1\\name=Ann\n1\\score=354\nsize=1\n"
+                                   << QStringList{};
+        QTest::newRow("score 353 and 0") << head + "1\\game=g\n1\\name=Ann\n1\\score=353\n"
+                                                   "2\\game=g\n2\\name=Bob\n2\\score=0\nsize=2\n"
+                                         << QStringList{"Ann 353", "Bob 0"};
+        QTest::newRow("negative score") << head + "1\\game=g\n1\\name=Ann\n1\\score=-5\nsize=1\n"
+                                        << QStringList{};
+        QTest::newRow("no name") << head + "1\\game=g\n1\\score=5\nsize=1\n" << QStringList{};
+        QTest::newRow("a name of 65 letters")
+            << head + "1\\game=g\n1\\name=" + QByteArray(65, 'a') + "\n1\\score=5\nsize=1\n"
+            << QStringList{};
+        QTest::newRow("a name of 64 letters")
+            << head + "1\\game=g\n1\\name=" + QByteArray(64, 'a') + "\n1\\score=5\nsize=1\n"
+            << QStringList{QString(64, 'a') + " 5"};
+        QTest::newRow("a name of 300 letters")
+            << head + "1\\game=g\n1\\name=" + QByteArray(300, 'a') + "\n1\\score=5\nsize=1\n"
+            << QStringList{};
+        QTest::newRow("a line break in the name")
+            << head + "1\\game=g\n1\\name=\"Ann\\nBob\"\n1\\score=5\nsize=1\n"
+            << QStringList{};
+        QTest::newRow("quoted, escaped, UTF-8")
+            << head + "1\\game=g\n1\\name=\"Zo\xc3\xab \\\"Z\\\" \\\\ ;,=\"\n1\\score=5\nsize=1\n"
+            << QStringList{"Zo\u00eb \"Z\" \\ ;,= 5"};
+        QTest::newRow("two games") << head + ann + "2\\game=g2\n2\\name=Bob\n2\\score=7\nsize=2\n"
+                                   << QStringList{"Ann 300", "|", "Bob 7"};
+        QTest::newRow("another group") << "[Other]\n" + ann.mid(0) + "size=1\n" << QStringList{};
+        QTest::newRow("not text") << QByteArray("\x00\xff\xfe[Pending\x00=\n\n=\\\\")
+                                  << QStringList{};
+    }
+    void waitingFileIsChecked() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, read);
+        const QString path = dir_.filePath("waiting-checked.ini");
+        writeFile(path, file);
+        QCOMPARE(waiting(WaitingScores(path).read()), read);
+
+        // Loaded, the good entries go into the Halls and the file goes.
+        Halls halls;
+        halls.setPendingFile(path);
+        halls.LoadHalls();
+        QVERIFY(halls.pendingScores().empty());
+        QStringList names;
+        for (const HallEntry& e : halls.hallOfFame() + halls.hallOfShame())
+            if (e.name != Halls::kDefaultName) names << e.name + ' ' + e.score;
+        QStringList expected = read;
+        expected.removeAll("|");
+        for (const QString& entry : std::as_const(expected))
+            QVERIFY2(names.contains(entry), qPrintable(entry));
+        QCOMPARE(names.size(), expected.size());
+    }
+
+    // The file an earlier version wrote through QSettings is read as it was
+    // written: one game, names as typed.
+    void waitingFileOfEarlierVersion() {
+        const QString path = dir_.filePath("waiting-earlier.ini");
+        const QStringList names{"Zo\u00eb", "Ann, Bob", "\"quoted\"", "@home", " blanks ", "a\\b"};
+        {
+            QSettings old(path, QSettings::IniFormat);
+            old.beginWriteArray("PendingScores", int(names.size()));
+            for (int i = 0; i < names.size(); ++i) {
+                old.setArrayIndex(i);
+                old.setValue("name", names[i]);
+                old.setValue("score", QString::number(10 + i));
+            }
+            old.endArray();
+        }
+        const Games games = WaitingScores(path).read();
+        QCOMPARE(games.size(), size_t(1));
+        QStringList read;
+        for (const PlayerScore& p : games[0].players) read << p.name;
+        QCOMPARE(read, names);
+        // Every copy reading the same file names the game alike.
+        QCOMPARE(WaitingScores(path).read()[0].id, games[0].id);
+
+        // And what this version writes, QSettings reads as the earlier one did.
+        const QString ours = dir_.filePath("waiting-ours.ini");
+        QVERIFY(WaitingScores(ours).add(games).isNull());
+        QSettings back(ours, QSettings::IniFormat);
+        QCOMPARE(back.beginReadArray("PendingScores"), int(names.size()));
+        for (int i = 0; i < names.size(); ++i) {
+            back.setArrayIndex(i);
+            QCOMPARE(back.value("name").toString(), names[i]);
+            QCOMPARE(back.value("score").toString(), QString::number(10 + i));
+        }
+    }
+
+    // A file of many megabytes is read only as far as a waiting file can
+    // reach, so that it cannot hold up the start.
+    void hugeWaitingFileIsReadInPart() {
+        const QString path = dir_.filePath("waiting-huge.ini");
+        QByteArray bytes = "[PendingScores]\n";
+        int n = 0;
+        while (bytes.size() < 10 * 1024 * 1024) {
+            ++n;
+            bytes += QByteArray::number(n % 1000 + 1) + "\\game=g\n" +
+                     QByteArray::number(n % 1000 + 1) + "\\name=" + QByteArray(60, 'x') + '\n';
+            bytes += QByteArray::number(n % 1000 + 1) + "\\score=7\n";
+        }
+        writeFile(path, bytes + "size=1000\n");
+        // The count comes last and lies beyond the part read: nothing counts.
+        QCOMPARE(WaitingScores(path).read().size(), size_t(0));
+        writeFile(path, "[PendingScores]\nsize=1024\n" + bytes.mid(16));
+        const Games games = WaitingScores(path).read();
+        QCOMPARE(games.size(), size_t(1));
+        QCOMPARE(games[0].players.size(), size_t(1000)); // the last copy of each entry
+    }
+
+    // Two copies that start together with the same waiting file, or one that
+    // was killed between the store's commit and the file's change: every game
+    // goes in once.
+    void waitingGamesGoInOnce() {
+        const QString path = dir_.filePath("waiting-once.ini");
+        QVERIFY(WaitingScores(path).add({{"game-a", {{"Ann", 300}, {"Al", 3}}}}).isNull());
+        Halls first;
+        Halls second;
+        first.setPendingFile(path);
+        second.setPendingFile(path);
+        first.LoadHalls();
+        second.LoadHalls();
+        QCOMPARE(rows(second.hallOfFame()).first(), QString("1 Ann 300"));
+        QCOMPARE(rows(second.hallOfFame()).at(1), QString("2 Tolvane Studios 145"));
+        QCOMPARE(rows(second.hallOfShame()), QStringList{"1 Al 3"});
+        QVERIFY(!QFile::exists(path));
+
+        // The store took it, the file was not told: the next start only tidies.
+        QVERIFY(WaitingScores(path).add({{"game-a", {{"Ann", 300}, {"Al", 3}}}}).isNull());
+        Halls third;
+        third.setPendingFile(path);
+        third.LoadHalls();
+        QCOMPARE(rows(third.hallOfFame()), rows(second.hallOfFame()));
+        QCOMPARE(rows(third.hallOfShame()), QStringList{"1 Al 3"});
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // A copy takes out of the file only the games it entered: what another
+    // copy left there meanwhile stays for the next start.
+    void otherCopiesWaitingGamesStay() {
+        const QString path = dir_.filePath("waiting-others.ini");
+        QVERIFY(WaitingScores(path).add({{"mine", {{"Ann", 300}}}}).isNull());
+        Halls halls;
+        halls.setPendingFile(path);
+        {
+            RegistryStore other(file_); // another copy holds the store while we start
+            QVERIFY(other.beginTransaction());
+            halls.LoadHalls();
+        }
+        QCOMPARE(halls.pendingScores().size(), size_t(1));
+        QVERIFY(WaitingScores(path).add({{"theirs", {{"Bob", 290}}}}).isNull());
+        halls.catchUp();
+        QVERIFY(halls.pendingScores().empty());
+        QCOMPARE(waiting(WaitingScores(path).read()), QStringList{"Bob 290"});
+        QCOMPARE(WaitingScores(path).read()[0].id, QString("theirs"));
+    }
+
+    // The store remembers the last kRecordedGames games, no more.
+    void recordedGamesAreBounded() {
+        Halls halls;
+        halls.LoadHalls();
+        QStringList ids;
+        connect(&halls, &Halls::committed, this, [&](const QStringList& c) { ids += c; });
+        for (int g = 0; g < Halls::kRecordedGames + 3; ++g) halls.EnterFinalScores({{"P", 50}});
+        QCOMPARE(ids.size(), Halls::kRecordedGames + 3);
+        const auto recorded = [](const QString& id) {
+            return ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, "no") != "no";
+        };
+        for (int g : {0, 1, 2}) QVERIFY2(!recorded(ids[g]), qPrintable(QString::number(g)));
+        for (int g : {3, 4, Halls::kRecordedGames + 2})
+            QVERIFY2(recorded(ids[g]), qPrintable(QString::number(g)));
+    }
+
+    // A store the player may not change is not taken for a busy one: the
+    // scores show for the run, the player is told once why, nothing waits.
+    void readOnlyStoreIsNotBusy_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+    void readOnlyStoreIsNotBusy() {
+        QFETCH(bool, folder);
+        if (::geteuid() == 0)
+            QSKIP(qPrintable(
+                "root may write to any file: " +
+                qEnvironmentVariable("VORKA_AS_PLAYER_UNAVAILABLE", "run through as-player.sh")));
+        closeStore();
+        const QString sub = dir_.filePath(QStringLiteral("ro-%1").arg(folder));
+        QVERIFY(QDir().mkpath(sub));
+        file_ = QDir(sub).filePath("store.sqlite");
+        setStoreFile(file_);
+        {
+            Halls before;
+            before.EnterFinalScores({{"Ann", 200}});
+        }
+        closeStore();
+        const QString locked = folder ? sub : file_;
+        const auto permissions = QFile::permissions(locked);
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        setStoreFile(file_);
+        const QString pending = dir_.filePath(QStringLiteral("ro-waiting-%1.ini").arg(folder));
+        Halls halls;
+        halls.setPendingFile(pending);
+        QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
+        QSignalSpy waitingFor(&halls, &Halls::waitingForStore);
+        halls.LoadHalls();
+        halls.EnterFinalScores({{"Bob", 190}});
+        halls.EnterFinalScores({{"Cy", 20}});
+        const QStringList fame = rows(halls.hallOfFame()).mid(0, 2);
+        const QStringList shame = rows(halls.hallOfShame());
+        const QString kept = halls.keepWaiting();
+        closeStore();
+        QVERIFY(QFile::setPermissions(locked, permissions));
+        QCOMPARE(fame, (QStringList{"1 Ann 200", "2 Bob 190"}));
+        QCOMPARE(shame, QStringList{"1 Cy 20"});
+        QVERIFY(halls.pendingScores().empty());
+        QVERIFY(kept.isNull());
+        QVERIFY(!QFile::exists(pending));
+        QCOMPARE(cannot.size(), 1);
+        QVERIFY2(cannot[0][0].toString().contains("Permission denied"),
+                 qPrintable(cannot[0][0].toString()));
+        QCOMPARE(waitingFor.size(), 0);
+    }
+
+    // A damaged store takes no scores: those waiting stay in the waiting
+    // file for when it is replaced, and the run shows them in memory.
+    void damagedStoreKeepsTheWaitingFile() {
+        closeStore();
+        writeFile(file_, "not a database at all, but someone's notes");
+        setStoreFile(file_);
+        const QString path = dir_.filePath("waiting-damaged.ini");
+        QVERIFY(WaitingScores(path).add({{"game-d", {{"Ann", 300}}}}).isNull());
+        const QByteArray before = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        Halls halls;
+        halls.setPendingFile(path);
+        QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
+        halls.LoadHalls();
+        QCOMPARE(rows(halls.hallOfFame()).first(), QString("1 Ann 300"));
+        QVERIFY(halls.keepWaiting().isNull());
+        QCOMPARE(cannot.size(), 1);
+        QVERIFY2(cannot[0][0].toString().contains("damaged"), qPrintable(cannot[0][0].toString()));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
     }
 
     void enterWithoutLoadingFirst() {

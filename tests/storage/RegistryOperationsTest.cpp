@@ -241,6 +241,21 @@ private slots:
         QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "gone"), QString("gone"));
     }
 
+    void deleteValue() {
+        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "2", "Bob"), RegStatus::kSuccess);
+        KeyHandle key = 0;
+        QCOMPARE(OpenRegKey(HKEY_USERS, kKey, KEY_READ, key), RegStatus::kSuccess);
+        QCOMPARE(DeleteRegValue(key, "1"), RegStatus::kAccessDenied); // opened for reading
+        CloseRegKey(key);
+        QCOMPARE(CreateRegKey(HKEY_USERS, kKey, key), RegStatus::kSuccess);
+        QCOMPARE(DeleteRegValue(key, "1"), RegStatus::kSuccess);
+        QCOMPARE(DeleteRegValue(key, "1"), RegStatus::kNotFound);
+        CloseRegKey(key);
+        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "gone"), QString("gone"));
+        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "2", "gone"), QString("Bob"));
+    }
+
     void handles() {
         KeyHandle key = 0;
         QCOMPARE(CreateRegKey(HKEY_USERS, kKey, key), RegStatus::kSuccess);

@@ -2,10 +2,11 @@
 
 #include "game/Text.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QtEndian>
 
@@ -414,6 +415,81 @@ private slots:
                                            "process was aborted.");
     }
 
+    // A file cut short says so in words a player understands.
+    void cutShortSaysWhat_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("description");
+        const QByteArray three = bytesOf(threePlayers());
+        const QByteArray ann = fixture("ann.vrk");
+        QByteArray four = three;
+        putInt16(four, kLastPlayerAt, 3);
+        QByteArray many = three;
+        putInt16(many, kLastPlayerAt, 254);
+        const QString cut = "The file is cut short: ";
+        QTest::newRow("one player, no turn")
+            << ann.left(ann.size() - 2)
+            << cut + "it ends before the part that says whose turn it is.";
+        QTest::newRow("one player, cut in the record")
+            << ann.left(playerAt(0) + 40) << cut + "it ends inside the record of its one player.";
+        QTest::newRow("three players, cut in the turn")
+            << three.left(kCurrentAt + 1)
+            << cut + "it ends before the part that says whose turn it is.";
+        QTest::newRow("three players, cut in the second")
+            << three.left(playerAt(1) + 40)
+            << cut + "it names 3 players, but only one of them is in it whole.";
+        QTest::newRow("three players, cut in the first")
+            << three.left(playerAt(0) + 2)
+            << cut + "it names 3 players, but none of them is in it whole.";
+        QTest::newRow("255 named, 3 records")
+            << many << cut + "it names 255 players, but only 3 of them are in it whole.";
+    }
+    void cutShortSaysWhat() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, description);
+        const OpenResult read = SavedGame::fromBytes(bytes);
+        QVERIFY(!read.game);
+        QCOMPARE(read.error.number, OpenError::kTruncated);
+        QCOMPARE(read.error.description, description);
+    }
+
+    // New files that killed saves left beside the file are taken away by the
+    // next save, once old enough not to be a save in progress; whatever may
+    // be the player's own stays.
+    void leftoversOfKilledSaves_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("old");
+        QTest::addColumn<bool>("removed");
+        const QByteArray whole = bytesOf(threePlayers());
+        QTest::newRow("empty, old") << "game.vrk.aB3xY9" << QByteArray() << true << true;
+        QTest::newRow("cut short, old") << "game.vrk.Qw12Er" << whole.left(400) << true << true;
+        QTest::newRow("cut short, new") << "game.vrk.Qw12Er" << whole.left(400) << false << false;
+        QTest::newRow("a whole saved game") << "game.vrk.backup" << whole << true << false;
+        QTest::newRow("not a saved game")
+            << "game.vrk.readme" << QByteArray("notes") << true << false;
+        QTest::newRow("another file's") << "other.vrk.aB3xY9" << QByteArray() << true << false;
+        QTest::newRow("longer ending") << "game.vrk.aB3xY9z" << QByteArray() << true << false;
+    }
+    void leftoversOfKilledSaves() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, old);
+        QFETCH(bool, removed);
+        const QString folder = dir_.filePath("leftovers-" + QString(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(folder));
+        const QString left = QDir(folder).filePath(name);
+        QVERIFY(writeBytes(left, bytes));
+        if (old) {
+            QFile f(left);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                  QFileDevice::FileModificationTime));
+        }
+        QVERIFY(!annAtHerTurn().writeFile(QDir(folder).filePath("game.vrk")));
+        QCOMPARE(QFile::exists(left), !removed);
+        QCOMPARE(fileBytes(QDir(folder).filePath("game.vrk")), fixture("ann.vrk"));
+    }
+
     void fillerIsSkipped() {
         // Whatever stands after an item in its record does not matter, and
         // the last record may be filled up too.
@@ -447,8 +523,10 @@ private slots:
         QVERIFY(QFile::resize(path, qint64(100) << 20)); // sparse: no real 100 MB written
         const OpenResult read = SavedGame::readFile(path);
         QCOMPARE(bool(read.game), kind < 0);
-        if (read.game) QCOMPARE(*read.game, annAtHerTurn()); // the rest is never read
-        else QCOMPARE(int(read.error.kind), kind);
+        if (read.game)
+            QCOMPARE(*read.game, annAtHerTurn()); // the rest is never read
+        else
+            QCOMPARE(int(read.error.kind), kind);
         QFile::remove(path);
     }
 

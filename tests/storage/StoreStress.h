@@ -33,12 +33,19 @@ inline std::vector<std::vector<PlayerScore>> gamesOf(int copy, int copies, int g
         std::vector<PlayerScore> game;
         for (int p = 0; p < 2; ++p) {
             const int value = values[size_t((copy * games + g) * 2 + p)] * 3 + 1;
-            game.push_back({QStringLiteral("C%1-G%2-P%3").arg(copy).arg(g).arg(p),
-                            int16_t(value)});
+            game.push_back({QStringLiteral("C%1-G%2-P%3").arg(copy).arg(g).arg(p), int16_t(value)});
         }
         out.push_back(game);
     }
     return out;
+}
+
+// Game `g` (0 to 9) of the copies that quit, are killed and start again:
+// one score for the Hall of Fame and one for the Hall of Shame, every score
+// different, so that the Halls show every game's scores, once each.
+inline std::vector<PlayerScore> gameNumbered(int g) {
+    return {{QStringLiteral("G%1-hi").arg(g), int16_t(200 + g)},
+            {QStringLiteral("G%1-lo").arg(g), int16_t(g)}};
 }
 
 // "position name score" rows of the two Halls the entries must end with.

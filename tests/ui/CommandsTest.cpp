@@ -2,10 +2,16 @@
 
 #include "ui/FrmHighScores.h"
 #include "ui/HelpViewer.h"
+#include "ui/ScoreKeeper.h"
 
+#include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QTimer>
@@ -32,6 +38,31 @@ QStringList shownKeys(QToolBar* toolbar) {
     for (QAction* a : toolbar->actions()) keys << (a->isSeparator() ? "|" : a->objectName());
     return keys;
 }
+
+// Another copy of the game holding the store against readers and writers.
+class HeldStore {
+public:
+    HeldStore() {
+        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
+        db_.setDatabaseName(Registry_Operations::storeFile());
+        held_ = db_.open() && QSqlQuery(db_).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~HeldStore() { release(); }
+    bool held() const { return held_; }
+    void release() {
+        if (db_.isOpen()) {
+            QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+            db_.close();
+        }
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(kName);
+    }
+
+private:
+    static inline const QString kName = QStringLiteral("held-by-another-copy");
+    QSqlDatabase db_;
+    bool held_ = false;
+};
 
 } // namespace
 
@@ -209,6 +240,72 @@ private slots:
         QVERIFY(f->fake.sound.played.isEmpty());
     }
 
+    // A signal to end the program (a session logging out) leaves as QUIT
+    // does, without the question.
+    void leavingWithoutAsking() {
+        f->start({"Ann"});
+        f->confirmations.clear();
+        f->window->leaveWithoutAsking();
+        QCOMPARE(f->confirmations, QStringList());
+        QCOMPARE(f->exits, 1);
+        QCOMPARE(f->fake.sound.waited, QStringList{"END"});
+    }
+
+    // Scores that cannot be kept for the next start are told before the
+    // program ends, with the system's reason.
+    void scoresNotKeptAtExitAreTold() {
+        QFile blocker(f->dir.filePath("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        f->window->pendingScoresFile = f->dir.filePath("not-a-folder/pending-scores.ini");
+        f->start({"Ann"});
+        HeldStore other;
+        QVERIFY(other.held());
+        f->window->scoreKeeper().halls().EnterFinalScores({{"Ann", 300}});
+        f->notices.clear();
+        press("Quit");
+        QCOMPARE(f->notices,
+                 QStringList{ScoreKeeper::notKeptAtExitMessage(QStringLiteral("Not a directory"))});
+        QCOMPARE(f->exits, 1);
+    }
+
+    // The Halls outlive the high-score window: closed while scores wait,
+    // nothing waits for the store and nothing is lost. Meanwhile the status
+    // bar says so, whole, beside the turn.
+    void highScoresClosedWhileScoresWait() {
+        f->start({"Ann"});
+        f->window->highScores()->parentWidget()->close();
+        ShellFixture::flushDeletes();
+        auto other = std::make_unique<HeldStore>();
+        QVERIFY(other->held());
+        FrmHighScores* scores = f->window->highScores(); // loaded while the store is held
+        Halls& halls = f->window->scoreKeeper().halls();
+        halls.EnterFinalScores({{"Ann", 300}});
+        QCOMPARE(halls.pendingScores().size(), size_t(1));
+        QLabel* status = f->window->scoreKeeper().StoreStatus;
+        QCOMPARE(status->text(), ScoreKeeper::kHallsWaiting);
+        QCoreApplication::processEvents();
+        const QRect shown = status->geometry();
+        const QRect turn = f->window->TurnStatus->geometry();
+        if (!qEnvironmentVariableIsEmpty("VORKA_SHOTS"))
+            f->window->grab().save(qEnvironmentVariable("VORKA_SHOTS") + "/store-waiting.png");
+        QVERIFY2(
+            status->isVisible() && shown.width() >= status->sizeHint().width(),
+            qPrintable(QString("%1 of %2 px").arg(shown.width()).arg(status->sizeHint().width())));
+        QVERIFY(!shown.intersects(turn));
+        QVERIFY(turn.width() >= f->window->TurnStatus->sizeHint().width());
+
+        scores->parentWidget()->close();
+        ShellFixture::flushDeletes();
+        QCOMPARE(halls.pendingScores().size(), size_t(1));
+        other->release();
+        halls.catchUp();
+        QVERIFY(halls.pendingScores().empty());
+        QCOMPARE(status->text(), QString());
+        QVERIFY(!status->isVisible());
+        QCOMPARE(rows(f->window->highScores()->ListView1[0]).first(), QString("1|Ann|300"));
+    }
+
     void soundsToggle() {
         f->start({"Ann"});
         f->fake.sound.played.clear();
@@ -324,6 +421,26 @@ private slots:
         QTest::keyClick(scores->ListView1[0], Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(asked, Halls::kClearQuestion);
         QVERIFY(f->modals.answers.empty());
+    }
+
+    // Alt+C brings up the scores, Alt+C again asks to clear them, and Enter
+    // then answers NA: nothing is deleted.
+    void altCAltCEnterDeletesNothing() {
+        finishOnePlayerGame();
+        FrmHighScores* scores = f->window->highScores();
+        const QStringList before = rows(scores->ListView1[0]);
+        QVERIFY(!before.first().contains("Tolvane Studios"));
+        QString focused;
+        f->modals.then([&](QDialog& d) {
+            focused = d.focusWidget() ? d.focusWidget()->objectName() : QString();
+            QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Return);
+        });
+        f->window->showHighScores(); // what the first Alt+C does
+        QTest::keyClick(scores->ListView1[0], Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(focused, QString("Command3"));
+        QCOMPARE(rows(scores->ListView1[0]), before);
+        QVERIFY(Registry_Operations::ReadRegText(Registry_Operations::HKEY_USERS, Halls::kFameKey,
+                                                 "1", "gone") != "gone");
     }
 
     void toolbarLayoutSurvivesARestart() {

@@ -106,9 +106,7 @@ private slots:
         fakes.sound.setOn(true);
         fakes.install();
     }
-    void cleanup() {
-        resetServices();
-    }
+    void cleanup() { resetServices(); }
 
     void window();
     void controlPlaces_data();
@@ -452,18 +450,22 @@ void FrmMessageBoxTest::notices_data() {
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QString>("press");
     QTest::addColumn<QVariant>("answer");
+    QTest::addColumn<QString>("focus");
     const auto row = [](const char* tag, int buttons, const QStringList& captions,
-                        const char* press, const QVariant& answer) {
-        QTest::newRow(tag) << buttons << captions << QString(press) << answer;
+                        const char* press, const QVariant& answer, const char* focus) {
+        QTest::newRow(tag) << buttons << captions << QString(press) << answer << QString(focus);
     };
     const QStringList yeahNa = {"Command2=YEAH  ", "Command3=NA  "};
     const QStringList okCancel = {"Command2=OK  ", "Command3=CANCEL  "};
     // Set 1 answers nothing.
-    row("set 1, OK", 1, {"Command1=OK  "}, "Command1", QVariant());
-    row("set 2, YEAH", 2, yeahNa, "Command2", true);
-    row("set 2, NA", 2, yeahNa, "Command3", false);
-    row("set 3, OK", 3, okCancel, "Command2", true);
-    row("set 3, CANCEL", 3, okCancel, "Command3", false);
+    row("set 1, OK", 1, {"Command1=OK  "}, "Command1", QVariant(), "Command1");
+    // YEAH / NA asks before the Halls are cleared: it opens on NA, so that
+    // Enter (or Alt+C, Alt+C, Enter from the main window) deletes nothing.
+    row("set 2, YEAH", 2, yeahNa, "Command2", true, "Command3");
+    row("set 2, NA", 2, yeahNa, "Command3", false, "Command3");
+    row("set 2, Enter", 2, yeahNa, "Enter", false, "Command3");
+    row("set 3, OK", 3, okCancel, "Command2", true, "Command2");
+    row("set 3, CANCEL", 3, okCancel, "Command3", false, "Command2");
 }
 
 void FrmMessageBoxTest::notices() {
@@ -471,6 +473,7 @@ void FrmMessageBoxTest::notices() {
     QFETCH(QStringList, captions);
     QFETCH(QString, press);
     QFETCH(QVariant, answer);
+    QFETCH(QString, focus);
 
     ScriptedModals modals;
     Seen seen;
@@ -479,13 +482,17 @@ void FrmMessageBoxTest::notices() {
         seen = look(box);
         QCOMPARE(box.kind(), int16_t(99));
         saveShotIfAsked(box, QString("notice-%1").arg(buttons));
-        ScriptedModals::click(press)(dialog);
+        if (press == "Enter")
+            QTest::keyClick(box.focusWidget() ? box.focusWidget() : &dialog, Qt::Key_Return);
+        else
+            ScriptedModals::click(press)(dialog);
     });
     const QVariant returned = ShowNotice(kClearAll, int16_t(buttons), 1, 1);
 
     QCOMPARE(seen.message, kClearAll);
     QCOMPARE(seen.picture, int16_t(1));
     QCOMPARE(seen.captions, captions);
+    QCOMPARE(seen.focus, focus);
     QVERIFY(seen.labelRoom >= 0);
     QCOMPARE(returned, answer);
     QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));

@@ -1,0 +1,58 @@
+#include "ui/ScoreKeeper.h"
+
+#include "ui/FrmHighScores.h"
+#include "ui/FrmMessageBox.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+QString ScoreKeeper::cannotKeepMessage(const QString& why) {
+    return QStringLiteral("The Halls of Fame and Shame cannot be changed: %1.").arg(why) + CR + CR +
+           QStringLiteral("The scores of your games are shown until Vorka ends, but they are "
+                          "not kept.");
+}
+
+QString ScoreKeeper::notKeptAtExitMessage(const QString& why) {
+    return QStringLiteral("The scores still waiting for the Halls of Fame and Shame could not be "
+                          "kept for the next start of Vorka: %1.")
+               .arg(why) +
+           CR + CR + QStringLiteral("They are lost when Vorka ends.");
+}
+
+ScoreKeeper::ScoreKeeper(QStatusBar& statusBar, QObject* parent) : QObject(parent), halls_(this) {
+    StoreStatus = new QLabel(&statusBar);
+    StoreStatus->setObjectName(QStringLiteral("StoreStatus"));
+    StoreStatus->setTextFormat(Qt::PlainText);
+    // Beside the turn, not under the tips of the toolbar's buttons; shown
+    // only while there is something to say.
+    statusBar.addPermanentWidget(StoreStatus);
+    StoreStatus->hide();
+
+    // Told from the event loop, never from inside the store's retry.
+    connect(
+        &halls_, &Halls::waitingForStore, this,
+        [this] {
+            if (!halls_.pendingGames().empty())
+                MdlGlobalDecs::ShowNotice(FrmHighScores::kScoresWaiting, 1, 1, 1);
+            showStoreState();
+        },
+        Qt::QueuedConnection);
+    connect(
+        &halls_, &Halls::cannotKeepScores, this,
+        [](const QString& why) { MdlGlobalDecs::ShowNotice(cannotKeepMessage(why), 1, 1, 1); },
+        Qt::QueuedConnection);
+    connect(&halls_, &Halls::changed, this, &ScoreKeeper::showStoreState);
+}
+
+void ScoreKeeper::showStoreState() {
+    const bool waiting = !halls_.upToDate() || !halls_.pendingGames().empty();
+    StoreStatus->setText(waiting ? kHallsWaiting : QString());
+    // Whole or not at all: while it shows, the window keeps room for it.
+    StoreStatus->setMinimumWidth(waiting ? StoreStatus->sizeHint().width() : 0);
+    StoreStatus->setVisible(waiting);
+}
+
+void ScoreKeeper::keepAtExit() {
+    const QString why = halls_.keepWaiting();
+    if (!why.isNull()) MdlGlobalDecs::ShowNotice(notKeptAtExitMessage(why), 1, 1, 1);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "storage/Halls.h"
+
+#include <QObject>
+#include <QString>
+
+class QLabel;
+class QStatusBar;
+
+// Keeps the Halls of Fame and Shame for the whole run, whatever window
+// shows them, and tells the players what becomes of their scores: a notice
+// when the store keeps a game's scores waiting, a line in the status bar
+// while it keeps the Halls from being read, a notice when it can take no
+// change at all, and one before the program ends when scores still waiting
+// could not be kept for the next start.
+class ScoreKeeper : public QObject {
+    Q_OBJECT
+public:
+    static inline const QString kHallsWaiting =
+        QStringLiteral("Waiting for the Halls of Fame and Shame.");
+    static QString cannotKeepMessage(const QString& why);
+    static QString notKeptAtExitMessage(const QString& why);
+
+    explicit ScoreKeeper(QStatusBar& statusBar, QObject* parent = nullptr);
+
+    Halls& halls() { return halls_; }
+    // In the status bar, left of the turn: the store's state, or nothing.
+    QLabel* StoreStatus;
+
+    // The program is ending: the waiting scores are kept, or the players
+    // are told why they cannot be.
+    void keepAtExit();
+
+private:
+    void showStoreState();
+
+    Halls halls_;
+};
