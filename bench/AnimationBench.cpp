@@ -17,11 +17,11 @@
 // Exit status: 0 when both targets are met, 1 when one is missed, 2 when the
 // board could not be measured.
 
-#include "game/FrmMainGame.h"
+#include "board/FrmMainGame.h"
 #include "players/Answers.h"
 #include "players/GameSession.h"
 #include "ui/AppServices.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/PulseSoundPlayer.h"
 
 #include <QApplication>

@@ -7,10 +7,10 @@
 // Prints the median of five openings beside the target. Exit status: 0 when
 // it is met, 1 when it is missed, 2 when an opening went wrong.
 
-#include "game/FrmMainGame.h"
+#include "board/FrmMainGame.h"
 #include "storage/Registry_Operations.h"
 #include "storage/SavedGame.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/FrmMessageBox.h"
 #include "players/GameSession.h"
 #include "ui/FileChooser.h"

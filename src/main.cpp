@@ -1,6 +1,6 @@
 #include "storage/Registry_Operations.h"
 #include "storage/StorePaths.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/GameStyle.h"
 #include "ui/MDIFrmMainGame.h"
 #include "ui/PulseSoundPlayer.h"

@@ -1,8 +1,8 @@
 #include "ui/FrmHighScores.h"
 
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/FrmMessageBox.h"
-#include "ui/Twips.h"
+#include "board/Twips.h"
 
 #include <QApplication>
 #include <QFrame>

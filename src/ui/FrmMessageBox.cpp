@@ -4,10 +4,10 @@
 #include "game/NumericValue.h"
 #include "game/Text.h"
 #include "ui/AppServices.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/ModalRunner.h"
 #include "ui/SvgPicture.h"
-#include "ui/Twips.h"
+#include "board/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>

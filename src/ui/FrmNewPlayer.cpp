@@ -1,11 +1,11 @@
 #include "ui/FrmNewPlayer.h"
 
 #include "ui/AppServices.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/ModalRunner.h"
-#include "ui/ReadableText.h"
+#include "board/ReadableText.h"
 #include "ui/SvgPicture.h"
-#include "ui/Twips.h"
+#include "board/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>

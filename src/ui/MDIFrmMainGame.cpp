@@ -1,6 +1,6 @@
 #include "ui/MDIFrmMainGame.h"
 
-#include "game/FrmMainGame.h"
+#include "board/FrmMainGame.h"
 #include "game/NumericValue.h"
 #include "players/GameSession.h"
 #include "storage/StorePaths.h"

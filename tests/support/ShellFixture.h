@@ -4,10 +4,10 @@
 // and sounds, dialogs answered by script, and a settings store and toolbar
 // file of the test's own.
 
-#include "game/FrmMainGame.h"
+#include "board/FrmMainGame.h"
 #include "players/GameSession.h"
 #include "storage/Registry_Operations.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/FrmMessageBox.h"
 #include "ui/FrmNewPlayer.h"
 #include "ui/MDIFrmMainGame.h"

@@ -4,7 +4,7 @@
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
 #include "ui/DialogAnswers.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ui/FrmNewPlayer.h"
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "game/Category.h"
 #include "game/Scoring.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/Translations.h"
 
 #include <QDir>

@@ -6,14 +6,14 @@
 // must neither crash nor hang, and whenever it is at rest it must show a
 // consistent game. VORKA_STRESS=1 plays for much longer.
 
-#include "game/FrmMainGame.h"
+#include "board/FrmMainGame.h"
 #include "game/TurnFlow.h"
 #include "players/GameSession.h"
 #include "storage/Registry_Operations.h"
 #include "ui/AppServices.h"
 #include "ui/ComputerSeats.h"
 #include "ui/FileChooser.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/HintWindow.h"
 #include "ui/MDIFrmMainGame.h"
 

@@ -1,7 +1,7 @@
 #include "ui/ToolbarCustomizer.h"
 
 #include "support/ScriptedModals.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/ToolbarEntries.h"
 
 #include <QAction>

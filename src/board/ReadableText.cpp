@@ -1,4 +1,4 @@
-#include "ui/ReadableText.h"
+#include "board/ReadableText.h"
 
 #include <QEvent>
 #include <QPalette>

@@ -1,7 +1,7 @@
-#include "game/FrmMainGame.h"
+#include "board/FrmMainGame.h"
 #include "players/Answers.h"
 #include "players/GameSession.h"
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 #include "ui/FrmMessageBox.h"
 
 #include "support/Fakes.h"

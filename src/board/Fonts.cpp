@@ -1,4 +1,4 @@
-#include "ui/Fonts.h"
+#include "board/Fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

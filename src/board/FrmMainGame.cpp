@@ -1,9 +1,9 @@
-#include "game/FrmMainGame.h"
+#include "board/FrmMainGame.h"
 
 #include "players/GameSession.h"
-#include "ui/Fonts.h"
-#include "ui/ReadableText.h"
-#include "ui/Twips.h"
+#include "board/Fonts.h"
+#include "board/ReadableText.h"
+#include "board/Twips.h"
 
 #include <QApplication>
 #include <QFocusEvent>
