@@ -17,11 +17,11 @@
 // Exit status: 0 when both targets are met, 1 when one is missed, 2 when the
 // board could not be measured.
 
+#include "board/Fonts.h"
 #include "board/FrmMainGame.h"
 #include "players/Answers.h"
 #include "players/GameSession.h"
 #include "ui/AppServices.h"
-#include "board/Fonts.h"
 #include "ui/PulseSoundPlayer.h"
 
 #include <QApplication>
@@ -204,9 +204,10 @@ public:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Fonts::installFontSubstitutes();
-    installResourceSoundPlayer();
+    DesktopServices desktop;
+    const AppServices services = desktop.services();
     // As in the game: sounds on, and the player already woken by earlier sounds.
-    PlayResourceSound(QStringLiteral("START"));
+    services.PlayResourceSound(QStringLiteral("START"));
 
     const Stretch reference = referenceRoll();
     if (reference.frames == 0) {
@@ -215,7 +216,7 @@ int main(int argc, char* argv[]) {
     }
 
     BenchPlayer player;
-    GameSession session(player, services());
+    GameSession session(player, services.game);
     session.StartNewGame();
     FrmMainGame board(session, 0);
     board.setWindowTitle(QStringLiteral("Player"));

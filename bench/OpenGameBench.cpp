@@ -7,16 +7,17 @@
 // Prints the median of five openings beside the target. Exit status: 0 when
 // it is met, 1 when it is missed, 2 when an opening went wrong.
 
+#include "board/Fonts.h"
 #include "board/FrmMainGame.h"
+#include "players/GameSession.h"
 #include "storage/Registry_Operations.h"
 #include "storage/SavedGame.h"
-#include "board/Fonts.h"
-#include "ui/FrmMessageBox.h"
-#include "players/GameSession.h"
+#include "ui/AppServices.h"
 #include "ui/FileChooser.h"
+#include "ui/FrmMessageBox.h"
+#include "ui/FrmNewPlayer.h"
 #include "ui/MDIFrmMainGame.h"
 #include "ui/ModalRunner.h"
-#include "ui/FrmNewPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,8 +25,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -81,11 +82,13 @@ int main(int argc, char* argv[]) {
     Chooser chooser;
     chooser.file = dir.filePath(QStringLiteral("largest.vrk"));
     if (largestGame().writeFile(chooser.file)) return 2;
-    setFileChooser(&chooser);
     QuickPlayer player;
-    setModalRunner(&player);
+    DesktopServices desktop;
+    AppServices services = desktop.services();
+    services.modals = &player;
+    services.files = &chooser;
 
-    MDIFrmMainGame window;
+    MDIFrmMainGame window(services);
     window.toolbarSettingsFile = dir.filePath(QStringLiteral("toolbar.ini"));
     window.pendingScoresFile = dir.filePath(QStringLiteral("pending.ini"));
     window.exitProgram = [] {};
@@ -120,7 +123,5 @@ int main(int argc, char* argv[]) {
     std::printf("%-44s %9.0f ms  (runs %.0f .. %.0f ms)   target <= %.0f ms   %s\n",
                 "opening a saved game of 255 players", median, times.front(), times.back(),
                 kTargetMs, met ? "met" : "MISSED");
-    setModalRunner(nullptr);
-    setFileChooser(nullptr);
     return met ? 0 : 1;
 }

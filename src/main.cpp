@@ -1,9 +1,9 @@
+#include "board/Fonts.h"
 #include "storage/Registry_Operations.h"
 #include "storage/StorePaths.h"
-#include "board/Fonts.h"
+#include "ui/AppServices.h"
 #include "ui/GameStyle.h"
 #include "ui/MDIFrmMainGame.h"
-#include "ui/PulseSoundPlayer.h"
 #include "ui/QuitOnSignal.h"
 #include "ui/Translations.h"
 
@@ -27,9 +27,11 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(MDIFrmMainGame::kIcon));
     Fonts::installFontSubstitutes();
     Registry_Operations::setStoreFile(StorePaths::settingsStoreFile());
-    installResourceSoundPlayer();
 
-    MDIFrmMainGame window;
+    // The clock, the dice, the sound server, the event loop and the dialogs,
+    // made once here and handed on by the main window.
+    DesktopServices services;
+    MDIFrmMainGame window(services.services());
 #ifdef VORKA_FIRST_FRAME_REPORT
     FirstFrameReport::installIfRequested(window);
 #endif

@@ -1,28 +1,11 @@
 #include "ui/AppServices.h"
 
-namespace {
+#include "ui/PulseSoundPlayer.h"
 
-SystemClock systemClock;
-XoshiroRandom xoshiroRandom;
-Silence silence;
-QtEventPump qtEventPump;
+DesktopServices::DesktopServices() : sound_(std::make_unique<PulseSoundPlayer>()) {}
 
-Services defaults() {
-    return {&systemClock, &xoshiroRandom, &silence, &qtEventPump};
-}
+DesktopServices::~DesktopServices() = default;
 
-Services current = defaults();
-
-} // namespace
-
-Services& services() {
-    return current;
-}
-
-void resetServices() {
-    current = defaults();
-}
-
-void PlayResourceSound(const QString& name, bool wait) {
-    current.sound->playIfOn(name, wait);
+AppServices DesktopServices::services() {
+    return {{&clock_, &random_, sound_.get(), &events_}, &modals_, &files_};
 }

@@ -1,14 +1,50 @@
 #pragma once
 
 #include "game/Seams.h"
+#include "ui/FileChooser.h"
+#include "ui/ModalRunner.h"
 
-// The services the program's windows use: the system clock, a xoshiro256**
-// generator, silence (until a sound player installs itself) and Qt's event
-// loop. The main window hands them on to the game session and its boards;
-// tests replace them with doubles.
-Services& services();
-void resetServices();
+#include <QString>
 
-// Plays one of the game's sounds through the installed player, unless its
-// switch is off.
-void PlayResourceSound(const QString& name, bool wait = false);
+#include <memory>
+
+class PulseSoundPlayer;
+
+// What the windows use from outside the game: the game's own seams (clock,
+// dice, sounds, event loop), how modal windows are run and where the player
+// chooses files. `main` makes the real ones once and hands them to the main
+// window, which hands them on; tests make doubles and hand them in the same
+// way.
+struct AppServices {
+    Services game;
+    ModalRunner* modals = nullptr;
+    FileChooser* files = nullptr;
+
+    SoundPlayer& sound() const { return *game.sound; }
+    // Plays one of the game's sounds, unless the sounds are switched off.
+    void PlayResourceSound(const QString& name, bool wait = false) const {
+        game.sound->playIfOn(name, wait);
+    }
+    // Shows `dialog` modally and returns when it has been closed.
+    void runModal(QDialog& dialog) const { modals->run(dialog); }
+};
+
+// The real ones: the system clock, xoshiro256** dice, the desktop's sound
+// server, Qt's event loop, QDialog::exec() and the desktop's file dialog.
+class DesktopServices {
+public:
+    DesktopServices();
+    ~DesktopServices();
+    DesktopServices(const DesktopServices&) = delete;
+    DesktopServices& operator=(const DesktopServices&) = delete;
+
+    AppServices services();
+
+private:
+    SystemClock clock_;
+    XoshiroRandom random_;
+    std::unique_ptr<PulseSoundPlayer> sound_;
+    QtEventPump events_;
+    ExecRunner modals_;
+    DesktopFileChooser files_;
+};

@@ -2,13 +2,9 @@
 
 #include "game/Text.h"
 #include "storage/SavedGame.h"
-#include "ui/AppServices.h"
-#include "ui/FileChooser.h"
 #include "ui/FrmMessageBox.h"
 #include "ui/FrmNewPlayer.h"
-#include "ui/ModalRunner.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QTreeWidget>
 
@@ -18,47 +14,18 @@ namespace {
 
 constexpr int16_t kFallingFigure = 2;
 
-class DialogChooser final : public FileChooser {
-public:
-    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        QFileDialog dialog(parent, title, QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setOption(QFileDialog::ReadOnly);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    }
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        QFileDialog dialog(parent, title, QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(QStringLiteral("vrk"));
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    }
-};
-
-DialogChooser dialogChooser;
-FileChooser* currentChooser = &dialogChooser;
-
 // The platform's own message box, for the open and save errors.
-void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                 const QString& text) {
+void showMessage(const AppServices& services, QWidget* parent, QMessageBox::Icon icon,
+                 const QString& title, const QString& text) {
     QString shown = text;
     shown.replace(CR, u'\n');
     QMessageBox box(icon, title, shown, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
-    modalRunner().run(box);
+    services.runModal(box);
 }
 
 } // namespace
-
-FileChooser& fileChooser() {
-    return *currentChooser;
-}
-
-void setFileChooser(FileChooser* chooser) {
-    currentChooser = chooser ? chooser : &dialogChooser;
-}
 
 QString DialogAnswers::namesChangedQuestion(const QStringList& names) {
     // A few names, so that the question always fits its window.
@@ -77,32 +44,32 @@ QString DialogAnswers::namesChangedQuestion(const QStringList& names) {
 }
 
 bool DialogAnswers::playsWithOthers() {
-    const QVariant answer = ShowMessageBox(DialogKind::Welcome);
+    const QVariant answer = ShowMessageBox(services_, DialogKind::Welcome);
     return answer.typeId() == QMetaType::Int && answer.toInt() == 1;
 }
 
 QString DialogAnswers::nextPlayerName() {
-    return ShowMessageBox(DialogKind::PlayerNames).toString();
+    return ShowMessageBox(services_, DialogKind::PlayerNames).toString();
 }
 
 QString DialogAnswers::ownName() {
-    return ShowMessageBox(DialogKind::OwnName).toString();
+    return ShowMessageBox(services_, DialogKind::OwnName).toString();
 }
 
 bool DialogAnswers::confirmZero() {
-    return ShowMessageBox(DialogKind::ConfirmZero).toBool();
+    return ShowMessageBox(services_, DialogKind::ConfirmZero).toBool();
 }
 
 void DialogAnswers::announceTurn(const QString& name) {
-    AnnounceTurn(name);
+    AnnounceTurn(services_, name);
 }
 
 void DialogAnswers::announceComputerTurn(const QString& name) {
-    AnnounceTurn(name, computerAnnouncementMs);
+    AnnounceTurn(services_, name, computerAnnouncementMs);
 }
 
 void DialogAnswers::showResult(const GameResult& result, const std::vector<PlayerScore>& scores) {
-    FrmMessageBox box(parent_);
+    FrmMessageBox box(services_, parent_);
     box.setMessage(result.message());
     box.setPicture(kFallingFigure);
     box.setButtonSet(1);
@@ -111,34 +78,34 @@ void DialogAnswers::showResult(const GameResult& result, const std::vector<Playe
         for (const PlayerScore& p : scores)
             new QTreeWidgetItem(box.ListView1, {QString::number(p.score), p.name});
     }
-    PlayResourceSound(QStringLiteral("WIN"));
+    services_.PlayResourceSound(QStringLiteral("WIN"));
     box.setKind(DialogKind::Notice);
     box.focusFirstControl();
-    modalRunner().run(box);
+    services_.runModal(box);
 }
 
 QString DialogAnswers::openFileName() {
-    return fileChooser().openFileName(parent_, kOpenDialogTitle, kSavedGameFilter);
+    return services_.files->openFileName(parent_, kOpenDialogTitle, kSavedGameFilter);
 }
 
 QString DialogAnswers::saveFileName() {
-    return fileChooser().saveFileName(parent_, kSaveDialogTitle, kSavedGameFilter);
+    return services_.files->saveFileName(parent_, kSaveDialogTitle, kSavedGameFilter);
 }
 
 bool DialogAnswers::saveChangedNames(const QStringList& names) {
-    return ShowNotice(namesChangedQuestion(names), 3, 1, 1).toBool();
+    return ShowNotice(services_, namesChangedQuestion(names), 3, 1, 1).toBool();
 }
 
 void DialogAnswers::openFailed(const OpenError& error) {
     const bool wrongHeader = error.kind == OpenError::Kind::WrongHeader;
-    showMessage(parent_, wrongHeader ? QMessageBox::Question : QMessageBox::Critical,
+    showMessage(services_, parent_, wrongHeader ? QMessageBox::Question : QMessageBox::Critical,
                 error.title(), error.message());
 }
 
 void DialogAnswers::saveFailed(const QString& message) {
-    showMessage(parent_, QMessageBox::Warning, kSaveFailedTitle, message);
+    showMessage(services_, parent_, QMessageBox::Warning, kSaveFailedTitle, message);
 }
 
 void DialogAnswers::notice(const QString& message) {
-    ShowNotice(message, 1, 1, 1);
+    ShowNotice(services_, message, 1, 1, 1);
 }

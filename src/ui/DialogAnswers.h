@@ -1,6 +1,7 @@
 #pragma once
 
 #include "players/Answers.h"
+#include "ui/AppServices.h"
 
 class QWidget;
 
@@ -8,8 +9,9 @@ class QWidget;
 // the turn announcement, the file dialogs and the platform's message box.
 class DialogAnswers final : public Answers {
 public:
-    // Dialogs open over `parent`.
-    explicit DialogAnswers(QWidget* parent = nullptr) : parent_(parent) {}
+    // Dialogs open over `parent`, sound and run through `services`.
+    explicit DialogAnswers(const AppServices& services, QWidget* parent = nullptr)
+        : services_(services), parent_(parent) {}
 
     // Asked before saving names that the file's character set cannot keep
     // whole (set 3: "OK  " saves, "CANCEL  " does not): the names, each in
@@ -35,5 +37,6 @@ public:
     void notice(const QString& message) override;
 
 private:
+    AppServices services_;
     QWidget* parent_;
 };

@@ -5,7 +5,7 @@
 class QWidget;
 
 // Where the player picks the file to open or save. The program asks with
-// the desktop's file dialog; tests install a chooser that answers at once.
+// the desktop's file dialog; tests hand in a chooser that answers at once.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
@@ -14,9 +14,12 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
 };
 
-FileChooser& fileChooser();
-// Installs `chooser` (nullptr restores the file dialog). Not owned.
-void setFileChooser(FileChooser* chooser);
+// The desktop's file dialog.
+class DesktopFileChooser final : public FileChooser {
+public:
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+};
 
 // The file dialog's filter: saved games, then all files.
 inline const QString kSavedGameFilter =

@@ -1,8 +1,8 @@
 #include "ui/FrmHighScores.h"
 
 #include "board/Fonts.h"
-#include "ui/FrmMessageBox.h"
 #include "board/Twips.h"
+#include "ui/FrmMessageBox.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -59,7 +59,8 @@ void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
 
 } // namespace
 
-FrmHighScores::FrmHighScores(Halls& halls, QWidget* parent) : QWidget(parent), halls_(halls) {
+FrmHighScores::FrmHighScores(Halls& halls, const AppServices& services, QWidget* parent)
+    : QWidget(parent), halls_(halls), services_(services) {
     setObjectName(QStringLiteral("FrmHighScores"));
     setWindowTitle(QStringLiteral("Vorka Scores"));
     setWindowIcon(QIcon(kWindowIcon));
@@ -164,9 +165,10 @@ void FrmHighScores::keyPressEvent(QKeyEvent* event) {
 }
 
 void FrmHighScores::Command1_Click() {
-    halls_.ClearHalls([] {
-        return MdlGlobalDecs::ShowNotice(Halls::kClearQuestion, Halls::kClearQuestionButtons,
-                                         Halls::kClearQuestionPicture, Halls::kClearQuestionSound)
+    halls_.ClearHalls([this] {
+        return MdlGlobalDecs::ShowNotice(services_, Halls::kClearQuestion,
+                                         Halls::kClearQuestionButtons, Halls::kClearQuestionPicture,
+                                         Halls::kClearQuestionSound)
             .toBool();
     });
 }

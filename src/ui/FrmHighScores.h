@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Halls.h"
+#include "ui/AppServices.h"
 
 #include <QList>
 #include <QWidget>
@@ -28,7 +29,8 @@ public:
         CR + CR +
         QStringLiteral("The scores of this game will be entered as soon as it is done with them.");
 
-    explicit FrmHighScores(Halls& halls, QWidget* parent = nullptr);
+    // Shows `halls`; its question sounds and runs through `services`.
+    FrmHighScores(Halls& halls, const AppServices& services, QWidget* parent = nullptr);
 
     QLabel* Label1;   // "HIGH SCORES"
     QLabel* Image1;   // decoration
@@ -57,4 +59,5 @@ protected:
 
 private:
     Halls& halls_;
+    AppServices services_;
 };

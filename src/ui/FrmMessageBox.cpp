@@ -1,13 +1,11 @@
 #include "ui/FrmMessageBox.h"
 
+#include "board/Fonts.h"
+#include "board/Twips.h"
 #include "game/Limits.h"
 #include "game/NumericValue.h"
 #include "game/Text.h"
-#include "ui/AppServices.h"
-#include "board/Fonts.h"
-#include "ui/ModalRunner.h"
 #include "ui/SvgPicture.h"
-#include "board/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -121,7 +119,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 } // namespace
 
-FrmMessageBox::FrmMessageBox(QWidget* parent) : ButtonOnlyDialog(QSize(kWidth, kHeight), parent) {
+FrmMessageBox::FrmMessageBox(const AppServices& services, QWidget* parent)
+    : ButtonOnlyDialog(QSize(kWidth, kHeight), parent), services_(services) {
     setObjectName(QStringLiteral("FrmMessageBox"));
     setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
     QPalette yellow = palette();
@@ -337,7 +336,7 @@ QString FrmMessageBox::nameTyped() const {
 }
 
 void FrmMessageBox::Command1_Click() {
-    PlayResourceSound(kButtonPress);
+    services_.PlayResourceSound(kButtonPress);
     switch (static_cast<DialogKind>(kind())) {
     case DialogKind::Welcome:
         DialogAnswer = Option1[0]->isChecked() ? 0 : 1;
@@ -352,7 +351,7 @@ void FrmMessageBox::Command1_Click() {
 }
 
 void FrmMessageBox::Command2_Click() {
-    PlayResourceSound(kButtonPress);
+    services_.PlayResourceSound(kButtonPress);
     switch (static_cast<DialogKind>(kind())) {
     case DialogKind::PlayerNames:
         DialogAnswer = nameTyped();
@@ -370,7 +369,7 @@ void FrmMessageBox::Command2_Click() {
 }
 
 void FrmMessageBox::Command3_Click() {
-    PlayResourceSound(kButtonPress);
+    services_.PlayResourceSound(kButtonPress);
     switch (static_cast<DialogKind>(kind())) {
     case DialogKind::PlayerNames:
         // The NUL marks the last name of the list.
@@ -421,8 +420,8 @@ void FrmMessageBox::unload() {
 
 namespace MdlGlobalDecs {
 
-QVariant ShowMessageBox(DialogKind kind, bool gameInProgress) {
-    FrmMessageBox box;
+QVariant ShowMessageBox(const AppServices& services, DialogKind kind, bool gameInProgress) {
+    FrmMessageBox box(services);
     QString sound;
     switch (kind) {
     case DialogKind::Welcome:
@@ -479,19 +478,20 @@ QVariant ShowMessageBox(DialogKind kind, bool gameInProgress) {
         box.setButtonSet(kOkAlone);
         break;
     }
-    if (!sound.isEmpty()) PlayResourceSound(sound);
+    if (!sound.isEmpty()) services.PlayResourceSound(sound);
     box.setKind(kind);
     box.focusFirstControl();
     // A question whose "YEAH  " loses the game opens on "NA  ": one Enter
     // must not throw a game away.
     if (kind == DialogKind::ConfirmLeave || kind == DialogKind::ConfirmForfeit)
         box.Command3->setFocus();
-    modalRunner().run(box);
+    services.runModal(box);
     return box.DialogAnswer;
 }
 
-QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, int16_t sound) {
-    FrmMessageBox box;
+QVariant ShowNotice(const AppServices& services, const QString& message, int16_t buttons,
+                    int16_t picture, int16_t sound) {
+    FrmMessageBox box(services);
     box.setMessage(message);
     box.setPicture(picture);
     box.setButtonSet(buttons);
@@ -513,13 +513,13 @@ QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, in
         break;
     }
     if (soundName.isEmpty()) soundName = kQuestion;
-    PlayResourceSound(soundName);
+    services.PlayResourceSound(soundName);
     box.setKind(DialogKind::Notice);
     box.focusFirstControl();
     // A notice that asks YEAH or NA asks before something is destroyed (the
     // Halls cleared): it opens on "NA  ", so that no Enter destroys by chance.
     if (buttons == kYeahNa) box.Command3->setFocus();
-    modalRunner().run(box);
+    services.runModal(box);
     return box.DialogAnswer;
 }
 

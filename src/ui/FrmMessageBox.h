@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/AppServices.h"
 #include "ui/ButtonOnlyDialog.h"
 
 #include <QPixmap>
@@ -34,13 +35,14 @@ enum class DialogKind : int16_t {
 // button. Returns the answer that button left: an int for Welcome, the name
 // for the name kinds, true or false for the questions. `gameInProgress`
 // adds the forfeit warning to ConfirmLeave.
-QVariant ShowMessageBox(DialogKind kind, bool gameInProgress = false);
+QVariant ShowMessageBox(const AppServices& services, DialogKind kind, bool gameInProgress = false);
 
 // Shows `message` as a Notice. `buttons`: 1 "OK  " alone, 2 "YEAH  "/"NA  ",
 // 3 "OK  "/"CANCEL  ". `picture`: the picture cell 0..3. `sound`: 0 START,
 // 2 WIN, 3 FANFARE, 4 END, anything else QUESTION. Returns true or false for
 // sets 2 and 3, and no answer (an invalid QVariant) for "OK  " alone.
-QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, int16_t sound);
+QVariant ShowNotice(const AppServices& services, const QString& message, int16_t buttons,
+                    int16_t picture, int16_t sound);
 
 } // namespace MdlGlobalDecs
 
@@ -50,7 +52,7 @@ QVariant ShowNotice(const QString& message, int16_t buttons, int16_t picture, in
 //
 // A caller that builds a Notice of its own (the end of a game) sets the
 // message, picture, kind and buttons through the setters below, fills
-// ListView1, shows it and runs it through modalRunner().
+// ListView1, shows it and runs it through the services' modal runner.
 class FrmMessageBox : public ButtonOnlyDialog {
     Q_OBJECT
 public:
@@ -58,7 +60,8 @@ public:
     static constexpr int kHeight = 201;
     static constexpr int kPictureCells = 4;
 
-    explicit FrmMessageBox(QWidget* parent = nullptr);
+    // Its buttons sound through `services`.
+    explicit FrmMessageBox(const AppServices& services, QWidget* parent = nullptr);
 
     QFrame* Shape1;
     QLabel* Image1;
@@ -66,9 +69,9 @@ public:
     QTreeWidget* ListView1;               // "Score", "Name"
     std::array<QRadioButton*, 2> Option1; // "On my own", "With others"
     QLineEdit* Text1;
-    QPushButton* Command1;                   // the wide button
-    QPushButton* Command2;                   // left half
-    QPushButton* Command3;                   // right half
+    QPushButton* Command1; // the wide button
+    QPushButton* Command2; // left half
+    QPushButton* Command3; // right half
     // Picture cell `cell` (0..kPictureCells - 1), drawn when first asked for:
     // a dialog shows one of the four.
     const QPixmap& Pics(int cell);
@@ -125,6 +128,7 @@ private:
     QString nameTyped() const;
     void unload();
 
+    AppServices services_;
     QString message_;
     int16_t picture_ = -1;
     QScrollArea* messageScroller_ = nullptr;

@@ -1,11 +1,9 @@
 #include "ui/FrmNewPlayer.h"
 
-#include "ui/AppServices.h"
 #include "board/Fonts.h"
-#include "ui/ModalRunner.h"
 #include "board/ReadableText.h"
-#include "ui/SvgPicture.h"
 #include "board/Twips.h"
+#include "ui/SvgPicture.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -49,7 +47,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 
 } // namespace
 
-FrmNewPlayer::FrmNewPlayer(QWidget* parent) : ButtonOnlyDialog(QSize(kWidth, kHeight), parent) {
+FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
+    : ButtonOnlyDialog(QSize(kWidth, kHeight), parent), services_(services) {
     setObjectName(QStringLiteral("FrmNewPlayer"));
 
     Shape1 = makeOutline();
@@ -103,7 +102,7 @@ void FrmNewPlayer::ShowFrmNewPlayer() {
     Picture2->setAccessibleName(Label1->text());
     setAccessibleName(QStringLiteral("Vorka"));
     setAccessibleDescription(spoken);
-    services().events->processEvents();
+    services_.game.events->processEvents();
 }
 
 void FrmNewPlayer::printName() {
@@ -137,24 +136,24 @@ void FrmNewPlayer::Timer1_Timer() {
 }
 
 void FrmNewPlayer::Command1_Click() {
-    PlayResourceSound(kOkSound);
+    services_.PlayResourceSound(kOkSound);
     Timer1->stop();
     closeByButton();
 }
 
 namespace MdlGlobalDecs {
 
-void AnnounceTurn(const QString& name, int closeAfterMs) {
-    FrmNewPlayer window;
+void AnnounceTurn(const AppServices& services, const QString& name, int closeAfterMs) {
+    FrmNewPlayer window(services);
     if (closeAfterMs >= 0)
         QTimer::singleShot(closeAfterMs, &window, [&window] { window.Command1->click(); });
     window.Label1->setText(name.toUpper() + kPossessive);
-    services().events->processEvents();
+    services.game.events->processEvents();
     window.ShowFrmNewPlayer();
     // Spoken as the window opens, in the player's own letters.
     window.setAccessibleName(QStringLiteral("It's ") + name + QStringLiteral("'s go!"));
-    PlayResourceSound(kNewPlayerSound);
-    modalRunner().run(window);
+    services.PlayResourceSound(kNewPlayerSound);
+    services.runModal(window);
 }
 
 } // namespace MdlGlobalDecs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/AppServices.h"
 #include "ui/ButtonOnlyDialog.h"
 
 #include <QPixmap>
@@ -26,7 +27,8 @@ public:
 
     // Loads the window: centred, animation at width 150 and step -8, and
     // Timer1 running.
-    explicit FrmNewPlayer(QWidget* parent = nullptr);
+    // Its button sounds through `services`.
+    explicit FrmNewPlayer(const AppServices& services, QWidget* parent = nullptr);
 
     QFrame* Shape1;
     QLabel* Label2;        // "IT's"
@@ -62,6 +64,7 @@ private:
     // Prints the name into Picture1, in red made readable on the ground.
     void printName();
 
+    AppServices services_;
     QPixmap strip_;
     int16_t width_ = 150;
     int16_t step_ = -8;
@@ -73,6 +76,6 @@ namespace MdlGlobalDecs {
 // sound when sounds are on, and returns when it has been dismissed. With
 // `closeAfterMs` set, it presses its own "OK  " after that long: nobody has
 // to answer for the computer.
-void AnnounceTurn(const QString& name, int closeAfterMs = -1);
+void AnnounceTurn(const AppServices& services, const QString& name, int closeAfterMs = -1);
 
 } // namespace MdlGlobalDecs

@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QPointer>
+
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -185,8 +185,7 @@ void HelpViewer::showContents() {
     showPage(kHelpContents);
 }
 
-HelpViewer* showHelp(QWidget* parent, const QString& helpFile) {
-    static QPointer<HelpViewer> viewer;
+HelpViewer* showHelp(QPointer<HelpViewer>& viewer, QWidget* parent, const QString& helpFile) {
     if (!viewer) viewer = new HelpViewer(parent);
     viewer->showPage(helpFile);
     if (viewer->isMinimized())

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLocale>
+#include <QPointer>
 #include <QString>
 #include <QTextBrowser>
 #include <QUrl>
@@ -96,6 +97,7 @@ private slots:
     void showContents();
 };
 
-// Opens the help window at `helpFile`, creating it on first use (as a window
-// of its own, owned by `parent`) and reusing it afterwards. Returns it.
-HelpViewer* showHelp(QWidget* parent, const QString& helpFile = kHelpContents);
+// Opens the help window `viewer` at `helpFile`, creating it first when there
+// is none (as a window of its own, owned by `parent`). Returns it.
+HelpViewer* showHelp(QPointer<HelpViewer>& viewer, QWidget* parent,
+                     const QString& helpFile = kHelpContents);

@@ -5,7 +5,6 @@
 #include "players/GameSession.h"
 #include "storage/StorePaths.h"
 #include "storage/ToolbarSettings.h"
-#include "ui/AppServices.h"
 #include "ui/ComputerSeats.h"
 #include "ui/DialogAnswers.h"
 #include "ui/FrmHighScores.h"
@@ -54,7 +53,8 @@ QString playerButtonToolTip(const QString& name) {
 
 } // namespace
 
-MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
+MDIFrmMainGame::MDIFrmMainGame(const AppServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("MDIFrmMainGame"));
     setWindowTitle(QStringLiteral("Vorka"));
     setWindowIcon(QIcon(kIcon));
@@ -72,8 +72,8 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
         if (auto* board = qobject_cast<FrmMainGame*>(frame->widget())) Form_GotFocus(*board);
     });
 
-    answers_ = std::make_unique<DialogAnswers>(this);
-    session_ = std::make_unique<GameSession>(*answers_, services());
+    answers_ = std::make_unique<DialogAnswers>(services_, this);
+    session_ = std::make_unique<GameSession>(*answers_, services_.game);
     connect(session_.get(), &GameSession::boardAdded, this, &MDIFrmMainGame::addBoard);
     connect(session_.get(), &GameSession::boardToFront, this, &MDIFrmMainGame::bringBoardToFront);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::pressPlayerButton);
@@ -107,7 +107,7 @@ MDIFrmMainGame::MDIFrmMainGame(QWidget* parent) : QMainWindow(parent) {
     TurnStatus->setObjectName(QStringLiteral("TurnStatus"));
     TurnStatus->setTextFormat(Qt::PlainText);
     StatusBar1->addPermanentWidget(TurnStatus);
-    scores_ = new ScoreKeeper(*StatusBar1, this);
+    scores_ = new ScoreKeeper(services_, *StatusBar1, this);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::showTurnStatus);
     connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::showTurnStatus);
 
@@ -256,7 +256,7 @@ void MDIFrmMainGame::pressPlayerButton(int16_t index) {
 }
 
 void MDIFrmMainGame::Toolbar1_ButtonClick(QAction* button) {
-    PlayResourceSound(QStringLiteral("BPRESS"));
+    services_.PlayResourceSound(QStringLiteral("BPRESS"));
     // The click has pressed or released the button; the group has released
     // the others.
     FrmMainGame* board = boardWindow(boardIndexOfKey(button->objectName()));
@@ -363,7 +363,7 @@ void MDIFrmMainGame::showSeat(int16_t index) {
 }
 
 void MDIFrmMainGame::customizeToolbar() {
-    ::customizeToolbar(this, layout_,
+    ::customizeToolbar(*services_.modals, this, layout_,
                        [this](const QStringList& layout) { Toolbar2_Change(layout); });
 }
 
@@ -375,7 +375,7 @@ void MDIFrmMainGame::Toolbar2_Change(const QStringList& layout) {
 FrmHighScores* MDIFrmMainGame::highScores() {
     if (!highScores_) {
         scores_->halls().setPendingFile(pendingScoresFile);
-        highScores_ = new FrmHighScores(scores_->halls());
+        highScores_ = new FrmHighScores(scores_->halls(), services_);
         QMdiSubWindow* frame =
             mdiArea->addSubWindow(highScores_, Qt::SubWindow | Qt::Tool | Qt::CustomizeWindowHint |
                                                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -401,13 +401,13 @@ void MDIFrmMainGame::showHighScores() {
 }
 
 void MDIFrmMainGame::MDIForm_Load() {
-    services().sound->setOn(true);
+    services_.sound().setOn(true);
     highScores();
 
     show();
-    services().events->processEvents();
+    services_.game.events->processEvents();
     fitHeightToBoards();
-    services().events->processEvents();
+    services_.game.events->processEvents();
 
     session_->StartNewGame();
     if (const auto saved = ToolbarSettings(toolbarSettingsFile).restore()) setToolbarLayout(*saved);
@@ -440,10 +440,11 @@ void MDIFrmMainGame::fitHeightToBoards() {
 }
 
 void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
-    PlayResourceSound(QStringLiteral("BPRESS"));
+    services_.PlayResourceSound(QStringLiteral("BPRESS"));
     const QString command = key.toUpper();
     if (command == u"NEW") {
-        if (session_->gameInProgress() && !ShowMessageBox(DialogKind::ConfirmForfeit).toBool())
+        if (session_->gameInProgress() &&
+            !ShowMessageBox(services_, DialogKind::ConfirmForfeit).toBool())
             return;
         session_->StartNewGame();
     } else if (command == u"SCORES") {
@@ -455,11 +456,11 @@ void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
     } else if (command == u"QUIT") {
         close();
     } else if (command == u"HELP") {
-        showHelp(this);
+        showHelp(help_, this);
     } else if (command == u"HINT") {
         seats_->showHint();
     } else if (command == u"SOUNDS") {
-        services().sound->setOn(!services().sound->isOn());
+        services_.sound().setOn(!services_.sound().isOn());
         showTurnStatus();
     }
 }
@@ -478,7 +479,7 @@ void MDIFrmMainGame::showTurnStatus() {
         QStringLiteral("%1's turn%2, %3 %4 left. Sounds %5.")
             .arg(session_->name(player), computer, QString::number(left),
                  left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"),
-                 services().sound->isOn() ? QStringLiteral("on") : QStringLiteral("off")));
+                 services_.sound().isOn() ? QStringLiteral("on") : QStringLiteral("off")));
 }
 
 void MDIFrmMainGame::Timer1_Timer() {
@@ -506,7 +507,7 @@ void MDIFrmMainGame::closeEvent(QCloseEvent* event) {
 }
 
 bool MDIFrmMainGame::MDIForm_QueryUnload() {
-    return ShowMessageBox(DialogKind::ConfirmLeave, session_->gameInProgress()).toBool();
+    return ShowMessageBox(services_, DialogKind::ConfirmLeave, session_->gameInProgress()).toBool();
 }
 
 void MDIFrmMainGame::leaveWithoutAsking() {
@@ -516,6 +517,6 @@ void MDIFrmMainGame::leaveWithoutAsking() {
 
 void MDIFrmMainGame::MDIForm_Unload() {
     scores_->keepAtExit();
-    PlayResourceSound(QStringLiteral("END"), true);
+    services_.PlayResourceSound(QStringLiteral("END"), true);
     if (exitProgram) exitProgram();
 }

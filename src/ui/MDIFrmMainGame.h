@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/GameResult.h"
+#include "ui/AppServices.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -16,6 +17,7 @@ class ComputerSeats;
 class DialogAnswers;
 class FrmHighScores;
 class FrmMainGame;
+class HelpViewer;
 class GameSession;
 class QAction;
 class QActionGroup;
@@ -34,7 +36,8 @@ class ScoreKeeper;
 class MDIFrmMainGame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIFrmMainGame(QWidget* parent = nullptr);
+    // Plays, asks and sounds through `services`, which it hands on.
+    explicit MDIFrmMainGame(const AppServices& services, QWidget* parent = nullptr);
     ~MDIFrmMainGame() override;
 
     // The game this window shows and the toolbar commands drive.
@@ -136,12 +139,14 @@ private:
     void enterFinalScores(const std::vector<PlayerScore>& scores);
     void MDIForm_Unload();
 
+    AppServices services_;
     std::unique_ptr<DialogAnswers> answers_;
     std::unique_ptr<GameSession> session_;
     QList<FrmMainGame*> boards_; // board i's window at i
     QHash<QString, QAction*> commands_;
     QStringList layout_;
     QPointer<FrmHighScores> highScores_;
+    QPointer<HelpViewer> help_;
     ScoreKeeper* scores_ = nullptr;
     bool askBeforeLeaving_ = true;
     ComputerSeats* seats_ = nullptr;

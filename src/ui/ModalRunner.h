@@ -3,7 +3,7 @@
 class QDialog;
 
 // Every modal window of the game is shown through this seam. The program
-// runs the dialog's own event loop; tests install a runner that answers the
+// runs the dialog's own event loop; tests hand in a runner that answers the
 // dialog at once, the way a player would, without waiting.
 class ModalRunner {
 public:
@@ -12,7 +12,8 @@ public:
     virtual void run(QDialog& dialog) = 0;
 };
 
-// The runner in use: QDialog::exec() unless a test has installed another.
-ModalRunner& modalRunner();
-// Installs `runner` (nullptr restores the real one). Not owned.
-void setModalRunner(ModalRunner* runner);
+// The program's runner: QDialog::exec().
+class ExecRunner final : public ModalRunner {
+public:
+    void run(QDialog& dialog) override;
+};

@@ -45,7 +45,6 @@ PulseSoundPlayer* player(void* self) {
 PulseSoundPlayer::PulseSoundPlayer() = default;
 
 PulseSoundPlayer::~PulseSoundPlayer() {
-    if (installed_ && services().sound == this) services().sound = previous_;
     if (!loop_) return;
     {
         LoopLock lock(loop_);
@@ -157,12 +156,6 @@ bool PulseSoundPlayer::connected() {
     if (!loop_) return false;
     LoopLock lock(loop_);
     return stream_ && pa_stream_get_state(stream_) == PA_STREAM_READY;
-}
-
-void PulseSoundPlayer::install() {
-    if (!installed_) previous_ = services().sound;
-    installed_ = true;
-    services().sound = this;
 }
 
 void PulseSoundPlayer::releaseStreamLocked() {
@@ -351,23 +344,4 @@ void PulseSoundPlayer::streamWants(pa_stream*, size_t bytes, void* self) {
 void PulseSoundPlayer::streamDrained(pa_stream*, int, void* self) {
     // Whatever the server says, the buffer is no longer playing that sound.
     player(self)->waitOver_ = true;
-}
-
-namespace {
-
-// Ties the program's player to the application, so that its sounds go
-// while the application is still there.
-class PlayerOwner final : public QObject {
-public:
-    explicit PlayerOwner(QObject* application) : QObject(application) {
-        setObjectName(QStringLiteral("PulseSoundPlayer"));
-        player.install();
-    }
-    PulseSoundPlayer player;
-};
-
-} // namespace
-
-SoundPlayer& installResourceSoundPlayer() {
-    return (new PlayerOwner(QCoreApplication::instance()))->player;
 }

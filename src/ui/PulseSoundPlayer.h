@@ -64,10 +64,6 @@ public:
     // True while the player is connected to a server and can play.
     bool connected();
 
-    // Makes this the player behind PlayResourceSound until it is destroyed,
-    // when the player that was installed before comes back.
-    void install();
-
 private:
     using Clock = std::chrono::steady_clock;
     struct Sound {
@@ -119,11 +115,4 @@ private:
     uint64_t lastId_ = 0;
     uint64_t waitedId_ = 0; // the sound a play() call waits for
     std::atomic<bool> waitOver_{true};
-
-    SoundPlayer* previous_ = nullptr;
-    bool installed_ = false;
 };
-
-// Creates the program's sound player and installs it. The application owns
-// it: it lives as long as the QApplication, which must exist.
-SoundPlayer& installResourceSoundPlayer();

@@ -19,7 +19,8 @@ QString ScoreKeeper::notKeptAtExitMessage(const QString& why) {
            CR + CR + QStringLiteral("They are lost when Vorka ends.");
 }
 
-ScoreKeeper::ScoreKeeper(QStatusBar& statusBar, QObject* parent) : QObject(parent), halls_(this) {
+ScoreKeeper::ScoreKeeper(const AppServices& services, QStatusBar& statusBar, QObject* parent)
+    : QObject(parent), services_(services), halls_(this) {
     StoreStatus = new QLabel(&statusBar);
     StoreStatus->setObjectName(QStringLiteral("StoreStatus"));
     StoreStatus->setTextFormat(Qt::PlainText);
@@ -33,13 +34,15 @@ ScoreKeeper::ScoreKeeper(QStatusBar& statusBar, QObject* parent) : QObject(paren
         &halls_, &Halls::waitingForStore, this,
         [this] {
             if (!halls_.pendingGames().empty())
-                MdlGlobalDecs::ShowNotice(FrmHighScores::kScoresWaiting, 1, 1, 1);
+                MdlGlobalDecs::ShowNotice(services_, FrmHighScores::kScoresWaiting, 1, 1, 1);
             showStoreState();
         },
         Qt::QueuedConnection);
     connect(
         &halls_, &Halls::cannotKeepScores, this,
-        [](const QString& why) { MdlGlobalDecs::ShowNotice(cannotKeepMessage(why), 1, 1, 1); },
+        [this](const QString& why) {
+            MdlGlobalDecs::ShowNotice(services_, cannotKeepMessage(why), 1, 1, 1);
+        },
         Qt::QueuedConnection);
     connect(&halls_, &Halls::changed, this, &ScoreKeeper::showStoreState);
 }
@@ -54,5 +57,5 @@ void ScoreKeeper::showStoreState() {
 
 void ScoreKeeper::keepAtExit() {
     const QString why = halls_.keepWaiting();
-    if (!why.isNull()) MdlGlobalDecs::ShowNotice(notKeptAtExitMessage(why), 1, 1, 1);
+    if (!why.isNull()) MdlGlobalDecs::ShowNotice(services_, notKeptAtExitMessage(why), 1, 1, 1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Halls.h"
+#include "ui/AppServices.h"
 
 #include <QObject>
 #include <QString>
@@ -22,7 +23,8 @@ public:
     static QString cannotKeepMessage(const QString& why);
     static QString notKeptAtExitMessage(const QString& why);
 
-    explicit ScoreKeeper(QStatusBar& statusBar, QObject* parent = nullptr);
+    // Its notices sound and run through `services`.
+    ScoreKeeper(const AppServices& services, QStatusBar& statusBar, QObject* parent = nullptr);
 
     Halls& halls() { return halls_; }
     // In the status bar, left of the turn: the store's state, or nothing.
@@ -35,5 +37,6 @@ public:
 private:
     void showStoreState();
 
+    AppServices services_;
     Halls halls_;
 };

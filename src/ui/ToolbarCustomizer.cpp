@@ -1,6 +1,8 @@
 #include "ui/ToolbarCustomizer.h"
 
 #include "ui/ModalRunner.h"
+
+#include "ui/ModalRunner.h"
 #include "ui/ToolbarEntries.h"
 
 #include <QAction>
@@ -175,14 +177,14 @@ void ToolbarCustomizer::updateButtons() {
     MoveDownButton->setEnabled(row >= 0 && row < EntryList->count() - 1);
 }
 
-QStringList customizeToolbar(QWidget* parent, const QStringList& layout,
+QStringList customizeToolbar(ModalRunner& modals, QWidget* parent, const QStringList& layout,
                              const std::function<void(const QStringList&)>& changed) {
     ToolbarCustomizer dialog(layout, parent);
     QObject::connect(&dialog, &ToolbarCustomizer::layoutChanged, &dialog,
                      [&changed](const QStringList& now) {
                          if (changed) changed(now);
                      });
-    modalRunner().run(dialog);
+    modals.run(dialog);
     return dialog.layout();
 }
 

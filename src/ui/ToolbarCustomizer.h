@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ModalRunner;
 class QAction;
 class QListWidget;
 class QListWidgetItem;
@@ -54,10 +55,10 @@ private:
     bool filling_ = false;
 };
 
-// Shows the customise dialog modally (through modalRunner()) on `layout`.
+// Shows the customise dialog modally (through `modals`) on `layout`.
 // `changed` hears every change as it is made. Returns the layout the player
 // left the dialog with.
-QStringList customizeToolbar(QWidget* parent, const QStringList& layout,
+QStringList customizeToolbar(ModalRunner& modals, QWidget* parent, const QStringList& layout,
                              const std::function<void(const QStringList&)>& changed);
 
 // Puts the layout onto `toolbar`: clears it, then adds the shown entries in

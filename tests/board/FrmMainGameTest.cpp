@@ -1,7 +1,7 @@
 #include "board/FrmMainGame.h"
+#include "board/Fonts.h"
 #include "players/Answers.h"
 #include "players/GameSession.h"
-#include "board/Fonts.h"
 #include "ui/FrmMessageBox.h"
 
 #include "support/Fakes.h"
@@ -52,11 +52,13 @@ private:
 // One player, Ann, whose zeros are asked about in the message dialog.
 class OnePlayer final : public Answers {
 public:
+    AppServices services;
     bool playsWithOthers() override { return false; }
     QString nextPlayerName() override { return QString(); }
     QString ownName() override { return QStringLiteral("Ann"); }
     bool confirmZero() override {
-        return MdlGlobalDecs::ShowMessageBox(MdlGlobalDecs::DialogKind::ConfirmZero).toBool();
+        return MdlGlobalDecs::ShowMessageBox(services, MdlGlobalDecs::DialogKind::ConfirmZero)
+            .toBool();
     }
     void announceTurn(const QString&) override {}
     void showResult(const GameResult&, const std::vector<PlayerScore>&) override {}
@@ -94,8 +96,8 @@ private slots:
 
     void init() {
         fake = std::make_unique<FakeServices>();
-        fake->install();
         modals = std::make_unique<ScriptedModals>();
+        answers.services = {fake->services(), modals.get(), nullptr};
         session = std::make_unique<GameSession>(answers, fake->services());
         session->StartNewGame();
         model = &session->board(0);
@@ -107,7 +109,6 @@ private slots:
         board.reset();
         session.reset();
         modals.reset();
-        resetServices();
     }
 
     void places_data() {

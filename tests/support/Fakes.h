@@ -3,7 +3,7 @@
 // Test doubles for the game's seams: a clock that only moves when the event
 // loop is pumped, scripted random numbers, and a sound player that records.
 
-#include "ui/AppServices.h"
+#include "game/Seams.h"
 
 #include <QStringList>
 
@@ -82,6 +82,4 @@ struct FakeServices {
     FakeEvents events{clock};
 
     Services services() { return {&clock, &random, &sound, &events}; }
-    // Makes these the program-wide services until resetServices().
-    void install() { ::services() = services(); }
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 // A ModalRunner for tests: each modal window shown is answered at once by
-// the next scripted action, usually a click on one of its buttons.
+// the next scripted action, usually a click on one of its buttons. Hand it
+// to the windows in their services.
 
 #include "ui/ModalRunner.h"
 
@@ -26,9 +27,6 @@ public:
     // For every window shown, the window it stands over (its native window's
     // transient parent), nullptr for none.
     QList<const QWindow*> owners;
-
-    ScriptedModals() { setModalRunner(this); }
-    ~ScriptedModals() override { setModalRunner(nullptr); }
 
     void run(QDialog& dialog) override {
         shown.append(dialog.objectName());

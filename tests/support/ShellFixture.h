@@ -4,10 +4,11 @@
 // and sounds, dialogs answered by script, and a settings store and toolbar
 // file of the test's own.
 
+#include "board/Fonts.h"
 #include "board/FrmMainGame.h"
 #include "players/GameSession.h"
 #include "storage/Registry_Operations.h"
-#include "board/Fonts.h"
+#include "ui/FileChooser.h"
 #include "ui/FrmMessageBox.h"
 #include "ui/FrmNewPlayer.h"
 #include "ui/MDIFrmMainGame.h"
@@ -41,10 +42,25 @@ inline QStringList rows(const QTreeWidget* list) {
     return out;
 }
 
+// The file dialogs of the fixture's window: whatever chooser a test puts in
+// `target`; none answers as a cancelled dialog.
+struct ChooserSlot final : FileChooser {
+    FileChooser* target = nullptr;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        return target ? target->openFileName(parent, title, filter) : QString();
+    }
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        return target ? target->saveFileName(parent, title, filter) : QString();
+    }
+};
+
 struct ShellFixture {
     QTemporaryDir dir;
     FakeServices fake;
     ScriptedModals modals;
+    ChooserSlot files;
+    // What the window gets: the fakes, the scripted answers, the chooser slot.
+    AppServices services() { return {fake.services(), &modals, &files}; }
     std::unique_ptr<MDIFrmMainGame> window;
     int exits = 0;
     QStringList announced;     // the name line of every announcement, in order
@@ -53,7 +69,6 @@ struct ShellFixture {
     bool confirmAnswer = true; // how confirmations are answered by default
 
     ShellFixture() {
-        fake.install();
         Registry_Operations::setStoreFile(dir.filePath(QStringLiteral("store.sqlite")));
         // Announcements and zero confirmations are answered as a player
         // would, unless a test scripts something else.
@@ -75,7 +90,7 @@ struct ShellFixture {
                 d.reject();
             }
         };
-        window = std::make_unique<MDIFrmMainGame>();
+        window = std::make_unique<MDIFrmMainGame>(services());
         window->exitProgram = [this] { ++exits; };
         window->toolbarSettingsFile = dir.filePath(QStringLiteral("toolbar.ini"));
         window->pendingScoresFile = dir.filePath(QStringLiteral("pending-scores.ini"));
@@ -85,7 +100,6 @@ struct ShellFixture {
         window.reset();
         flushDeletes();
         Registry_Operations::closeStore();
-        resetServices();
     }
 
     // What waits for the event loop to come back: the end of a finished

@@ -20,7 +20,6 @@
 
 #include <memory>
 
-
 namespace {
 
 const QString kLeave = QStringLiteral("LEAVE VORKA???"
@@ -178,7 +177,8 @@ private slots:
         bool clearedBeforeWelcome = false;
         f->modals.then([&](QDialog& d) {
             ShellFixture::flushDeletes();
-            clearedBeforeWelcome = (f->session().boardCount() == 0) && !f->session().gameInProgress() &&
+            clearedBeforeWelcome = (f->session().boardCount() == 0) &&
+                                   !f->session().gameInProgress() &&
                                    f->window->Toolbar1->actions().isEmpty();
             QTest::mouseClick(static_cast<FrmMessageBox&>(d).Command1, Qt::LeftButton);
         });
@@ -310,10 +310,10 @@ private slots:
         f->start({"Ann"});
         f->fake.sound.played.clear();
         press("Sounds");
-        QVERIFY(!services().sound->isOn());
+        QVERIFY(!f->fake.sound.isOn());
         QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
         press("Sounds");
-        QVERIFY(services().sound->isOn());
+        QVERIFY(f->fake.sound.isOn());
         QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
     }
 
@@ -349,8 +349,9 @@ private slots:
         QCOMPARE(static_cast<QToolButton*>(button)->text(), QString("<b>Bob&&Co"));
         QCOMPARE(f->board(0)->windowTitle(), QString("<b>Bob&Co"));
         // The tooltip shows the name as typed, not as markup.
-        QCOMPARE(QTextDocumentFragment::fromHtml(f->window->playerButton(1)->toolTip()).toPlainText(),
-                 QString("Selects <img src=x>'s Playerboard"));
+        QCOMPARE(
+            QTextDocumentFragment::fromHtml(f->window->playerButton(1)->toolTip()).toPlainText(),
+            QString("Selects <img src=x>'s Playerboard"));
     }
 
     void timerFollowsTheActiveWindow() {
@@ -378,8 +379,10 @@ private slots:
         const QRect window = scores->parentWidget()->geometry();
         QVERIFY2(!window.intersects(board),
                  qPrintable(QString("scores at x %1..%2, board at x %3..%4")
-                                .arg(window.left()).arg(window.right())
-                                .arg(board.left()).arg(board.right())));
+                                .arg(window.left())
+                                .arg(window.right())
+                                .arg(board.left())
+                                .arg(board.right())));
         // And inside the client area, where it can be seen.
         QVERIFY(window.right() < f->window->mdiArea->viewport()->width());
         QVERIFY(window.bottom() < f->window->mdiArea->viewport()->height());
@@ -392,8 +395,10 @@ private slots:
             QCoreApplication::processEvents();
             const QRect last = list->visualItemRect(list->topLevelItem(9));
             QVERIFY2(last.isValid() && last.bottom() < list->viewport()->height(),
-                     qPrintable(QString("hall %1: row 10 ends at %2 of %3").arg(hall)
-                                    .arg(last.bottom()).arg(list->viewport()->height())));
+                     qPrintable(QString("hall %1: row 10 ends at %2 of %3")
+                                    .arg(hall)
+                                    .arg(last.bottom())
+                                    .arg(list->viewport()->height())));
             QCOMPARE(list->verticalScrollBar()->maximum(), 0);
         }
     }
@@ -454,7 +459,7 @@ private slots:
         const QString settings = f->window->toolbarSettingsFile;
         f->window.reset();
         ShellFixture::flushDeletes();
-        f->window = std::make_unique<MDIFrmMainGame>();
+        f->window = std::make_unique<MDIFrmMainGame>(f->services());
         f->window->exitProgram = [] {};
         f->window->toolbarSettingsFile = settings;
         f->start({"Ann"});

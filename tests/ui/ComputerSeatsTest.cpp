@@ -31,8 +31,6 @@ constexpr uint16_t kLastTwo =
 class OneFile final : public FileChooser {
 public:
     QString path;
-    OneFile() { setFileChooser(this); }
-    ~OneFile() override { setFileChooser(nullptr); }
     QString openFileName(QWidget*, const QString&, const QString&) override { return path; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return path; }
 };
@@ -242,12 +240,14 @@ private slots:
         QTemporaryDir dir;
         OneFile file;
         file.path = dir.filePath("computer.vrk");
+        f->files.target = &file;
         f->start({"Ann", "Bob"});
         choose(1, "Casual");
         f->window->Toolbar2_ButtonClick("Save");
         f.reset();
 
         f = std::make_unique<ShellFixture>();
+        f->files.target = &file;
         seats().setPaceMs(0);
         f->start({"Cy"});
         answerAnnouncements();

@@ -240,7 +240,8 @@ private slots:
                                                       : board->Label2[2];
             area = placeIn(f->window.get(), cell, cell->rect());
         } else if (text.startsWith("help")) {
-            HelpViewer* help = showHelp(f->window.get(), QStringLiteral(":/help/turn.html"));
+            QPointer<HelpViewer> help;
+            showHelp(help, f->window.get(), QStringLiteral(":/help/turn.html"));
             if (whileOpen) darken();
             QCoreApplication::processEvents();
             QTextBrowser* browser = help->Browser;
@@ -283,7 +284,7 @@ private slots:
                 area = placeIn(&box, item, r);
                 QTest::mouseClick(box.Command1, Qt::LeftButton);
             });
-            MdlGlobalDecs::ShowMessageBox(DialogKind::Welcome);
+            MdlGlobalDecs::ShowMessageBox(f->services(), DialogKind::Welcome);
             shot = dialogShot;
             shotName = "message";
         }
@@ -330,7 +331,7 @@ private slots:
             ground = QColor(d.grab().toImage().pixel(4, 4));
             QTest::mouseClick(static_cast<FrmMessageBox&>(d).Command1, Qt::LeftButton);
         });
-        MdlGlobalDecs::ShowMessageBox(DialogKind::Welcome);
+        MdlGlobalDecs::ShowMessageBox(f->services(), DialogKind::Welcome);
         QCOMPARE(ground, QColor(255, 255, 0));
     }
 };

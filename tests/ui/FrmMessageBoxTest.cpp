@@ -1,10 +1,10 @@
 #include "ui/FrmMessageBox.h"
+#include "board/Fonts.h"
 #include "game/GameResult.h"
 #include "game/Limits.h"
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
 #include "ui/DialogAnswers.h"
-#include "board/Fonts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -97,6 +97,8 @@ class FrmMessageBoxTest : public QObject {
     Q_OBJECT
 
     FakeServices fakes;
+    // The fakes, with `modals` answering the dialogs.
+    AppServices app(ModalRunner* modals = nullptr) { return {fakes.services(), modals, nullptr}; }
 
 private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
@@ -104,9 +106,7 @@ private slots:
         fakes.sound.played.clear();
         fakes.sound.waited.clear();
         fakes.sound.setOn(true);
-        fakes.install();
     }
-    void cleanup() { resetServices(); }
 
     void window();
     void controlPlaces_data();
@@ -138,7 +138,7 @@ private slots:
 };
 
 void FrmMessageBoxTest::window() {
-    FrmMessageBox box;
+    FrmMessageBox box(app());
     QCOMPARE(box.objectName(), QStringLiteral("FrmMessageBox"));
     QCOMPARE(box.size(), QSize(435, 201));
     QVERIFY(box.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -185,14 +185,14 @@ void FrmMessageBoxTest::controlPlaces_data() {
 void FrmMessageBoxTest::controlPlaces() {
     QFETCH(QString, name);
     QFETCH(QRect, place);
-    FrmMessageBox box;
+    FrmMessageBox box(app());
     auto* control = box.findChild<QWidget*>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), place);
 }
 
 void FrmMessageBoxTest::tabOrder() {
-    FrmMessageBox box;
+    FrmMessageBox box(app());
     QStringList order;
     QWidget* w = box.Command1;
     const QStringList expected = {"Command1", "Option1_0", "Option1_1",
@@ -205,7 +205,7 @@ void FrmMessageBoxTest::tabOrder() {
 }
 
 void FrmMessageBoxTest::pictureCells() {
-    FrmMessageBox box;
+    FrmMessageBox box(app());
     for (int cell = 0; cell < 4; ++cell) {
         QVERIFY2(!box.Pics(cell).isNull(), qPrintable(QString("cell %1 is missing").arg(cell)));
         QCOMPARE(box.Pics(cell).size(), QSize(117, 167));
@@ -288,7 +288,7 @@ void FrmMessageBoxTest::kinds() {
         saveShotIfAsked(box, QString("messagebox-%1").arg(QTest::currentDataTag()));
         ScriptedModals::click(close)(dialog);
     });
-    ShowMessageBox(kind, gameInProgress);
+    ShowMessageBox(app(&modals), kind, gameInProgress);
 
     QCOMPARE(modals.shown, QStringList{"FrmMessageBox"});
     QCOMPARE(seen.message, message);
@@ -377,7 +377,7 @@ void FrmMessageBoxTest::answers() {
         else
             ScriptedModals::click(press)(dialog);
     });
-    const QVariant returned = ShowMessageBox(kind);
+    const QVariant returned = ShowMessageBox(app(&modals), kind);
 
     QCOMPARE(returned.typeId(), answer.typeId());
     QCOMPARE(returned, answer);
@@ -403,7 +403,7 @@ void FrmMessageBoxTest::enterInNameBoxPressesOnce() {
         QCOMPARE(box.Text1->text(), QStringLiteral("Cy"));
         QTest::keyClick(box.Text1, Qt::Key(key));
     });
-    QCOMPARE(ShowMessageBox(kind), QVariant(QStringLiteral("Cy")));
+    QCOMPARE(ShowMessageBox(app(&modals), kind), QVariant(QStringLiteral("Cy")));
     // One press, not a second one by a default button.
     QCOMPARE(fakes.sound.played, (QStringList{"FANFARE", "BPRESS"}));
 }
@@ -442,7 +442,7 @@ void FrmMessageBoxTest::enterAnswersWhereTheFocusIs() {
         }
         QTest::keyClick(focus ? focus : &dialog, Qt::Key_Return);
     });
-    QCOMPARE(ShowMessageBox(kind, true), answer);
+    QCOMPARE(ShowMessageBox(app(&modals), kind, true), answer);
 }
 
 void FrmMessageBoxTest::notices_data() {
@@ -487,7 +487,7 @@ void FrmMessageBoxTest::notices() {
         else
             ScriptedModals::click(press)(dialog);
     });
-    const QVariant returned = ShowNotice(kClearAll, int16_t(buttons), 1, 1);
+    const QVariant returned = ShowNotice(app(&modals), kClearAll, int16_t(buttons), 1, 1);
 
     QCOMPARE(seen.message, kClearAll);
     QCOMPARE(seen.picture, int16_t(1));
@@ -516,7 +516,7 @@ void FrmMessageBoxTest::noticeSounds() {
     QFETCH(QString, name);
     ScriptedModals modals;
     modals.thenClick("Command1");
-    ShowNotice("Game over.", 1, 0, int16_t(sound));
+    ShowNotice(app(&modals), "Game over.", 1, 0, int16_t(sound));
     QCOMPARE(fakes.sound.played, (QStringList{name, "BPRESS"}));
     // Only the exit waits for its sound; a notice never does.
     QVERIFY(fakes.sound.waited.isEmpty());
@@ -528,14 +528,15 @@ void FrmMessageBoxTest::soundsOff() {
     for (const char* button : {"Command1", "Command3", "Command1", "Command2", "Command3",
                                "Command2", "Command1", "Command3"})
         modals.thenClick(button);
-    QCOMPARE(ShowMessageBox(DialogKind::Welcome), QVariant(0));
-    QCOMPARE(ShowMessageBox(DialogKind::PlayerNames), QVariant(QString("Noname") + kNul));
-    QCOMPARE(ShowMessageBox(DialogKind::OwnName), QVariant(QString("Noname")));
-    QCOMPARE(ShowMessageBox(DialogKind::ConfirmZero), QVariant(true));
-    QCOMPARE(ShowMessageBox(DialogKind::ConfirmLeave), QVariant(false));
-    QCOMPARE(ShowMessageBox(DialogKind::ConfirmForfeit), QVariant(true));
-    QCOMPARE(ShowNotice("Silent", 1, 3, 4), QVariant());
-    QCOMPARE(ShowNotice("Silent", 3, 3, 0), QVariant(false));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::Welcome), QVariant(0));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::PlayerNames),
+             QVariant(QString("Noname") + kNul));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::OwnName), QVariant(QString("Noname")));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::ConfirmZero), QVariant(true));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::ConfirmLeave), QVariant(false));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::ConfirmForfeit), QVariant(true));
+    QCOMPARE(ShowNotice(app(&modals), "Silent", 1, 3, 4), QVariant());
+    QCOMPARE(ShowNotice(app(&modals), "Silent", 3, 3, 0), QVariant(false));
     // Silent throughout, button presses included.
     QCOMPARE(modals.shown.size(), 8);
     QCOMPARE(fakes.sound.played, QStringList());
@@ -558,13 +559,13 @@ void FrmMessageBoxTest::closeIsRefused() {
         QVERIFY(!asBox(dialog).DialogAnswer.isValid());
         ScriptedModals::click("Command2")(dialog);
     });
-    QCOMPARE(ShowMessageBox(DialogKind::ConfirmLeave), QVariant(true));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::ConfirmLeave), QVariant(true));
     QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
 }
 
 void FrmMessageBoxTest::markupIsShownAsText() {
     const QString name = QStringLiteral("<h1>Bob</h1><img src=\":/pictures/pics/0.svg\">");
-    FrmMessageBox box;
+    FrmMessageBox box(app());
     box.setMessage(name + "\rwins");
     QCOMPARE(box.Label1->textFormat(), Qt::PlainText);
     QCOMPARE(box.Label1->text(), name + "\nwins");
@@ -592,7 +593,7 @@ void FrmMessageBoxTest::captionsAreLettersAndFit_data() {
 void FrmMessageBoxTest::captionsAreLettersAndFit() {
     QFETCH(QString, button);
     QFETCH(QString, caption);
-    FrmMessageBox box;
+    FrmMessageBox box(app());
     auto* control = box.findChild<QAbstractButton*>(button);
     QVERIFY(control);
     const QFontInfo info(control->font());
@@ -614,7 +615,7 @@ void FrmMessageBoxTest::ownNoticeWithScoreList() {
     // The end of a game builds its notice itself: message, picture, OK and
     // the list of scores.
     ScriptedModals modals;
-    FrmMessageBox box;
+    FrmMessageBox box(app());
     QCOMPARE(box.ListView1->headerItem()->text(0), QStringLiteral("Score"));
     QCOMPARE(box.ListView1->headerItem()->text(1), QStringLiteral("Name"));
     QVERIFY(!box.ListView1->rootIsDecorated());
@@ -629,7 +630,7 @@ void FrmMessageBoxTest::ownNoticeWithScoreList() {
         saveShotIfAsked(dialog, "notice-game-over");
         ScriptedModals::click("Command1")(dialog);
     });
-    modalRunner().run(box);
+    modals.run(box);
     QVERIFY(!box.isVisible());
     QVERIFY(!box.DialogAnswer.isValid()); // "OK  " alone answers nothing
     QCOMPARE(fakes.sound.played, QStringList{"BPRESS"});
@@ -656,7 +657,8 @@ void FrmMessageBoxTest::realModalLoop() {
             box->Command3->click();
     });
     fallback.start(5000);
-    QCOMPARE(ShowMessageBox(DialogKind::ConfirmZero), QVariant(true));
+    ExecRunner exec;
+    QCOMPARE(ShowMessageBox(app(&exec), DialogKind::ConfirmZero), QVariant(true));
     QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
 }
 
@@ -674,7 +676,7 @@ void FrmMessageBoxTest::screenReaderHearsTheQuestion() {
         yes = QAccessible::queryAccessibleInterface(box.Command2)->text(QAccessible::Name);
         ScriptedModals::click("Command3")(dialog);
     });
-    MdlGlobalDecs::ShowMessageBox(DialogKind::ConfirmZero);
+    MdlGlobalDecs::ShowMessageBox(app(&modals), DialogKind::ConfirmZero);
     QCOMPARE(name, QStringLiteral("Chosing this option would place 0 in this cell. Are you sure?"));
     QCOMPARE(description, QStringLiteral("Answer with YEAH or NA."));
     QCOMPARE(yes.trimmed(), QStringLiteral("YEAH"));
@@ -685,7 +687,7 @@ void FrmMessageBoxTest::screenReaderHearsTheQuestion() {
             QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Description);
         ScriptedModals::click("Command1")(dialog);
     });
-    MdlGlobalDecs::ShowNotice(QStringLiteral("Saved."), 1, 1, 1);
+    MdlGlobalDecs::ShowNotice(app(&modals), QStringLiteral("Saved."), 1, 1, 1);
     QCOMPARE(description, QStringLiteral("Answer with OK."));
 }
 
@@ -768,7 +770,7 @@ void FrmMessageBoxTest::resultMessageIsWhole() {
         checked = !QTest::currentTestFailed();
         ScriptedModals::click("Command1")(dialog);
     });
-    DialogAnswers answers;
+    DialogAnswers answers(app(&modals));
     answers.showResult(result, scores);
     QVERIFY(checked);
 }

@@ -1,7 +1,7 @@
 #include "ui/FrmNewPlayer.h"
+#include "board/Fonts.h"
 #include "support/Fakes.h"
 #include "support/ScriptedModals.h"
-#include "board/Fonts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -53,6 +53,12 @@ class FrmNewPlayerTest : public QObject {
     Q_OBJECT
 
     FakeServices fakes;
+    // The fakes, with `modals` answering the window (the program's own
+    // QDialog::exec() when none is given).
+    ExecRunner exec;
+    AppServices app(ModalRunner* modals = nullptr) {
+        return {fakes.services(), modals ? modals : &exec, nullptr};
+    }
 
 private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
@@ -61,10 +67,6 @@ private slots:
         fakes.sound.played.clear();
         fakes.sound.waited.clear();
         fakes.events.pumps = 0;
-        fakes.install();
-    }
-    void cleanup() {
-        resetServices();
     }
 
     void window();
@@ -86,7 +88,7 @@ private slots:
 };
 
 void FrmNewPlayerTest::window() {
-    FrmNewPlayer window;
+    FrmNewPlayer window(app());
     QCOMPARE(window.objectName(), QStringLiteral("FrmNewPlayer"));
     QCOMPARE(window.size(), QSize(352, 217));
     QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -139,7 +141,7 @@ void FrmNewPlayerTest::captionsAreLetters_data() {
 
 void FrmNewPlayerTest::captionsAreLetters() {
     QFETCH(QString, control);
-    FrmNewPlayer window;
+    FrmNewPlayer window(app());
     auto* widget = window.findChild<QWidget*>(control);
     QVERIFY(widget);
     const QFontInfo info(widget->font());
@@ -198,7 +200,7 @@ void FrmNewPlayerTest::announcement() {
         saveShotIfAsked(window, QString("newplayer-%1").arg(QTest::currentDataTag()));
         ScriptedModals::click("Command1")(dialog);
     });
-    AnnounceTurn(name);
+    AnnounceTurn(app(&modals), name);
 
     QCOMPARE(modals.shown, QStringList{"FrmNewPlayer"});
     QCOMPARE(soundsWhileUp, QStringList{"NEWPLAYER"});
@@ -210,7 +212,7 @@ void FrmNewPlayerTest::soundsOff() {
     fakes.sound.setOn(false);
     ScriptedModals modals;
     modals.thenClick("Command1");
-    AnnounceTurn("Ann");
+    AnnounceTurn(app(&modals), "Ann");
     // Still announced, in silence.
     QCOMPARE(modals.shown, QStringList{"FrmNewPlayer"});
     QCOMPARE(fakes.sound.played, QStringList());
@@ -226,7 +228,7 @@ void FrmNewPlayerTest::enterDismisses() {
     QFETCH(int, key);
     ScriptedModals modals;
     modals.then([key](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key(key)); });
-    AnnounceTurn("Bob");
+    AnnounceTurn(app(&modals), "Bob");
     QCOMPARE(fakes.sound.played, (QStringList{"NEWPLAYER", "OKNWPLYR"}));
 }
 
@@ -242,7 +244,7 @@ void FrmNewPlayerTest::closeIsRefused() {
         QVERIFY(dialog.isVisible());
         ScriptedModals::click("Command1")(dialog);
     });
-    AnnounceTurn("Cy");
+    AnnounceTurn(app(&modals), "Cy");
     QCOMPARE(fakes.sound.played, (QStringList{"NEWPLAYER", "OKNWPLYR"}));
 }
 
@@ -266,7 +268,7 @@ void FrmNewPlayerTest::ticks() {
     QFETCH(int, ticks);
     QFETCH(int, width);
     QFETCH(int, step);
-    FrmNewPlayer window;
+    FrmNewPlayer window(app());
     window.Timer1->stop();
     window.Label1->setText("ANN's");
     window.ShowFrmNewPlayer();
@@ -291,7 +293,7 @@ void FrmNewPlayerTest::stretchPlacesTheName() {
     QFETCH(QSize, picture);
     QFETCH(int, left);
     QFETCH(int, width);
-    FrmNewPlayer window;
+    FrmNewPlayer window(app());
     window.Timer1->stop();
     // A solid picture shows exactly where the stretched copy lands.
     window.Picture1 = QPixmap(picture);
@@ -312,7 +314,7 @@ void FrmNewPlayerTest::stretchPlacesTheName() {
 }
 
 void FrmNewPlayerTest::timerAnimatesTheStrip() {
-    FrmNewPlayer window;
+    FrmNewPlayer window(app());
     window.Label1->setText("ANN's");
     window.ShowFrmNewPlayer();
     QTRY_VERIFY_WITH_TIMEOUT(window.animationWidth() > 158, 2000);
@@ -340,7 +342,7 @@ void FrmNewPlayerTest::realModalLoop() {
             window->Command1->click();
     });
     fallback.start(5000);
-    AnnounceTurn("Ann");
+    AnnounceTurn(app(), "Ann");
     QVERIFY(fallback.isActive());
     QVERIFY(widthSeen != 150);
     QCOMPARE(fakes.sound.played, (QStringList{"NEWPLAYER", "OKNWPLYR"}));
@@ -360,7 +362,7 @@ void FrmNewPlayerTest::screenReaderHearsTheName() {
         strip = QAccessible::queryAccessibleInterface(window.Picture2)->text(QAccessible::Name);
         ScriptedModals::click("Command1")(dialog);
     });
-    AnnounceTurn("Ann");
+    AnnounceTurn(app(&modals), "Ann");
     // Named in the player's own letters, as the window's words say it.
     QCOMPARE(name, QStringLiteral("It's Ann's go!"));
     QCOMPARE(description, QStringLiteral("IT's ANN's GO!"));

@@ -22,9 +22,6 @@ public:
     QStringList titles;
     QStringList filters;
 
-    FakeChooser() { setFileChooser(this); }
-    ~FakeChooser() override { setFileChooser(nullptr); }
-
     QString openFileName(QWidget*, const QString& title, const QString& filter) override {
         titles << title;
         filters << filter;
@@ -85,6 +82,7 @@ private slots:
     void init() {
         f = std::make_unique<ShellFixture>();
         chooser = std::make_unique<FakeChooser>();
+        f->files.target = chooser.get();
     }
     void cleanup() {
         chooser.reset();

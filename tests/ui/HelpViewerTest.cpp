@@ -1,8 +1,8 @@
 #include "ui/HelpViewer.h"
 
+#include "board/Fonts.h"
 #include "game/Category.h"
 #include "game/Scoring.h"
-#include "board/Fonts.h"
 #include "ui/Translations.h"
 
 #include <QDir>
@@ -97,10 +97,10 @@ void snapshot(QWidget& widget, const QString& name) {
 
 class HelpViewerTest : public QObject {
     Q_OBJECT
-    HelpViewer* viewer = nullptr;
+    QPointer<HelpViewer> viewer;
 
     HelpViewer& open(const QString& page = kHelpContents) {
-        viewer = showHelp(nullptr, page);
+        showHelp(viewer, nullptr, page);
         return *viewer;
     }
     QString shownText() const { return viewer->Browser->toPlainText(); }
@@ -203,7 +203,7 @@ private slots:
     void oneWindowIsReused() {
         HelpViewer& first = open(QStringLiteral(":/help/halls.html"));
         first.hide();
-        HelpViewer* second = showHelp(nullptr);
+        HelpViewer* second = showHelp(viewer, nullptr);
         QCOMPARE(second, &first);
         QVERIFY(second->isVisible());
         QCOMPARE(second->currentPage(), QUrl(QStringLiteral("qrc:/help/index.html")));

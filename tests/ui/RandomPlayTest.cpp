@@ -6,14 +6,13 @@
 // must neither crash nor hang, and whenever it is at rest it must show a
 // consistent game. VORKA_STRESS=1 plays for much longer.
 
+#include "board/Fonts.h"
 #include "board/FrmMainGame.h"
 #include "game/TurnFlow.h"
 #include "players/GameSession.h"
 #include "storage/Registry_Operations.h"
-#include "ui/AppServices.h"
 #include "ui/ComputerSeats.h"
 #include "ui/FileChooser.h"
-#include "board/Fonts.h"
 #include "ui/HintWindow.h"
 #include "ui/MDIFrmMainGame.h"
 
@@ -97,6 +96,7 @@ class RandomPlayTest : public QObject {
     FakeSound sound;
     QtEventPump events;
     LingeringChooser chooser;
+    ExecRunner modals;
     std::mt19937 rng{20261208};
     std::unique_ptr<MDIFrmMainGame> window;
     QEventLoop* run = nullptr;
@@ -282,7 +282,10 @@ class RandomPlayTest : public QObject {
     void playOneRun(int until) {
         quitting = false;
         quitSince.invalidate();
-        window = std::make_unique<MDIFrmMainGame>();
+        // The real modal loops: the dialogs run their own event loops, inside
+        // which the actions go on.
+        window = std::make_unique<MDIFrmMainGame>(
+            AppServices{{&clock, &random, &sound, &events}, &modals, &chooser});
         window->exitProgram = [this] { quitting = true; };
         window->toolbarSettingsFile = dir.filePath("toolbar.ini");
         window->pendingScoresFile = dir.filePath("pending-scores.ini");
@@ -329,16 +332,10 @@ private slots:
     void initTestCase() {
         qtHandler = qInstallMessageHandler(quietPlatform);
         Fonts::installFontSubstitutes();
-        services() = {&clock, &random, &sound, &events};
         Registry_Operations::setStoreFile(dir.filePath("store.sqlite"));
         chooser.file = dir.filePath("play.vrk");
-        setFileChooser(&chooser);
     }
-    void cleanupTestCase() {
-        setFileChooser(nullptr);
-        Registry_Operations::closeStore();
-        resetServices();
-    }
+    void cleanupTestCase() { Registry_Operations::closeStore(); }
 
     void anythingAtAnyMoment() {
         const int total = qEnvironmentVariableIsSet("VORKA_STRESS") ? 30000 : 2500;

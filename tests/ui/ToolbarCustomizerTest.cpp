@@ -1,7 +1,7 @@
 #include "ui/ToolbarCustomizer.h"
 
-#include "support/ScriptedModals.h"
 #include "board/Fonts.h"
+#include "support/ScriptedModals.h"
 #include "ui/ToolbarEntries.h"
 
 #include <QAction>
@@ -200,8 +200,9 @@ private slots:
                 dialog.grab().save(folder + "/customize-toolbar.png");
             QTest::mouseClick(customizer.CloseButton, Qt::LeftButton);
         });
-        const QStringList result = customizeToolbar(
-            nullptr, designedToolbarLayout(), [&heard](const QStringList& now) { heard << now; });
+        const QStringList result =
+            customizeToolbar(modals, nullptr, designedToolbarLayout(),
+                             [&heard](const QStringList& now) { heard << now; });
         QCOMPARE(modals.shown, QStringList{QStringLiteral("ToolbarCustomizer")});
         const QStringList expected = keys("Quit,New,Scores,Separator,Open,Save,Separator3,Sounds");
         QCOMPARE(result, expected);
