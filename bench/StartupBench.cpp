@@ -5,6 +5,7 @@
 // window (for comparison only).
 //
 //     StartupBench <game> <features reference> <empty window> [--runs N] [--memory-runs M]
+//                  [--breakdown]
 //
 // Start-up is the time from just before the program is spawned to the first
 // frame of its main window, as the program itself reports it (see
@@ -420,7 +421,7 @@ int main(int argc, char* argv[]) {
     if (argc < 4) {
         std::fprintf(stderr,
                      "usage: %s <game> <features reference> <empty window> [--runs N] "
-                     "[--memory-runs M]\n",
+                     "[--memory-runs M] [--breakdown]\n",
                      argv[0]);
         return 2;
     }
@@ -435,11 +436,15 @@ int main(int argc, char* argv[]) {
     const Program empty{argv[3], "ReferenceWindow", "ReferenceWindow", emptyHome.path(), false};
     int runs = 41;
     int memoryRuns = 5;
-    for (int i = 4; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--runs") == 0)
-            runs = parseCount(argv[i + 1], 10);
-        else if (std::strcmp(argv[i], "--memory-runs") == 0)
-            memoryRuns = parseCount(argv[i + 1], 1);
+    bool breakdown = false; // also when the memory target is met
+    for (int i = 4; i < argc; ++i) {
+        const bool valueFollows = i + 1 < argc;
+        if (std::strcmp(argv[i], "--runs") == 0 && valueFollows)
+            runs = parseCount(argv[++i], 10);
+        else if (std::strcmp(argv[i], "--memory-runs") == 0 && valueFollows)
+            memoryRuns = parseCount(argv[++i], 1);
+        else if (std::strcmp(argv[i], "--breakdown") == 0)
+            breakdown = true;
     }
 
     try {
@@ -471,7 +476,7 @@ int main(int argc, char* argv[]) {
                     streams < 0 ? "no sound server"
                                 : "the game's START and the reference's tone playing through the "
                                   "bench's server");
-        if (!memoryMet) printBreakdown(lastMaps[game.path], lastMaps[features.path]);
+        if (!memoryMet || breakdown) printBreakdown(lastMaps[game.path], lastMaps[features.path]);
         met = memoryMet && met;
         return met ? 0 : 1;
     } catch (const Failure&) {
