@@ -52,11 +52,12 @@ stress: build
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
 
-# Start-up, memory, animation and rules, each measured beside its reference in
-# a release build of its own (bench/run.sh). Fails when a target is missed.
+# Start-up, memory, animation, rules, sound, opening a game and the strategy
+# engine, each measured beside its reference or target in a release build of
+# its own (bench/run.sh). Fails when a target is missed.
 BENCH_BUILD ?= build-bench
-BENCH_TARGETS := vorka ReferenceWindow StartupBench AnimationBench RulesBench SoundBench \
-    OpenGameBench SolverBench
+BENCH_TARGETS := vorka FeaturesReference ReferenceWindow StartupBench AnimationBench RulesBench \
+    SoundBench OpenGameBench SolverBench
 .PHONY: bench
 bench: setup
 	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVORKA_FIRST_FRAME_REPORT=ON >/dev/null

@@ -8,8 +8,9 @@
 // Exit status: 0 when every target is met, 1 when one is missed.
 
 #include "game/Advisor.h"
-#include "game/SoloGame.h"
 #include "game/ValueTable.h"
+
+#include "support/SoloGame.h"
 
 #include <chrono>
 #include <cmath>

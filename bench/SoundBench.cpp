@@ -15,7 +15,7 @@
 
 #include "ui/PulseSoundPlayer.h"
 
-#include "support/MonitorRecorder.h"
+#include "MonitorRecorder.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,17 +1,25 @@
-// Start-up time and memory of the game beside the reference window, both run
-// in turn on the same display so that a busy machine slows both alike.
+// Start-up time and memory of the game beside two references, all run in turn
+// on the same display so that a busy machine slows them alike:
+// FeaturesReference, a program that does the game's kinds of work without its
+// code (the targets are set against it), and ReferenceWindow, one empty main
+// window (for comparison only).
 //
-//     StartupBench <game> <reference> [--runs N] [--memory-runs M] [--reference-is-game]
+//     StartupBench <game> <features reference> <empty window> [--runs N] [--memory-runs M]
+//                  [--breakdown]
 //
 // Start-up is the time from just before the program is spawned to the first
 // frame of its main window, as the program itself reports it (see
-// src/ui/FirstFrameReport.h); the median of N runs each. Memory is the peak
-// resident size (VmHWM) of the game once its first dialog is up and of the
-// reference once its window is up; the median of M runs each. Each program has
-// a home folder of its own, made for this run; the first, uncounted run of the
-// game creates its settings store there, so the counted runs start the way a
-// returning player's game does. With --reference-is-game the second program is
-// another build of the game, to compare two builds with each other.
+// bench/FirstFrameReport.h); the median of N runs each (41 unless told: the
+// runs of a shared machine spread widely). Memory is the peak resident size
+// (VmHWM) of each program half a second after its first dialog (the empty
+// window: its window) first paints; the median of M runs each (5).
+//
+// Every run gets a D-Bus session bus of its own, started before the clock
+// starts and ended after the run: what Qt does at start-up depends on whether
+// a session bus is there (without one it launches one), so all three programs
+// meet the same conditions, those of a desktop session. Each program has a
+// home folder of its own, made for this run; the first, uncounted run of each
+// makes its store there, so the counted runs start as a returning player's do.
 //
 // Exit status: 0 when both targets are met, 1 when one is missed, 2 when a
 // program could not be measured.
@@ -24,6 +32,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -43,8 +52,8 @@ extern char** environ;
 
 namespace {
 
-constexpr double kStartupTarget = 1.5; // times the reference
-constexpr double kMemoryTarget = 1.3;  // times the reference, with a sound playing
+constexpr double kStartupTarget = 1.10; // times the same-features reference
+constexpr double kMemoryTarget = 1.10;  // the same, with a sound playing in both
 constexpr int kTimeoutMs = 30'000;
 // How long a window is left to settle after its first frame before its peak
 // memory is read.
@@ -61,6 +70,7 @@ struct Program {
     std::string mainWindow;  // whose first frame ends the start-up
     std::string firstDialog; // whose first frame the memory waits for
     std::string home;
+    bool playsSound; // with its first dialog
 };
 
 // An empty folder under /tmp, removed with everything in it at the end.
@@ -83,14 +93,16 @@ private:
 };
 
 // The current environment with the home folders moved and `extra` added.
-std::vector<std::string> environmentFor(const std::string& home,
+std::vector<std::string> environmentFor(const std::string& home, const std::string& bus,
                                         const std::vector<std::string>& extra) {
     const std::vector<std::string> replaced = {
         "HOME=" + home,
         "XDG_CONFIG_HOME=" + home + "/.config",
         "XDG_DATA_HOME=" + home + "/.local/share",
+        "DBUS_SESSION_BUS_ADDRESS=" + bus,
         "VORKA_REPORT_FIRST_FRAME=",
         "VORKA_QUIT_AFTER_FIRST_FRAME=",
+        "DBUS_SESSION_BUS_PID=",
     };
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -100,10 +112,41 @@ std::vector<std::string> environmentFor(const std::string& home,
         });
         if (!overridden) env.push_back(entry);
     }
-    for (size_t i = 0; i < 3; ++i) env.push_back(replaced[i]);
+    for (size_t i = 0; i < 4; ++i) env.push_back(replaced[i]);
     env.insert(env.end(), extra.begin(), extra.end());
     return env;
 }
+
+// A D-Bus session bus of one run's own (dbus-daemon with the session's
+// configuration), ended with this object.
+class SessionBus {
+public:
+    SessionBus() {
+        FILE* daemon =
+            popen("dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null", "r");
+        if (!daemon) return;
+        char address[512] = {};
+        char pid[32] = {};
+        if (std::fgets(address, sizeof address, daemon) && std::fgets(pid, sizeof pid, daemon)) {
+            address_ = address;
+            if (!address_.empty() && address_.back() == '\n') address_.pop_back();
+            pid_ = std::atoi(pid);
+        }
+        pclose(daemon);
+    }
+    ~SessionBus() {
+        if (pid_ > 0) kill(pid_, SIGTERM);
+    }
+    SessionBus(const SessionBus&) = delete;
+    SessionBus& operator=(const SessionBus&) = delete;
+
+    // Empty when no bus could be started.
+    const std::string& address() const { return address_; }
+
+private:
+    std::string address_;
+    pid_t pid_ = -1;
+};
 
 // One running program whose standard error is read line by line.
 class Child {
@@ -224,10 +267,22 @@ void fail(const Program& program, const std::string& what, const Child& child) {
     throw Failure{what};
 }
 
+// A session bus for one run; the bench cannot be run without one.
+std::string busFor(const Program& program, const SessionBus& bus) {
+    if (bus.address().empty()) {
+        std::fprintf(stderr, "%s: no D-Bus session bus could be started (dbus-daemon)\n",
+                     program.path.c_str());
+        throw Failure{"no session bus"};
+    }
+    return bus.address();
+}
+
 // Milliseconds from spawning to the main window's first frame.
 double startupMs(const Program& program) {
-    Child child(program.path, environmentFor(program.home, {"VORKA_REPORT_FIRST_FRAME=1",
-                                                            "VORKA_QUIT_AFTER_FIRST_FRAME=1"}));
+    const SessionBus bus;
+    Child child(program.path,
+                environmentFor(program.home, busFor(program, bus),
+                               {"VORKA_REPORT_FIRST_FRAME=1", "VORKA_QUIT_AFTER_FIRST_FRAME=1"}));
     if (!child.running()) fail(program, "could not be started", child);
     const auto frame = child.waitForFirstFrame(program.mainWindow);
     if (!frame) fail(program, "reported no first frame of " + program.mainWindow, child);
@@ -259,8 +314,8 @@ MemoryMap residentByMapping(pid_t pid) {
     return resident;
 }
 
-// The mappings of the last runs measured, for the breakdown.
-MemoryMap lastGameMap, lastReferenceMap;
+// The mappings of the last run of each program, for the breakdown.
+std::map<std::string, MemoryMap> lastMaps;
 
 // How many streams the bench's sound server is playing (pactl), or -1 when
 // there is no server to ask.
@@ -275,23 +330,26 @@ int soundStreamsPlaying() {
 }
 
 // Peak resident size in MiB once the awaited window is up. With the bench's
-// sound server the game's welcome dialog must be playing its sound then.
-double peakMiB(const Program& program, bool isGame) {
-    Child child(program.path, environmentFor(program.home, {"VORKA_REPORT_FIRST_FRAME=1"}));
+// sound server a program that plays a sound with its dialog must be playing
+// it then.
+double peakMiB(const Program& program) {
+    const SessionBus bus;
+    Child child(program.path,
+                environmentFor(program.home, busFor(program, bus), {"VORKA_REPORT_FIRST_FRAME=1"}));
     if (!child.running()) fail(program, "could not be started", child);
     if (!child.waitForFirstFrame(program.firstDialog))
         fail(program, "reported no first frame of " + program.firstDialog, child);
     child.drainFor(kSettleMs);
     const auto kib = child.peakResidentKiB();
     if (!kib) fail(program, "has no readable peak memory", child);
-    if (isGame && soundStreamsPlaying() == 0)
-        fail(program, "plays no sound with its welcome dialog", child);
-    (isGame ? lastGameMap : lastReferenceMap) = residentByMapping(child.pid());
+    if (program.playsSound && soundStreamsPlaying() == 0)
+        fail(program, "plays no sound with its first dialog", child);
+    lastMaps[program.path] = residentByMapping(child.pid());
     return static_cast<double>(*kib) / 1024.0;
 }
 
 // Where the game's resident memory goes beyond the reference's, largest first.
-void printBreakdown() {
+void printBreakdown(const MemoryMap& lastGameMap, const MemoryMap& lastReferenceMap) {
     std::vector<std::pair<long, std::string>> extra;
     long total = 0, reference = 0;
     for (const auto& [name, kib] : lastGameMap) {
@@ -330,16 +388,25 @@ std::string spread(const std::vector<double>& values) {
     return text.str();
 }
 
-bool report(const char* figure, const char* unit, const std::vector<double>& game,
-            const std::vector<double>& reference, double target) {
-    const double g = median(game);
-    const double r = median(reference);
-    const double ratio = g / r;
-    const bool met = ratio <= target;
-    std::printf("%-10s game %7.1f %s   reference %7.1f %s   ratio %.2f   target <= %.2f   %s\n",
-                figure, g, unit, r, unit, ratio, target, met ? "met" : "MISSED");
-    std::printf("%-10s (median of %zu runs each; game %s, reference %s)\n", "", game.size(),
-                spread(game).c_str(), spread(reference).c_str());
+// The figures of one measurement, one list of runs per program.
+struct Figures {
+    std::vector<double> game, features, empty;
+};
+
+bool report(const char* figure, const char* unit, const Figures& f, double target) {
+    const double g = median(f.game);
+    const double r = median(f.features);
+    const double e = median(f.empty);
+    const bool met = g / r <= target;
+    std::printf("%-10s game %7.1f %-3s   same-features reference %7.1f %-3s   ratio %.2f   "
+                "target <= %.2f   %s\n",
+                figure, g, unit, r, unit, g / r, target, met ? "met" : "MISSED");
+    std::printf("%-10s empty window %.1f %s: the game %.2f times it, the same-features reference "
+                "%.2f times (no target)\n",
+                "", e, unit, g / e, r / e);
+    std::printf("%-10s (medians of %zu runs each; game %s, same-features %s, empty window %s)\n",
+                "", f.game.size(), spread(f.game).c_str(), spread(f.features).c_str(),
+                spread(f.empty).c_str());
     return met;
 }
 
@@ -351,60 +418,65 @@ int parseCount(const char* text, int minimum) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 3) {
+    if (argc < 4) {
         std::fprintf(stderr,
-                     "usage: %s <game> <reference> [--runs N] [--memory-runs M] "
-                     "[--reference-is-game]\n",
+                     "usage: %s <game> <features reference> <empty window> [--runs N] "
+                     "[--memory-runs M] [--breakdown]\n",
                      argv[0]);
         return 2;
     }
-    const HomeFolder gameHome, referenceHome;
-    if (gameHome.path().empty() || referenceHome.path().empty()) {
+    const HomeFolder gameHome, featuresHome, emptyHome;
+    if (gameHome.path().empty() || featuresHome.path().empty() || emptyHome.path().empty()) {
         std::fprintf(stderr, "%s: no home folders under /tmp\n", argv[0]);
         return 2;
     }
-    const Program game{argv[1], "MDIFrmMainGame", "FrmMessageBox", gameHome.path()};
-    Program reference{argv[2], "ReferenceWindow", "ReferenceWindow", referenceHome.path()};
-    int runs = 21;
+    const Program game{argv[1], "MDIFrmMainGame", "FrmMessageBox", gameHome.path(), true};
+    const Program features{argv[2], "FeaturesReference", "FeaturesReferenceDialog",
+                           featuresHome.path(), true};
+    const Program empty{argv[3], "ReferenceWindow", "ReferenceWindow", emptyHome.path(), false};
+    int runs = 41;
     int memoryRuns = 5;
-    for (int i = 3; i < argc; ++i) {
+    bool breakdown = false; // also when the memory target is met
+    for (int i = 4; i < argc; ++i) {
         const bool valueFollows = i + 1 < argc;
         if (std::strcmp(argv[i], "--runs") == 0 && valueFollows)
             runs = parseCount(argv[++i], 10);
         else if (std::strcmp(argv[i], "--memory-runs") == 0 && valueFollows)
             memoryRuns = parseCount(argv[++i], 1);
-        else if (std::strcmp(argv[i], "--reference-is-game") == 0)
-            reference = Program{argv[2], game.mainWindow, game.firstDialog, referenceHome.path()};
+        else if (std::strcmp(argv[i], "--breakdown") == 0)
+            breakdown = true;
     }
 
     try {
-        // One run each to warm the file cache and make the game's store; not counted.
-        startupMs(reference);
-        startupMs(game);
+        // One run each to warm the file cache and make the stores; not counted.
+        for (const Program* program : {&empty, &features, &game}) startupMs(*program);
 
-        std::vector<double> gameStartup, referenceStartup;
-        for (int i = 0; i < runs; ++i) {
-            // Alternate which goes first, so neither always follows the other.
-            if (i % 2 == 0) {
-                gameStartup.push_back(startupMs(game));
-                referenceStartup.push_back(startupMs(reference));
-            } else {
-                referenceStartup.push_back(startupMs(reference));
-                gameStartup.push_back(startupMs(game));
-            }
-        }
-        std::vector<double> gameMemory, referenceMemory;
-        for (int i = 0; i < memoryRuns; ++i) {
-            gameMemory.push_back(peakMiB(game, true));
-            referenceMemory.push_back(peakMiB(reference, false));
-        }
+        // Each round runs the three in a turned order, so that none always
+        // follows the same one.
+        const std::array<const Program*, 3> order = {&game, &features, &empty};
+        auto measure = [&](int rounds, auto how) {
+            Figures f;
+            for (int i = 0; i < rounds; ++i)
+                for (int k = 0; k < 3; ++k) {
+                    const Program* program = order[size_t((i + k) % 3)];
+                    auto& list = program == &game       ? f.game
+                                 : program == &features ? f.features
+                                                        : f.empty;
+                    list.push_back(how(*program));
+                }
+            return f;
+        };
+        const Figures startup = measure(runs, startupMs);
+        const Figures memory = measure(memoryRuns, peakMiB);
 
-        bool met = report("start-up", "ms ", gameStartup, referenceStartup, kStartupTarget);
-        const bool memoryMet = report("memory", "MiB", gameMemory, referenceMemory, kMemoryTarget);
+        bool met = report("start-up", "ms", startup, kStartupTarget);
+        const bool memoryMet = report("memory", "MiB", memory, kMemoryTarget);
         const int streams = soundStreamsPlaying();
-        std::printf("%-10s (the game's sound: %s)\n", "",
-                    streams < 0 ? "no sound server" : "START playing through the bench's server");
-        if (!memoryMet) printBreakdown();
+        std::printf("%-10s (the sounds: %s)\n", "",
+                    streams < 0 ? "no sound server"
+                                : "the game's START and the reference's tone playing through the "
+                                  "bench's server");
+        if (!memoryMet || breakdown) printBreakdown(lastMaps[game.path], lastMaps[features.path]);
         met = memoryMet && met;
         return met ? 0 : 1;
     } catch (const Failure&) {

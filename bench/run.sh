@@ -2,7 +2,8 @@
 # Runs every measurement of `make bench` on the release build in the folder
 # given (build-bench unless told otherwise) and says whether each target is
 # met. Start-up, memory and animation need a display: each of those programs
-# runs on a virtual X display of its own (xvfb-run). The game plays its sounds
+# runs on a virtual X display of its own (xvfb-run). Start-up and memory give
+# every run a D-Bus session bus of its own, as a desktop session has. The game plays its sounds
 # through a PulseAudio server started here, with one null sink, as on a
 # desktop; the sound delay is measured on that server too.
 #
@@ -11,7 +12,7 @@
 set -uo pipefail
 
 build=${1:-build-bench}
-for program in vorka bench/ReferenceWindow bench/StartupBench bench/AnimationBench \
+for program in vorka bench/FeaturesReference bench/ReferenceWindow bench/StartupBench bench/AnimationBench \
     bench/RulesBench bench/SoundBench bench/OpenGameBench bench/SolverBench; do
     if [ ! -x "$build/$program" ]; then
         echo "bench: $build/$program is missing; build it first (make bench)" >&2
@@ -62,7 +63,8 @@ echo
 status=0
 note() { [ "$1" -gt "$status" ] && status=$1; }
 
-"${display[@]}" "$build/bench/StartupBench" "$build/vorka" "$build/bench/ReferenceWindow"
+"${display[@]}" "$build/bench/StartupBench" "$build/vorka" "$build/bench/FeaturesReference" \
+    "$build/bench/ReferenceWindow"
 note $?
 "${display[@]}" "$build/bench/AnimationBench"
 note $?

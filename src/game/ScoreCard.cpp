@@ -44,7 +44,7 @@ Totals Countup(const ScoreCard& card) {
     Totals totals;
     int t = 0;
     for (int i = 0; i < kUpperCount; ++i) t += values[i];
-    if (t > Totals::kBonusThreshold) t += Totals::kBonus;
+    t += Totals::bonusFor(t);
     totals.upper = t;
     for (int i = kUpperCount; i < kCategoryCount; ++i) t += values[i];
     totals.grand = t;

@@ -42,11 +42,18 @@ private:
 
 // The two totals shown under a card, recomputed from its cell texts.
 struct Totals {
-    int upper = 0; // the upper cells, with the bonus once they reach 63
+    int upper = 0; // the upper cells, with the bonus once they reach kBonusGoal
     int grand = 0; // upper (bonus included) plus the nine lower cells
 
-    static constexpr int kBonusThreshold = 62; // the bonus needs more than this
+    // The bonus rule, the one place it is written: upper cells that add up to
+    // 63 or more earn 25 points.
+    static constexpr int kBonusGoal = 63;
     static constexpr int kBonus = 25;
+    static constexpr int bonusFor(int upperSum) { return upperSum >= kBonusGoal ? kBonus : 0; }
+    // The bonus a score earns that lifts the upper sum from `before` to `after`.
+    static constexpr int bonusEarned(int before, int after) {
+        return bonusFor(after) - bonusFor(before);
+    }
 
     QString upperText() const; // "1-6 Total: 88"
     QString grandText() const; // "Total: 190"

@@ -16,7 +16,6 @@ HandOver decideHandOver(int16_t current, int16_t last, const ScoreCard& lastPlay
         }
         next = 0;
     }
-    result.passes = true;
     result.nextPlayer = next;
     return result;
 }

@@ -8,7 +8,6 @@
 // procedure, without its windows.
 struct HandOver {
     bool gameOver = false;  // the last player's card is full at the wrap
-    bool passes = false;    // the turn goes to another board
     int16_t nextPlayer = 0; // the board whose turn it is next
 };
 

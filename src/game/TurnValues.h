@@ -26,9 +26,9 @@ public:
     explicit TurnValues(const DiceSets& sets) : sets_(sets) {}
 
     // The endings for a card with the `free` categories and upper sum `upperSum`
-    // (0..63), where `later(i, sum)` is what the card is worth after category i
-    // has been used and the upper cells sum to `sum` (0..63). The bonus goes to
-    // the upper category whose score lifts the sum past 62.
+    // (0..kBonusGoal), where `later(i, sum)` is what the card is worth after
+    // category i has been used and the upper cells sum to `sum` (0..kBonusGoal).
+    // The bonus goes to the upper category whose score lifts the sum to the goal.
     template <class Later> static Endings endingsFor(uint16_t free, int upperSum, Later later);
 
     // Works the turn out for the free categories (bit i: category i), where
@@ -67,7 +67,6 @@ private:
 
 template <class Later>
 TurnValues::Endings TurnValues::endingsFor(uint16_t free, int upperSum, Later later) {
-    constexpr int kGoal = Totals::kBonusThreshold + 1;
     Endings endings{};
     for (int i = 0; i < kCategoryCount; ++i) {
         if (!(free & (1u << i))) continue;
@@ -78,9 +77,8 @@ TurnValues::Endings TurnValues::endingsFor(uint16_t free, int upperSum, Later la
         }
         for (int n = 0; n < DiceSets::kFaces; ++n) {
             const int sum = upperSum + (i + 1) * n;
-            const bool bonus = upperSum <= Totals::kBonusThreshold && sum > Totals::kBonusThreshold;
-            ending[size_t(n)] =
-                (bonus ? float(Totals::kBonus) : 0.0f) + later(i, std::min(sum, kGoal));
+            ending[size_t(n)] = float(Totals::bonusEarned(upperSum, sum)) +
+                                later(i, std::min(sum, Totals::kBonusGoal));
         }
     }
     return endings;

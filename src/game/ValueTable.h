@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Category.h"
+#include "game/ScoreCard.h"
 
 #include <array>
 #include <atomic>
@@ -24,7 +25,7 @@ class ValueTable {
 public:
     static constexpr uint16_t kAllCategories = (1u << kCategoryCount) - 1;
     // The upper sum that earns the bonus; any higher sum counts as this one.
-    static constexpr int kUpperGoal = 63;
+    static constexpr int kUpperGoal = Totals::kBonusGoal;
 
     // `categories`: bit i set for category i in play.
     explicit ValueTable(uint16_t categories = kAllCategories);

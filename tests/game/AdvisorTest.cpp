@@ -1,6 +1,7 @@
 #include "game/Advisor.h"
-#include "game/SoloGame.h"
 #include "game/ValueTable.h"
+
+#include "support/SoloGame.h"
 
 #include <QTest>
 

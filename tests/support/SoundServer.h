@@ -1,61 +1,62 @@
 #pragma once
 
-// A PulseAudio server of a test's own: a private runtime folder and home, no
-// configuration read, and only two modules, the local socket and a null sink
-// ("vorka_test") whose monitor source records whatever is played. The server
-// ends with this object, and with the test process whatever way that ends.
+// A PulseAudio server of a test's own, and a recording of what it plays. The
+// server has a private runtime folder and home, reads no configuration and
+// loads two modules: the local socket and a null sink ("vorka_test") that
+// plays 16-bit mono at 22050 samples a second; `parec` records the sink's
+// monitor from the start. Both end with this object, and with the test
+// whatever way that ends. The recording is read while the event loop runs.
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <sys/prctl.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include <vector>
 
 class SoundServer {
 public:
-    static constexpr const char* kSink = "vorka_test";
+    static constexpr int kRate = 22050;
 
     SoundServer() = default;
     ~SoundServer() { stop(); }
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
 
-    // Starts the server with its socket in `folder` (a fresh temporary one
-    // when empty). Returns an empty text, or why it could not start.
-    // The sink plays `rate` samples a second in `channels` channels.
-    QString start(const QString& folder = {}, int rate = 44100, int channels = 2) {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        if (program.isEmpty()) return QStringLiteral("pulseaudio is not installed");
+    // Starts the server with its socket in `folder` (a fresh one when empty)
+    // and the recording. Returns an empty text, or why they could not start.
+    QString start(const QString& folder = {}) {
         if (!dir_.isValid()) return QStringLiteral("no temporary folder");
         const QString runtime = folder.isEmpty() ? dir_.filePath(QStringLiteral("run")) : folder;
+        const QString home = dir_.filePath(QStringLiteral("home"));
         QDir().mkpath(runtime);
+        QDir().mkpath(home);
         QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ExeOwner);
-        QDir().mkpath(dir_.filePath(QStringLiteral("home")));
         socket_ = runtime + QStringLiteral("/native");
         QFile::remove(socket_);
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        env.insert(QStringLiteral("HOME"), dir_.filePath(QStringLiteral("home")));
-        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-        process_.setProcessEnvironment(env);
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        // The server goes when the test goes, even when it is killed.
-        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        process_.start(
-            program,
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("PULSE_SERVER"), address());
+        for (const char* name : {"XDG_CONFIG_HOME", "DISPLAY", "DBUS_SESSION_BUS_ADDRESS"})
+            env.remove(QString::fromLatin1(name));
+        for (QProcess* process : {&server_, &recorder_}) {
+            process->setProcessEnvironment(env);
+            // Gone when the test goes, even when it is killed.
+            process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        }
+        server_.setProcessChannelMode(QProcess::MergedChannels);
+        server_.start(
+            QStringLiteral("pulseaudio"),
             {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
              QStringLiteral("--use-pid-file=no"), QStringLiteral("--exit-idle-time=-1"),
              QStringLiteral("--realtime=no"), QStringLiteral("--high-priority=no"),
@@ -63,54 +64,81 @@ public:
              QStringLiteral("-L"),
              QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket_,
              QStringLiteral("-L"),
-             QStringLiteral("module-null-sink sink_name=%1 rate=%2 channels=%3")
-                 .arg(QLatin1String(kSink))
-                 .arg(rate)
-                 .arg(channels)});
-        if (!process_.waitForStarted(5000)) return QStringLiteral("pulseaudio did not start");
+             QStringLiteral("module-null-sink sink_name=vorka_test rate=%1 channels=1")
+                 .arg(kRate)});
+        if (!server_.waitForStarted(5000)) return QStringLiteral("pulseaudio is not installed");
+
+        // The server answers a moment after it starts (a busy machine
+        // stretches that moment), and a null sink nobody listened to may
+        // sleep up to two seconds: ready once the recording has samples.
         QElapsedTimer waited;
         waited.start();
-        // The socket's file is there a moment before the server listens on
-        // it, which a busy machine can stretch: it is ready once it answers.
-        while (!accepts(socket_)) {
-            if (process_.state() != QProcess::Running || waited.elapsed() > 10000) {
-                const QString output = QString::fromLocal8Bit(process_.readAll()).trimmed();
+        const size_t before = mark();
+        while (mark() == before) {
+            if (server_.state() != QProcess::Running || waited.elapsed() > 20000) {
+                const QString output = QString::fromLocal8Bit(server_.readAll()).trimmed();
                 stop();
-                return QStringLiteral("pulseaudio gave up: ") + output;
+                return QStringLiteral("the server gave no samples: ") + output;
             }
-            QThread::msleep(10);
+            if (recorder_.state() == QProcess::NotRunning) {
+                QThread::msleep(20);
+                recorder_.start(QStringLiteral("parec"),
+                                {QStringLiteral("--device=vorka_test.monitor"),
+                                 QStringLiteral("--format=s16le"),
+                                 QStringLiteral("--rate=%1").arg(kRate),
+                                 QStringLiteral("--channels=1")});
+                if (!recorder_.waitForStarted(5000)) {
+                    stop();
+                    return QStringLiteral("parec is not installed");
+                }
+            }
+            recorder_.waitForReadyRead(50);
         }
         return {};
     }
 
     void stop() {
-        if (process_.state() == QProcess::NotRunning) return;
-        process_.kill();
-        process_.waitForFinished(5000);
+        for (QProcess* process : {&recorder_, &server_}) {
+            if (process->state() == QProcess::NotRunning) continue;
+            process->kill();
+            process->waitForFinished(5000);
+        }
+        mark(); // keeps what was recorded; a new recording goes on after it
+        if (recorded_.size() % 2) recorded_.chop(1);
     }
 
-    bool running() const { return process_.state() == QProcess::Running; }
     // The server's address as libpulse takes it (PULSE_SERVER).
     QString address() const { return QStringLiteral("unix:") + socket_; }
     QString runtimeFolder() const { return QFileInfo(socket_).path(); }
-    QString home() const { return dir_.filePath(QStringLiteral("home")); }
 
-private:
-    static bool accepts(const QString& path) {
-        const QByteArray name = path.toLocal8Bit();
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        if (size_t(name.size()) >= sizeof address.sun_path) return false;
-        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0) return false;
-        const bool connected =
-            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-        ::close(fd);
-        return connected;
+    // How many samples have been recorded so far.
+    size_t mark() {
+        if (recorder_.isOpen()) recorded_ += recorder_.readAllStandardOutput();
+        return size_t(recorded_.size()) / 2;
     }
 
+    // Waits until `count` samples have been recorded, however busy the
+    // machine: the sink plays, and the recording grows, in real time.
+    bool waitUntilRecorded(size_t count) {
+        QElapsedTimer waited;
+        waited.start();
+        while (mark() < count && waited.elapsed() < 20000) QTest::qWait(20);
+        return mark() >= count;
+    }
+
+    // The samples recorded from `from` on.
+    std::vector<int16_t> since(size_t from) {
+        const size_t end = mark();
+        std::vector<int16_t> samples(from < end ? end - from : 0);
+        if (!samples.empty())
+            std::memcpy(samples.data(), recorded_.constData() + 2 * from, 2 * samples.size());
+        return samples;
+    }
+
+private:
     QTemporaryDir dir_;
-    QProcess process_;
+    QProcess server_;
+    QProcess recorder_;
     QString socket_;
+    QByteArray recorded_;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 // Records what a sound server's sink plays, from its monitor source, as
-// 16-bit mono at 22050 samples per second, on a thread of its own.
+// 16-bit mono at 22050 samples per second, on a thread of its own, and when
+// each piece of it arrived.
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
@@ -32,7 +33,7 @@ public:
                               uint32_t(kRate * 2 * 5 / 1000)};
         int error = 0;
         const std::string source = sink + ".monitor";
-        simple_ = pa_simple_new(address.c_str(), "Vorka test", PA_STREAM_RECORD, source.c_str(),
+        simple_ = pa_simple_new(address.c_str(), "Vorka bench", PA_STREAM_RECORD, source.c_str(),
                                 "monitor", &format, nullptr, &buffer, &error);
         if (!simple_) return std::string("cannot record the sink: ") + pa_strerror(error);
         running_ = true;
