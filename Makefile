@@ -43,11 +43,14 @@ asan: setup
 # Long load tests, not part of `make test`: copies of the game entering
 # thousands of final scores into one store, 20 runs in a row, a store held
 # for 10 seconds by another copy, and 20 rounds of copies that quit with
-# scores waiting, are killed and start again.
+# scores waiting, are killed and start again; then 30,000 random actions on
+# the real windows, inside rolls and dialogs as well as between them.
 # On a loaded machine a case may take longer than Qt Test's five minutes.
 stress: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen VORKA_STRESS=1 QTEST_FUNCTION_TIMEOUT=7200000 \
 	    bash $(CURDIR)/tests/storage/with-small-fs.sh ./tests/storage/StoreConcurrencyTest
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen VORKA_STRESS=1 QTEST_FUNCTION_TIMEOUT=7200000 \
+	    ./tests/ui/RandomPlayTest
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
