@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Fonts::installFontSubstitutes();
     QTemporaryDir dir;
-    Registry_Operations::setStoreFile(dir.filePath(QStringLiteral("store.sqlite")));
+    Registry_Operations::Registry store(dir.filePath(QStringLiteral("store.sqlite")));
     Chooser chooser;
     chooser.file = dir.filePath(QStringLiteral("largest.vrk"));
     if (largestGame().writeFile(chooser.file)) return 2;
@@ -87,6 +87,7 @@ int main(int argc, char* argv[]) {
     AppServices services = desktop.services();
     services.modals = &player;
     services.files = &chooser;
+    services.store = &store;
 
     MDIFrmMainGame window(services);
     window.toolbarSettingsFile = dir.filePath(QStringLiteral("toolbar.ini"));

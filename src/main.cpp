@@ -1,6 +1,4 @@
 #include "board/Fonts.h"
-#include "storage/Registry_Operations.h"
-#include "storage/StorePaths.h"
 #include "ui/AppServices.h"
 #include "ui/GameStyle.h"
 #include "ui/MDIFrmMainGame.h"
@@ -26,10 +24,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(GameStyle::overApplicationStyle());
     QApplication::setWindowIcon(QIcon(MDIFrmMainGame::kIcon));
     Fonts::installFontSubstitutes();
-    Registry_Operations::setStoreFile(StorePaths::settingsStoreFile());
-
-    // The clock, the dice, the sound server, the event loop and the dialogs,
-    // made once here and handed on by the main window.
+    // The clock, the dice, the sound server, the event loop, the dialogs and
+    // the store, made once here and handed on by the main window.
     DesktopServices services;
     MDIFrmMainGame window(services.services());
 #ifdef VORKA_FIRST_FRAME_REPORT

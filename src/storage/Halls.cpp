@@ -28,28 +28,28 @@ bool defaultIsTheAnswer(Status status) {
 }
 
 // Reads both Halls; false when the store could not be read as it is.
-bool readHalls(QList<HallEntry>& fame, QList<HallEntry>& shame) {
+bool readHalls(Registry& r, QList<HallEntry>& fame, QList<HallEntry>& shame) {
     fame.clear();
     shame.clear();
     Status status = RegStatus::kSuccess;
     for (int n = 1; n <= Halls::kHallSize; ++n) {
-        const QString name = ReadRegText(HKEY_USERS, Halls::kFameKey, QString::number(n),
-                                         Halls::kDefaultName, &status);
+        const QString name = r.ReadRegText(HKEY_USERS, Halls::kFameKey, QString::number(n),
+                                           Halls::kDefaultName, &status);
         if (!defaultIsTheAnswer(status)) return false;
-        const int32_t score =
-            ReadRegNumber(HKEY_USERS, Halls::kFameKey, scoreName(n), defaultFameScore(n), &status);
+        const int32_t score = r.ReadRegNumber(HKEY_USERS, Halls::kFameKey, scoreName(n),
+                                              defaultFameScore(n), &status);
         if (!defaultIsTheAnswer(status)) return false;
         fame.append({QString::number(n), name, QString::number(score)});
     }
     // A missing score means no entry; the positions of the rows that are
     // there are kept, gaps included.
     for (int n = 1; n <= Halls::kHallSize; ++n) {
-        const int32_t score = ReadRegNumber(HKEY_USERS, Halls::kShameKey, scoreName(n),
-                                            Halls::kNoShameScore, &status);
+        const int32_t score = r.ReadRegNumber(HKEY_USERS, Halls::kShameKey, scoreName(n),
+                                              Halls::kNoShameScore, &status);
         if (!defaultIsTheAnswer(status)) return false;
         if (score == Halls::kNoShameScore) continue;
         const QString name =
-            ReadRegText(HKEY_USERS, Halls::kShameKey, QString::number(n), QString(), &status);
+            r.ReadRegText(HKEY_USERS, Halls::kShameKey, QString::number(n), QString(), &status);
         if (!defaultIsTheAnswer(status)) return false;
         shame.append({QString::number(n), name, QString::number(score)});
     }
@@ -57,14 +57,14 @@ bool readHalls(QList<HallEntry>& fame, QList<HallEntry>& shame) {
 }
 
 // Entry by entry, under their new positions; the first failure, or kSuccess.
-Status save(const QString& key, QList<HallEntry>& hall) {
+Status save(Registry& r, const QString& key, QList<HallEntry>& hall) {
     for (int n = 1; n <= hall.size(); ++n) hall[n - 1].position = QString::number(n);
     for (int n = 1; n <= hall.size(); ++n) {
         const HallEntry& entry = hall[n - 1];
-        if (const Status s = WriteRegText(HKEY_USERS, key, QString::number(n), entry.name);
+        if (const Status s = r.WriteRegText(HKEY_USERS, key, QString::number(n), entry.name);
             s != RegStatus::kSuccess)
             return s;
-        if (const Status s = WriteRegText(HKEY_USERS, key, scoreName(n), entry.score);
+        if (const Status s = r.WriteRegText(HKEY_USERS, key, scoreName(n), entry.score);
             s != RegStatus::kSuccess)
             return s;
     }
@@ -94,9 +94,9 @@ bool enterShame(QList<HallEntry>& shame, const PlayerScore& player) {
 
 // Whether the game `id` names is recorded as entered: kSuccess and the
 // answer, or the status that kept the store from saying.
-Status isRecorded(const QString& id, bool& recorded) {
+Status isRecorded(Registry& r, const QString& id, bool& recorded) {
     Status status = RegStatus::kSuccess;
-    ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, QString(), &status);
+    r.ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, QString(), &status);
     recorded = status == RegStatus::kSuccess;
     return recorded || defaultIsTheAnswer(status) ? RegStatus::kSuccess : status;
 }
@@ -104,28 +104,28 @@ Status isRecorded(const QString& id, bool& recorded) {
 // Records `id` in the next place of a ring of kRecordedGames places ("#0",
 // "#1", ...), forgetting the one it held; the identity itself is the name
 // of a value, so that looking it up is one read.
-Status record(const QString& id) {
+Status record(Registry& r, const QString& id) {
     const QString& key = Halls::kEnteredKey;
     Status status = RegStatus::kSuccess;
-    int32_t next = ReadRegNumber(HKEY_USERS, key, QStringLiteral("Next"), 0, &status);
+    int32_t next = r.ReadRegNumber(HKEY_USERS, key, QStringLiteral("Next"), 0, &status);
     if (!defaultIsTheAnswer(status)) return status;
     if (next < 0 || next >= Halls::kRecordedGames) next = 0;
     const QString place = u'#' + QString::number(next);
-    const QString forgotten = ReadRegText(HKEY_USERS, key, place, QString(), &status);
+    const QString forgotten = r.ReadRegText(HKEY_USERS, key, place, QString(), &status);
     if (!defaultIsTheAnswer(status)) return status;
     if (!forgotten.isEmpty() && forgotten != id) {
         KeyHandle handle = 0;
-        if (const Status s = OpenRegKey(HKEY_USERS, key, KEY_ALL_ACCESS, handle);
+        if (const Status s = r.OpenRegKey(HKEY_USERS, key, KEY_ALL_ACCESS, handle);
             s != RegStatus::kSuccess)
             return s;
-        const Status s = DeleteRegValue(handle, forgotten);
-        CloseRegKey(handle);
+        const Status s = r.DeleteRegValue(handle, forgotten);
+        r.CloseRegKey(handle);
         if (s != RegStatus::kSuccess && s != RegStatus::kNotFound) return s;
     }
     for (const auto& [name, text] :
          {std::pair{place, id}, std::pair{id, QStringLiteral("1")},
           std::pair{QStringLiteral("Next"), QString::number((next + 1) % Halls::kRecordedGames)}})
-        if (const Status s = WriteRegText(HKEY_USERS, key, name, text); s != RegStatus::kSuccess)
+        if (const Status s = r.WriteRegText(HKEY_USERS, key, name, text); s != RegStatus::kSuccess)
             return s;
     return RegStatus::kSuccess;
 }
@@ -142,7 +142,8 @@ void enter(QList<HallEntry>& fame, QList<HallEntry>& shame, const WaitingGame& g
 
 } // namespace
 
-Halls::Halls(QObject* parent) : QObject(parent) {
+Halls::Halls(Registry_Operations::Registry& registry, QObject* parent)
+    : QObject(parent), registry_(registry) {
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &Halls::tryNow);
 }
@@ -167,10 +168,10 @@ Halls::Attempt Halls::enterInMemory(const QString& why) {
     // the waiting file stay there, for when the store takes changes again.
     QList<HallEntry> fame = fame_;
     QList<HallEntry> shame = shame_;
-    if (!upToDate_ && !readHalls(fame, shame)) {
+    if (!upToDate_ && !readHalls(registry_, fame, shame)) {
         fame = fame_;
         shame = shame_;
-        if (fame.isEmpty()) readHalls(fame, shame); // the defaults
+        if (fame.isEmpty()) readHalls(registry_, fame, shame); // the defaults
     }
     bool fameChanged = false;
     bool shameChanged = false;
@@ -192,15 +193,15 @@ Halls::Attempt Halls::enterInMemory(const QString& why) {
 
 Halls::Attempt Halls::attempt() {
     const bool entering = !pending_.empty();
-    Transaction transaction(entering);
+    Transaction transaction(registry_, entering);
     const Status begun = transaction.status();
     if (entering && (begun == RegStatus::kBadStore || begun == RegStatus::kAccessDenied))
-        return enterInMemory(store().whyNotWritable());
+        return enterInMemory(registry_.store().whyNotWritable());
     if (begun != RegStatus::kSuccess && (entering || begun == RegStatus::kBusy))
         return Attempt::Busy;
     QList<HallEntry> fame;
     QList<HallEntry> shame;
-    if (!readHalls(fame, shame)) return Attempt::Busy;
+    if (!readHalls(registry_, fame, shame)) return Attempt::Busy;
     if (entering) {
         bool fameChanged = false;
         bool shameChanged = false;
@@ -208,17 +209,21 @@ Halls::Attempt Halls::attempt() {
         Status written = RegStatus::kSuccess;
         for (const WaitingGame& game : pending_) {
             bool recorded = false;
-            if (isRecorded(game.id, recorded) != RegStatus::kSuccess) return Attempt::Busy;
+            if (isRecorded(registry_, game.id, recorded) != RegStatus::kSuccess)
+                return Attempt::Busy;
             if (!recorded) {
                 enter(fame, shame, game, fameChanged, shameChanged);
-                if (written == RegStatus::kSuccess) written = record(game.id);
+                if (written == RegStatus::kSuccess) written = record(registry_, game.id);
             }
             settled << game.id;
         }
         // Into the store whole, with the identities, or not at all.
-        if (written == RegStatus::kSuccess && fameChanged) written = save(kFameKey, fame);
-        if (written == RegStatus::kSuccess && shameChanged) written = save(kShameKey, shame);
-        if (written == RegStatus::kAccessDenied) return enterInMemory(store().whyNotWritable());
+        if (written == RegStatus::kSuccess && fameChanged)
+            written = save(registry_, kFameKey, fame);
+        if (written == RegStatus::kSuccess && shameChanged)
+            written = save(registry_, kShameKey, shame);
+        if (written == RegStatus::kAccessDenied)
+            return enterInMemory(registry_.store().whyNotWritable());
         if (written != RegStatus::kSuccess || !transaction.commit()) return Attempt::Busy;
         const bool fromFile = std::any_of(settled.begin(), settled.end(),
                                           [&](const QString& id) { return inFile_.contains(id); });
@@ -282,9 +287,9 @@ void Halls::catchUp() {
 bool Halls::ClearHalls(const std::function<bool()>& confirm) {
     if (!confirm || !confirm()) return false;
     {
-        Transaction transaction;
-        DeleteRegKey(HKEY_USERS, kFameKey);
-        DeleteRegKey(HKEY_USERS, kShameKey);
+        Transaction transaction(registry_);
+        registry_.DeleteRegKey(HKEY_USERS, kFameKey);
+        registry_.DeleteRegKey(HKEY_USERS, kShameKey);
         transaction.commit();
     }
     LoadHalls();

@@ -2,6 +2,7 @@
 
 #include "game/GameResult.h"
 #include "game/Text.h"
+#include "storage/Registry_Operations.h"
 #include "storage/WaitingScores.h"
 
 #include <QElapsedTimer>
@@ -74,7 +75,8 @@ public:
     static constexpr int kClearQuestionPicture = 1;
     static constexpr int kClearQuestionSound = 1;
 
-    explicit Halls(QObject* parent = nullptr);
+    // The Halls kept in `registry`.
+    explicit Halls(Registry_Operations::Registry& registry, QObject* parent = nullptr);
     // Keeps what is pending in the waiting file; never waits for the store.
     ~Halls() override;
 
@@ -135,6 +137,7 @@ private:
     // Writes the pending games the waiting file does not hold yet.
     QString keepPending();
 
+    Registry_Operations::Registry& registry_;
     QList<HallEntry> fame_;
     QList<HallEntry> shame_;
     std::vector<WaitingGame> pending_;

@@ -1,9 +1,7 @@
 #include "storage/Registry_Operations.h"
 
 #include "storage/EightBitText.h"
-#include "storage/StorePaths.h"
 
-#include <QCoreApplication>
 #include <QtEndian>
 
 #include <map>
@@ -13,40 +11,11 @@ namespace Registry_Operations {
 
 namespace {
 
-struct OpenKey {
-    QString path; // full path, root name first
-    uint32_t access = 0;
-};
-
-struct Layer {
-    QString file;
-    bool fileChosen = false;
-    int busyTimeoutMs = RegistryStore::kBusyTimeoutMs;
-    std::unique_ptr<RegistryStore> store;
-    std::map<KeyHandle, OpenKey> keys;
-    KeyHandle nextHandle = 1;
-};
-
-// Never destroyed: the store is closed by the application's post routine,
-// while Qt Sql still exists.
-Layer& layer() {
-    static Layer* const instance = new Layer;
-    return *instance;
-}
-
 const QString kUsersRootName = QStringLiteral("HKEY_USERS");
 
 // Text as the 8-bit store holds it.
 QString storedForm(const QString& text) {
     return EightBitText::toUnicode(EightBitText::fromUnicode(text));
-}
-
-// The full path of the key `root` names, or a null string.
-QString basePath(KeyHandle root) {
-    if (root == HKEY_USERS) return kUsersRootName;
-    const auto& keys = layer().keys;
-    const auto it = keys.find(root);
-    return it == keys.end() ? QString() : it->second.path;
 }
 
 // Joins `relative` to the base; false for an empty part ("a\\b", "\a").
@@ -58,28 +27,6 @@ bool joinPath(const QString& base, const QString& relative, QString& full) {
         full += u'\\' + storedForm(part);
     }
     return true;
-}
-
-Status resolve(KeyHandle root, const QString& path, QString& full) {
-    const QString base = basePath(root);
-    if (base.isNull()) return RegStatus::kInvalidHandle;
-    return joinPath(base, path, full) ? RegStatus::kSuccess : RegStatus::kInvalidParameter;
-}
-
-KeyHandle addHandle(const QString& path, uint32_t access) {
-    Layer& l = layer();
-    KeyHandle handle = l.nextHandle;
-    while (handle == 0 || handle >= 0x80000000u || l.keys.count(handle))
-        handle = handle >= 0x80000000u ? 1 : handle + 1;
-    l.nextHandle = handle + 1;
-    l.keys[handle] = OpenKey{path, access};
-    return handle;
-}
-
-const OpenKey* openKey(KeyHandle key) {
-    const auto& keys = layer().keys;
-    const auto it = keys.find(key);
-    return it == keys.end() ? nullptr : &it->second;
 }
 
 QString programText(const QVariant& value) {
@@ -147,60 +94,75 @@ int32_t bigEndian32(QByteArrayView data) {
 
 } // namespace
 
-// --- the store file ------------------------------------------------------
+// --- the store ------------------------------------------------------------
 
-void setStoreFile(const QString& file, int busyTimeoutMs) {
+Registry::Registry(const QString& file, int busyTimeoutMs)
+    : file_(file), busyTimeoutMs_(busyTimeoutMs) {}
+
+Registry::~Registry() {
     closeStore();
-    layer().file = file;
-    layer().fileChosen = true;
-    layer().busyTimeoutMs = busyTimeoutMs;
 }
 
-QString storeFile() {
-    Layer& l = layer();
-    if (!l.fileChosen) {
-        l.file = StorePaths::settingsStoreFile();
-        l.fileChosen = true;
-    }
-    return l.file;
+void Registry::setStoreFile(const QString& file, int busyTimeoutMs) {
+    closeStore();
+    file_ = file;
+    busyTimeoutMs_ = busyTimeoutMs;
 }
 
-RegistryStore& store() {
-    Layer& l = layer();
-    if (!l.store) {
-        l.store = std::make_unique<RegistryStore>(storeFile(), l.busyTimeoutMs);
-        static bool closedAtExit = false;
-        if (!closedAtExit && QCoreApplication::instance()) {
-            qAddPostRoutine(closeStore);
-            closedAtExit = true;
-        }
-    }
-    return *l.store;
+RegistryStore& Registry::store() {
+    if (!store_) store_ = std::make_unique<RegistryStore>(file_, busyTimeoutMs_);
+    return *store_;
 }
 
-void closeStore() {
-    Layer& l = layer();
-    l.keys.clear();
-    l.store.reset();
+void Registry::closeStore() {
+    keys_.clear();
+    store_.reset();
 }
 
-Transaction::Transaction(bool write) : active_(store().beginTransaction(write)) {
-    status_ = active_ ? RegStatus::kSuccess : store().beginFailure();
+QString Registry::basePath(KeyHandle root) const {
+    if (root == HKEY_USERS) return kUsersRootName;
+    const auto it = keys_.find(root);
+    return it == keys_.end() ? QString() : it->second.path;
+}
+
+Status Registry::resolve(KeyHandle root, const QString& path, QString& full) const {
+    const QString base = basePath(root);
+    if (base.isNull()) return RegStatus::kInvalidHandle;
+    return joinPath(base, path, full) ? RegStatus::kSuccess : RegStatus::kInvalidParameter;
+}
+
+KeyHandle Registry::addHandle(const QString& path, uint32_t access) {
+    KeyHandle handle = nextHandle_;
+    while (handle == 0 || handle >= 0x80000000u || keys_.count(handle))
+        handle = handle >= 0x80000000u ? 1 : handle + 1;
+    nextHandle_ = handle + 1;
+    keys_[handle] = OpenKey{path, access};
+    return handle;
+}
+
+const Registry::OpenKey* Registry::openKey(KeyHandle key) const {
+    const auto it = keys_.find(key);
+    return it == keys_.end() ? nullptr : &it->second;
+}
+
+Transaction::Transaction(Registry& registry, bool write)
+    : registry_(registry), active_(registry.store().beginTransaction(write)) {
+    status_ = active_ ? RegStatus::kSuccess : registry_.store().beginFailure();
 }
 
 Transaction::~Transaction() {
-    if (active_) store().rollbackTransaction();
+    if (active_) registry_.store().rollbackTransaction();
 }
 
 bool Transaction::commit() {
     if (!active_) return false;
     active_ = false;
-    return store().commitTransaction();
+    return registry_.store().commitTransaction();
 }
 
 // --- low-level operations --------------------------------------------------
 
-Status CreateRegKey(KeyHandle root, const QString& path, KeyHandle& key) {
+Status Registry::CreateRegKey(KeyHandle root, const QString& path, KeyHandle& key) {
     QString full;
     if (const Status s = resolve(root, path, full); s != RegStatus::kSuccess) return s;
     if (const Status s = store().createKey(full); s != RegStatus::kSuccess) return s;
@@ -208,7 +170,7 @@ Status CreateRegKey(KeyHandle root, const QString& path, KeyHandle& key) {
     return RegStatus::kSuccess;
 }
 
-Status OpenRegKey(KeyHandle root, const QString& path, uint32_t access, KeyHandle& key) {
+Status Registry::OpenRegKey(KeyHandle root, const QString& path, uint32_t access, KeyHandle& key) {
     QString full;
     if (const Status s = resolve(root, path, full); s != RegStatus::kSuccess) return s;
     if (const Status s = store().keyExists(full); s != RegStatus::kSuccess) return s;
@@ -216,33 +178,34 @@ Status OpenRegKey(KeyHandle root, const QString& path, uint32_t access, KeyHandl
     return RegStatus::kSuccess;
 }
 
-Status CloseRegKey(KeyHandle key) {
+Status Registry::CloseRegKey(KeyHandle key) {
     if (key == HKEY_USERS) return RegStatus::kSuccess;
-    return layer().keys.erase(key) ? RegStatus::kSuccess : RegStatus::kInvalidHandle;
+    return keys_.erase(key) ? RegStatus::kSuccess : RegStatus::kInvalidHandle;
 }
 
-Status DeleteRegKey(KeyHandle root, const QString& path) {
+Status Registry::DeleteRegKey(KeyHandle root, const QString& path) {
     if (path.isEmpty()) return RegStatus::kInvalidParameter;
     QString full;
     if (const Status s = resolve(root, path, full); s != RegStatus::kSuccess) return s;
     return store().deleteKey(full);
 }
 
-Status DeleteRegValue(KeyHandle key, const QString& name) {
+Status Registry::DeleteRegValue(KeyHandle key, const QString& name) {
     const OpenKey* open = openKey(key);
     if (!open) return RegStatus::kInvalidHandle;
     if (!(open->access & KEY_SET_VALUE)) return RegStatus::kAccessDenied;
     return store().deleteValue(open->path, storedForm(name));
 }
 
-Status SetRegValue(KeyHandle key, const QString& name, uint32_t type, const QVariant& value) {
+Status Registry::SetRegValue(KeyHandle key, const QString& name, uint32_t type,
+                             const QVariant& value) {
     const OpenKey* open = openKey(key);
     if (!open) return RegStatus::kInvalidHandle;
     if (!(open->access & KEY_SET_VALUE)) return RegStatus::kAccessDenied;
     return store().setValue(open->path, storedForm(name), type, EncodeRegValue(value, type));
 }
 
-Status QueryRegValue(KeyHandle key, const QString& name, QVariant& value) {
+Status Registry::QueryRegValue(KeyHandle key, const QString& name, QVariant& value) {
     const OpenKey* open = openKey(key);
     if (!open) return RegStatus::kInvalidHandle;
     if (!(open->access & KEY_QUERY_VALUE)) return RegStatus::kAccessDenied;
@@ -312,10 +275,8 @@ QVariant DecodeRegValue(const QByteArray& bytes, qsizetype length, uint32_t type
 
 // --- wrappers -------------------------------------------------------------
 
-namespace {
-// Reads one value through its own open key; the status of the first call
-// that failed, or kSuccess.
-Status readValue(KeyHandle root, const QString& path, const QString& name, QVariant& value) {
+Status Registry::readValue(KeyHandle root, const QString& path, const QString& name,
+                           QVariant& value) {
     KeyHandle key = 0;
     Status s = OpenRegKey(root, path, KEY_READ, key);
     if (s != RegStatus::kSuccess) return s;
@@ -323,10 +284,9 @@ Status readValue(KeyHandle root, const QString& path, const QString& name, QVari
     CloseRegKey(key);
     return s;
 }
-} // namespace
 
-int32_t ReadRegNumber(KeyHandle root, const QString& path, const QString& name,
-                      int32_t defaultValue, Status* status) {
+int32_t Registry::ReadRegNumber(KeyHandle root, const QString& path, const QString& name,
+                                int32_t defaultValue, Status* status) {
     int32_t result = defaultValue;
     QVariant value;
     const Status s = readValue(root, path, name, value);
@@ -340,15 +300,16 @@ int32_t ReadRegNumber(KeyHandle root, const QString& path, const QString& name,
     return result;
 }
 
-QString ReadRegText(KeyHandle root, const QString& path, const QString& name,
-                    const QString& defaultValue, Status* status) {
+QString Registry::ReadRegText(KeyHandle root, const QString& path, const QString& name,
+                              const QString& defaultValue, Status* status) {
     QVariant value;
     const Status s = readValue(root, path, name, value);
     if (status) *status = s;
     return s == RegStatus::kSuccess ? value.toString() : defaultValue;
 }
 
-Status WriteRegText(KeyHandle root, const QString& path, const QString& name, const QString& text) {
+Status Registry::WriteRegText(KeyHandle root, const QString& path, const QString& name,
+                              const QString& text) {
     KeyHandle key = 0;
     if (const Status s = CreateRegKey(root, path, key); s != RegStatus::kSuccess) return s;
     if (const Status s = SetRegValue(key, name, REG_SZ, text); s != RegStatus::kSuccess) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Seams.h"
+#include "storage/Registry_Operations.h"
 #include "ui/FileChooser.h"
 #include "ui/ModalRunner.h"
 
@@ -11,14 +12,15 @@
 class PulseSoundPlayer;
 
 // What the windows use from outside the game: the game's own seams (clock,
-// dice, sounds, event loop), how modal windows are run and where the player
-// chooses files. `main` makes the real ones once and hands them to the main
-// window, which hands them on; tests make doubles and hand them in the same
+// dice, sounds, event loop), how modal windows are run, where the player
+// chooses files and the settings store that holds the Halls. `main` makes the real ones once and
+// hands them to the main window, which hands them on; tests make doubles and hand them in the same
 // way.
 struct AppServices {
     Services game;
     ModalRunner* modals = nullptr;
     FileChooser* files = nullptr;
+    Registry_Operations::Registry* store = nullptr;
 
     SoundPlayer& sound() const { return *game.sound; }
     // Plays one of the game's sounds, unless the sounds are switched off.
@@ -30,7 +32,8 @@ struct AppServices {
 };
 
 // The real ones: the system clock, xoshiro256** dice, the desktop's sound
-// server, Qt's event loop, QDialog::exec() and the desktop's file dialog.
+// server, Qt's event loop, QDialog::exec(), the desktop's file dialog and
+// the store file the player shares or keeps (StorePaths).
 class DesktopServices {
 public:
     DesktopServices();
@@ -47,4 +50,5 @@ private:
     QtEventPump events_;
     ExecRunner modals_;
     DesktopFileChooser files_;
+    Registry_Operations::Registry store_;
 };

@@ -20,7 +20,7 @@ QString ScoreKeeper::notKeptAtExitMessage(const QString& why) {
 }
 
 ScoreKeeper::ScoreKeeper(const AppServices& services, QStatusBar& statusBar, QObject* parent)
-    : QObject(parent), services_(services), halls_(this) {
+    : QObject(parent), services_(services), halls_(*services.store, this) {
     StoreStatus = new QLabel(&statusBar);
     StoreStatus->setObjectName(QStringLiteral("StoreStatus"));
     StoreStatus->setTextFormat(Qt::PlainText);

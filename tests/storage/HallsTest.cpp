@@ -42,13 +42,14 @@ QStringList fameWith(int at, const QString& nameAndScore) {
 }
 
 // What the store holds under a Hall's key, read back value by value.
-QStringList storedRows(const QString& key, int count) {
+QStringList storedRows(Registry& reg_, const QString& key, int count) {
     QStringList out;
     for (int n = 1; n <= count; ++n) {
-        const int score = ReadRegNumber(HKEY_USERS, key, QString::number(n) + 'S', 99999);
+        const int score = reg_.ReadRegNumber(HKEY_USERS, key, QString::number(n) + 'S', 99999);
         if (score == 99999) continue;
-        out << QString::number(n) + ' ' + ReadRegText(HKEY_USERS, key, QString::number(n), "?") +
-                   ' ' + QString::number(score);
+        out << QString::number(n) + ' ' +
+                   reg_.ReadRegText(HKEY_USERS, key, QString::number(n), "?") + ' ' +
+                   QString::number(score);
     }
     return out;
 }
@@ -72,6 +73,7 @@ QStringList waiting(const Games& games) {
 
 class HallsTest : public QObject {
     Q_OBJECT
+    Registry_Operations::Registry reg_{QString()};
 
     QTemporaryDir dir_;
     QString file_;
@@ -81,12 +83,12 @@ private slots:
         QVERIFY(dir_.isValid());
         file_ = dir_.filePath(QStringLiteral("halls-%1.sqlite").arg(QTest::currentTestFunction()));
         QFile::remove(file_);
-        setStoreFile(file_);
+        reg_.setStoreFile(file_);
     }
-    void cleanup() { closeStore(); }
+    void cleanup() { reg_.closeStore(); }
 
     void nothingStored() {
-        Halls halls;
+        Halls halls(reg_);
         QSignalSpy changed(&halls, &Halls::changed);
         halls.LoadHalls();
         QCOMPARE(rows(halls.hallOfFame()), defaultFame());
@@ -94,7 +96,7 @@ private slots:
         QCOMPARE(changed.size(), 1);
         // Loading writes nothing.
         KeyHandle key = 0;
-        QCOMPARE(OpenRegKey(HKEY_USERS, Halls::kFameKey, KEY_READ, key), RegStatus::kNotFound);
+        QCOMPARE(reg_.OpenRegKey(HKEY_USERS, Halls::kFameKey, KEY_READ, key), RegStatus::kNotFound);
     }
 
     void enter_data() {
@@ -142,7 +144,7 @@ private slots:
         QFETCH(Players, players);
         QFETCH(QStringList, fame);
         QFETCH(QStringList, shame);
-        Halls halls;
+        Halls halls(reg_);
         halls.LoadHalls();
         QSignalSpy changed(&halls, &Halls::changed);
         halls.EnterFinalScores(players);
@@ -151,14 +153,14 @@ private slots:
         QCOMPARE(changed.size(), 1);
 
         // The store says the same: a new reader gets the same lists.
-        Halls reread;
+        Halls reread(reg_);
         reread.LoadHalls();
         QCOMPARE(rows(reread.hallOfFame()), fame);
         QCOMPARE(rows(reread.hallOfShame()), shame);
     }
 
     void fullShame() {
-        Halls halls;
+        Halls halls(reg_);
         halls.LoadHalls();
         Players ten;
         for (int i = 0; i < 10; ++i) ten.push_back({QStringLiteral("P%1").arg(i), int16_t(10 * i)});
@@ -169,7 +171,7 @@ private slots:
         // Higher than all ten, or equal to the worst of them: not kept.
         halls.EnterFinalScores({{"High", 95}, {"Same", 90}});
         QCOMPARE(rows(halls.hallOfShame()), before);
-        QCOMPARE(storedRows(Halls::kShameKey, 10), before);
+        QCOMPARE(storedRows(reg_, Halls::kShameKey, 10), before);
 
         // Lower: put in its place, the eleventh dropped.
         halls.EnterFinalScores({{"Low", 5}});
@@ -179,8 +181,8 @@ private slots:
         for (int i = 2; i < expected.size(); ++i)
             expected[i] = QString::number(i + 1) + expected[i].mid(expected[i].indexOf(' '));
         QCOMPARE(rows(halls.hallOfShame()), expected);
-        QCOMPARE(storedRows(Halls::kShameKey, 11), expected);
-        QCOMPARE(ReadRegNumber(HKEY_USERS, Halls::kShameKey, "11S", 99999), 99999);
+        QCOMPARE(storedRows(reg_, Halls::kShameKey, 11), expected);
+        QCOMPARE(reg_.ReadRegNumber(HKEY_USERS, Halls::kShameKey, "11S", 99999), 99999);
     }
 
     void storedValues_data() {
@@ -212,26 +214,26 @@ private slots:
         QFETCH(QStringList, shame);
         for (int i = 0; i + 2 < writes.size(); i += 3) {
             const QString& key = writes[i] == "F" ? Halls::kFameKey : Halls::kShameKey;
-            QCOMPARE(WriteRegText(HKEY_USERS, key, writes[i + 1], writes[i + 2]),
+            QCOMPARE(reg_.WriteRegText(HKEY_USERS, key, writes[i + 1], writes[i + 2]),
                      RegStatus::kSuccess);
         }
-        Halls halls;
+        Halls halls(reg_);
         halls.LoadHalls();
         QCOMPARE(rows(halls.hallOfFame()), fame);
         QCOMPARE(rows(halls.hallOfShame()), shame);
     }
 
     void shameWithGapsIsSavedUnderNewPositions() {
-        WriteRegText(HKEY_USERS, Halls::kShameKey, "1", "Ann");
-        WriteRegText(HKEY_USERS, Halls::kShameKey, "1S", "20");
-        WriteRegText(HKEY_USERS, Halls::kShameKey, "3", "Cy");
-        WriteRegText(HKEY_USERS, Halls::kShameKey, "3S", "40");
-        Halls halls;
+        reg_.WriteRegText(HKEY_USERS, Halls::kShameKey, "1", "Ann");
+        reg_.WriteRegText(HKEY_USERS, Halls::kShameKey, "1S", "20");
+        reg_.WriteRegText(HKEY_USERS, Halls::kShameKey, "3", "Cy");
+        reg_.WriteRegText(HKEY_USERS, Halls::kShameKey, "3S", "40");
+        Halls halls(reg_);
         halls.LoadHalls();
         halls.EnterFinalScores({{"Bob", 30}});
         const QStringList expected{"1 Ann 20", "2 Bob 30", "3 Cy 40"};
         QCOMPARE(rows(halls.hallOfShame()), expected);
-        QCOMPARE(storedRows(Halls::kShameKey, 10), expected);
+        QCOMPARE(storedRows(reg_, Halls::kShameKey, 10), expected);
     }
 
     void clear_data() {
@@ -241,7 +243,7 @@ private slots:
     }
     void clear() {
         QFETCH(bool, answer);
-        Halls halls;
+        Halls halls(reg_);
         halls.LoadHalls();
         halls.EnterFinalScores({{"Ann", 200}, {"Bob", 10}});
         const QStringList fame = rows(halls.hallOfFame());
@@ -258,14 +260,16 @@ private slots:
         if (answer) {
             QCOMPARE(rows(halls.hallOfFame()), defaultFame());
             QVERIFY(halls.hallOfShame().isEmpty());
-            QCOMPARE(OpenRegKey(HKEY_USERS, Halls::kFameKey, KEY_READ, key), RegStatus::kNotFound);
-            QCOMPARE(OpenRegKey(HKEY_USERS, Halls::kShameKey, KEY_READ, key), RegStatus::kNotFound);
+            QCOMPARE(reg_.OpenRegKey(HKEY_USERS, Halls::kFameKey, KEY_READ, key),
+                     RegStatus::kNotFound);
+            QCOMPARE(reg_.OpenRegKey(HKEY_USERS, Halls::kShameKey, KEY_READ, key),
+                     RegStatus::kNotFound);
             QCOMPARE(changed.size(), 1);
         } else {
             QCOMPARE(rows(halls.hallOfFame()), fame);
             QCOMPARE(rows(halls.hallOfShame()), shame);
-            QCOMPARE(storedRows(Halls::kFameKey, 10), fame);
-            QCOMPARE(storedRows(Halls::kShameKey, 10), shame);
+            QCOMPARE(storedRows(reg_, Halls::kFameKey, 10), fame);
+            QCOMPARE(storedRows(reg_, Halls::kShameKey, 10), shame);
             QCOMPARE(changed.size(), 0);
         }
     }
@@ -278,8 +282,8 @@ private slots:
 
     void otherCopyOfTheGameIsNotOverwritten() {
         // Two windows loaded the Halls at start-up; each then ends a game.
-        Halls first;
-        Halls second;
+        Halls first(reg_);
+        Halls second(reg_);
         first.LoadHalls();
         second.LoadHalls();
         first.EnterFinalScores({{"Ann", 200}, {"Al", 20}});
@@ -287,28 +291,28 @@ private slots:
         const QStringList shame{"1 Bo 10", "2 Al 20"};
         QCOMPARE(rows(second.hallOfFame()).mid(0, 2), (QStringList{"1 Ann 200", "2 Bob 190"}));
         QCOMPARE(rows(second.hallOfShame()), shame);
-        Halls reread;
+        Halls reread(reg_);
         reread.LoadHalls();
         QCOMPARE(rows(reread.hallOfFame()), rows(second.hallOfFame()));
         QCOMPARE(rows(reread.hallOfShame()), shame);
     }
 
     void failedWritesKeepTheListInMemory() {
-        closeStore();
+        reg_.closeStore();
         {
             QFile f(file_);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("not a database at all, but someone's notes");
         }
-        setStoreFile(file_);
-        Halls halls;
+        reg_.setStoreFile(file_);
+        Halls halls(reg_);
         halls.LoadHalls();
         QCOMPARE(rows(halls.hallOfFame()), defaultFame());
         halls.EnterFinalScores({{"Ann", 200}});
         halls.EnterFinalScores({{"Bob", 20}});
         QCOMPARE(rows(halls.hallOfFame()), fameWith(1, "Ann 200"));
         QCOMPARE(rows(halls.hallOfShame()), QStringList{"1 Bob 20"});
-        closeStore();
+        reg_.closeStore();
         QFile f(file_);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("not a database at all, but someone's notes"));
@@ -370,7 +374,7 @@ private slots:
         QCOMPARE(waiting(WaitingScores(path).read()), read);
 
         // Loaded, the good entries go into the Halls and the file goes.
-        Halls halls;
+        Halls halls(reg_);
         halls.setPendingFile(path);
         halls.LoadHalls();
         QVERIFY(halls.pendingScores().empty());
@@ -446,8 +450,8 @@ private slots:
     void waitingGamesGoInOnce() {
         const QString path = dir_.filePath("waiting-once.ini");
         QVERIFY(WaitingScores(path).add({{"game-a", {{"Ann", 300}, {"Al", 3}}}}).isNull());
-        Halls first;
-        Halls second;
+        Halls first(reg_);
+        Halls second(reg_);
         first.setPendingFile(path);
         second.setPendingFile(path);
         first.LoadHalls();
@@ -459,7 +463,7 @@ private slots:
 
         // The store took it, the file was not told: the next start only tidies.
         QVERIFY(WaitingScores(path).add({{"game-a", {{"Ann", 300}, {"Al", 3}}}}).isNull());
-        Halls third;
+        Halls third(reg_);
         third.setPendingFile(path);
         third.LoadHalls();
         QCOMPARE(rows(third.hallOfFame()), rows(second.hallOfFame()));
@@ -472,7 +476,7 @@ private slots:
     void otherCopiesWaitingGamesStay() {
         const QString path = dir_.filePath("waiting-others.ini");
         QVERIFY(WaitingScores(path).add({{"mine", {{"Ann", 300}}}}).isNull());
-        Halls halls;
+        Halls halls(reg_);
         halls.setPendingFile(path);
         {
             RegistryStore other(file_); // another copy holds the store while we start
@@ -489,14 +493,14 @@ private slots:
 
     // The store remembers the last kRecordedGames games, no more.
     void recordedGamesAreBounded() {
-        Halls halls;
+        Halls halls(reg_);
         halls.LoadHalls();
         QStringList ids;
         connect(&halls, &Halls::committed, this, [&](const QStringList& c) { ids += c; });
         for (int g = 0; g < Halls::kRecordedGames + 3; ++g) halls.EnterFinalScores({{"P", 50}});
         QCOMPARE(ids.size(), Halls::kRecordedGames + 3);
-        const auto recorded = [](const QString& id) {
-            return ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, "no") != "no";
+        const auto recorded = [this](const QString& id) {
+            return reg_.ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, "no") != "no";
         };
         for (int g : {0, 1, 2}) QVERIFY2(!recorded(ids[g]), qPrintable(QString::number(g)));
         for (int g : {3, 4, Halls::kRecordedGames + 2})
@@ -516,22 +520,22 @@ private slots:
             QSKIP(qPrintable(
                 "root may write to any file: " +
                 qEnvironmentVariable("VORKA_AS_PLAYER_UNAVAILABLE", "run through as-player.sh")));
-        closeStore();
+        reg_.closeStore();
         const QString sub = dir_.filePath(QStringLiteral("ro-%1").arg(folder));
         QVERIFY(QDir().mkpath(sub));
         file_ = QDir(sub).filePath("store.sqlite");
-        setStoreFile(file_);
+        reg_.setStoreFile(file_);
         {
-            Halls before;
+            Halls before(reg_);
             before.EnterFinalScores({{"Ann", 200}});
         }
-        closeStore();
+        reg_.closeStore();
         const QString locked = folder ? sub : file_;
         const auto permissions = QFile::permissions(locked);
         QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        setStoreFile(file_);
+        reg_.setStoreFile(file_);
         const QString pending = dir_.filePath(QStringLiteral("ro-waiting-%1.ini").arg(folder));
-        Halls halls;
+        Halls halls(reg_);
         halls.setPendingFile(pending);
         QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
         QSignalSpy waitingFor(&halls, &Halls::waitingForStore);
@@ -541,7 +545,7 @@ private slots:
         const QStringList fame = rows(halls.hallOfFame()).mid(0, 2);
         const QStringList shame = rows(halls.hallOfShame());
         const QString kept = halls.keepWaiting();
-        closeStore();
+        reg_.closeStore();
         QVERIFY(QFile::setPermissions(locked, permissions));
         QCOMPARE(fame, (QStringList{"1 Ann 200", "2 Bob 190"}));
         QCOMPARE(shame, QStringList{"1 Cy 20"});
@@ -557,16 +561,16 @@ private slots:
     // A damaged store takes no scores: those waiting stay in the waiting
     // file for when it is replaced, and the run shows them in memory.
     void damagedStoreKeepsTheWaitingFile() {
-        closeStore();
+        reg_.closeStore();
         writeFile(file_, "not a database at all, but someone's notes");
-        setStoreFile(file_);
+        reg_.setStoreFile(file_);
         const QString path = dir_.filePath("waiting-damaged.ini");
         QVERIFY(WaitingScores(path).add({{"game-d", {{"Ann", 300}}}}).isNull());
         const QByteArray before = [&] {
             QFile f(path);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
-        Halls halls;
+        Halls halls(reg_);
         halls.setPendingFile(path);
         QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
         halls.LoadHalls();
@@ -580,7 +584,7 @@ private slots:
     }
 
     void enterWithoutLoadingFirst() {
-        Halls halls;
+        Halls halls(reg_);
         halls.EnterFinalScores({{"Ann", 120}});
         QCOMPARE(rows(halls.hallOfFame()), fameWith(7, "Ann 120")); // below the 120 it ties
     }

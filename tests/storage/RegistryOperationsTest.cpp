@@ -43,10 +43,10 @@ bool inGroup(gid_t gid) {
     return ::getegid() == gid;
 }
 
-bool keyExists(const QString& path) {
+bool keyExists(Registry& reg_, const QString& path) {
     KeyHandle key = 0;
-    if (OpenRegKey(HKEY_USERS, path, KEY_READ, key) != RegStatus::kSuccess) return false;
-    CloseRegKey(key);
+    if (reg_.OpenRegKey(HKEY_USERS, path, KEY_READ, key) != RegStatus::kSuccess) return false;
+    reg_.CloseRegKey(key);
     return true;
 }
 
@@ -54,6 +54,7 @@ bool keyExists(const QString& path) {
 
 class RegistryOperationsTest : public QObject {
     Q_OBJECT
+    Registry_Operations::Registry reg_{QString()};
 
     QTemporaryDir dir_;
     QString file_;
@@ -63,9 +64,9 @@ private slots:
         QVERIFY(dir_.isValid());
         file_ = dir_.filePath(QStringLiteral("store-%1.sqlite").arg(QTest::currentTestFunction()));
         QFile::remove(file_);
-        setStoreFile(file_);
+        reg_.setStoreFile(file_);
     }
-    void cleanup() { closeStore(); }
+    void cleanup() { reg_.closeStore(); }
 
     void decode_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -161,18 +162,20 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, text);
         qputenv("VORKA_TEST_NUMBER", "42");
-        QCOMPARE(store().createKey(full(kKey)), RegStatus::kSuccess);
-        QCOMPARE(store().setValue(full(kKey), "v", type, bytes), RegStatus::kSuccess);
-        QCOMPARE(ReadRegNumber(HKEY_USERS, kKey, "v", 7), number);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "v", "default"), text);
+        QCOMPARE(reg_.store().createKey(full(kKey)), RegStatus::kSuccess);
+        QCOMPARE(reg_.store().setValue(full(kKey), "v", type, bytes), RegStatus::kSuccess);
+        QCOMPARE(reg_.ReadRegNumber(HKEY_USERS, kKey, "v", 7), number);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "v", "default"), text);
     }
 
     void neverWrittenGivesDefault() {
-        QCOMPARE(ReadRegNumber(HKEY_USERS, kKey, "1S", 145), 145);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "Tolvane Studios"), QString("Tolvane Studios"));
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "other", "x"), RegStatus::kSuccess);
-        QCOMPARE(ReadRegNumber(HKEY_USERS, kKey, "1S", 145), 145);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "Tolvane Studios"), QString("Tolvane Studios"));
+        QCOMPARE(reg_.ReadRegNumber(HKEY_USERS, kKey, "1S", 145), 145);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", "Tolvane Studios"),
+                 QString("Tolvane Studios"));
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "other", "x"), RegStatus::kSuccess);
+        QCOMPARE(reg_.ReadRegNumber(HKEY_USERS, kKey, "1S", 145), 145);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", "Tolvane Studios"),
+                 QString("Tolvane Studios"));
     }
 
     void writtenBytes_data() {
@@ -184,14 +187,14 @@ private slots:
     void writtenBytes() {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1S", "old"), RegStatus::kSuccess);
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1S", text), RegStatus::kSuccess);
-        closeStore(); // and read back from the file
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1S", "old"), RegStatus::kSuccess);
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1S", text), RegStatus::kSuccess);
+        reg_.closeStore(); // and read back from the file
         RegistryStore::StoredValue value;
-        QCOMPARE(store().queryValue(full(kKey), "1s", 4096, value), RegStatus::kSuccess);
+        QCOMPARE(reg_.store().queryValue(full(kKey), "1s", 4096, value), RegStatus::kSuccess);
         QCOMPARE(value.type, REG_SZ);
         QCOMPARE(value.data, bytes);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey.toUpper(), "1S", "default"), text);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey.toUpper(), "1S", "default"), text);
     }
 
     void readBufferLimit_data() {
@@ -204,77 +207,78 @@ private slots:
         QFETCH(int, bytes);
         QFETCH(bool, readable);
         const QString text(bytes - 1, u'a');
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "long", text), RegStatus::kSuccess);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "long", "default"), readable ? text : "default");
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "long", text), RegStatus::kSuccess);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "long", "default"),
+                 readable ? text : "default");
         KeyHandle key = 0;
-        QCOMPARE(OpenRegKey(HKEY_USERS, kKey, KEY_READ, key), RegStatus::kSuccess);
+        QCOMPARE(reg_.OpenRegKey(HKEY_USERS, kKey, KEY_READ, key), RegStatus::kSuccess);
         QVariant value(QStringLiteral("untouched"));
-        QCOMPARE(QueryRegValue(key, "long", value),
+        QCOMPARE(reg_.QueryRegValue(key, "long", value),
                  readable ? RegStatus::kSuccess : RegStatus::kMoreData);
         QCOMPARE(value.toString(), readable ? text : "untouched");
-        QCOMPARE(CloseRegKey(key), RegStatus::kSuccess);
+        QCOMPARE(reg_.CloseRegKey(key), RegStatus::kSuccess);
     }
 
     void writeCreatesMissingParents() {
-        QVERIFY(!keyExists(".Default"));
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+        QVERIFY(!keyExists(reg_, ".Default"));
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
         QString path;
         for (const QString& part : kKey.split(u'\\')) {
             path += (path.isEmpty() ? "" : "\\") + part;
-            QVERIFY2(keyExists(path), qPrintable(path));
+            QVERIFY2(keyExists(reg_, path), qPrintable(path));
         }
     }
 
     void deleteKey() {
         const QString child = kKey + "\\Child";
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
-        QCOMPARE(WriteRegText(HKEY_USERS, child, "1", "Bob"), RegStatus::kSuccess);
-        QCOMPARE(DeleteRegKey(HKEY_USERS, kKey), RegStatus::kAccessDenied); // has a subkey
-        QCOMPARE(DeleteRegKey(HKEY_USERS, kKey + "\\Missing"), RegStatus::kNotFound);
-        QCOMPARE(DeleteRegKey(HKEY_USERS, child), RegStatus::kSuccess);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
-        QCOMPARE(DeleteRegKey(HKEY_USERS, kKey), RegStatus::kSuccess);
-        QVERIFY(!keyExists(kKey));
-        QVERIFY(keyExists(".Default\\Software\\Tolvane Studios\\Vorka"));
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, child, "1", "Bob"), RegStatus::kSuccess);
+        QCOMPARE(reg_.DeleteRegKey(HKEY_USERS, kKey), RegStatus::kAccessDenied); // has a subkey
+        QCOMPARE(reg_.DeleteRegKey(HKEY_USERS, kKey + "\\Missing"), RegStatus::kNotFound);
+        QCOMPARE(reg_.DeleteRegKey(HKEY_USERS, child), RegStatus::kSuccess);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
+        QCOMPARE(reg_.DeleteRegKey(HKEY_USERS, kKey), RegStatus::kSuccess);
+        QVERIFY(!keyExists(reg_, kKey));
+        QVERIFY(keyExists(reg_, ".Default\\Software\\Tolvane Studios\\Vorka"));
         // Made again, the key starts without its old values.
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "2", "Cy"), RegStatus::kSuccess);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "gone"), QString("gone"));
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "2", "Cy"), RegStatus::kSuccess);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", "gone"), QString("gone"));
     }
 
     void deleteValue() {
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "2", "Bob"), RegStatus::kSuccess);
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "2", "Bob"), RegStatus::kSuccess);
         KeyHandle key = 0;
-        QCOMPARE(OpenRegKey(HKEY_USERS, kKey, KEY_READ, key), RegStatus::kSuccess);
-        QCOMPARE(DeleteRegValue(key, "1"), RegStatus::kAccessDenied); // opened for reading
-        CloseRegKey(key);
-        QCOMPARE(CreateRegKey(HKEY_USERS, kKey, key), RegStatus::kSuccess);
-        QCOMPARE(DeleteRegValue(key, "1"), RegStatus::kSuccess);
-        QCOMPARE(DeleteRegValue(key, "1"), RegStatus::kNotFound);
-        CloseRegKey(key);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "gone"), QString("gone"));
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "2", "gone"), QString("Bob"));
+        QCOMPARE(reg_.OpenRegKey(HKEY_USERS, kKey, KEY_READ, key), RegStatus::kSuccess);
+        QCOMPARE(reg_.DeleteRegValue(key, "1"), RegStatus::kAccessDenied); // opened for reading
+        reg_.CloseRegKey(key);
+        QCOMPARE(reg_.CreateRegKey(HKEY_USERS, kKey, key), RegStatus::kSuccess);
+        QCOMPARE(reg_.DeleteRegValue(key, "1"), RegStatus::kSuccess);
+        QCOMPARE(reg_.DeleteRegValue(key, "1"), RegStatus::kNotFound);
+        reg_.CloseRegKey(key);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", "gone"), QString("gone"));
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "2", "gone"), QString("Bob"));
     }
 
     void handles() {
         KeyHandle key = 0;
-        QCOMPARE(CreateRegKey(HKEY_USERS, kKey, key), RegStatus::kSuccess);
-        QCOMPARE(SetRegValue(key, "1", REG_SZ, QString("Ann")), RegStatus::kSuccess);
-        QCOMPARE(CloseRegKey(key), RegStatus::kSuccess);
-        QCOMPARE(SetRegValue(key, "1", REG_SZ, QString("Bob")), RegStatus::kInvalidHandle);
-        QCOMPARE(OpenRegKey(HKEY_USERS, kKey, KEY_READ, key), RegStatus::kSuccess);
-        QCOMPARE(SetRegValue(key, "1", REG_SZ, QString("Bob")), RegStatus::kAccessDenied);
-        CloseRegKey(key);
+        QCOMPARE(reg_.CreateRegKey(HKEY_USERS, kKey, key), RegStatus::kSuccess);
+        QCOMPARE(reg_.SetRegValue(key, "1", REG_SZ, QString("Ann")), RegStatus::kSuccess);
+        QCOMPARE(reg_.CloseRegKey(key), RegStatus::kSuccess);
+        QCOMPARE(reg_.SetRegValue(key, "1", REG_SZ, QString("Bob")), RegStatus::kInvalidHandle);
+        QCOMPARE(reg_.OpenRegKey(HKEY_USERS, kKey, KEY_READ, key), RegStatus::kSuccess);
+        QCOMPARE(reg_.SetRegValue(key, "1", REG_SZ, QString("Bob")), RegStatus::kAccessDenied);
+        reg_.CloseRegKey(key);
         KeyHandle parent = 0;
-        QCOMPARE(OpenRegKey(HKEY_USERS, ".Default\\Software", KEY_READ, parent),
+        QCOMPARE(reg_.OpenRegKey(HKEY_USERS, ".Default\\Software", KEY_READ, parent),
                  RegStatus::kSuccess);
-        QCOMPARE(OpenRegKey(parent, "Tolvane Studios\\Vorka\\Test", KEY_READ, key),
+        QCOMPARE(reg_.OpenRegKey(parent, "Tolvane Studios\\Vorka\\Test", KEY_READ, key),
                  RegStatus::kSuccess);
         QVariant value;
-        QCOMPARE(QueryRegValue(key, "1", value), RegStatus::kSuccess);
+        QCOMPARE(reg_.QueryRegValue(key, "1", value), RegStatus::kSuccess);
         QCOMPARE(value.toString(), QString("Ann"));
-        CloseRegKey(key);
-        CloseRegKey(parent);
+        reg_.CloseRegKey(key);
+        reg_.CloseRegKey(parent);
     }
 
     void badPaths_data() {
@@ -289,37 +293,37 @@ private slots:
         QFETCH(uint, root);
         QFETCH(QString, path);
         QFETCH(int, status);
-        QCOMPARE(WriteRegText(root, path, "1", "x"), status);
-        QCOMPARE(ReadRegText(root, path, "1", "default"), QString("default"));
+        QCOMPARE(reg_.WriteRegText(root, path, "1", "x"), status);
+        QCOMPARE(reg_.ReadRegText(root, path, "1", "default"), QString("default"));
     }
 
     void transactionIsAllOrNothing() {
         {
-            Transaction t;
+            Transaction t(reg_);
             QVERIFY(t.active());
-            QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
-            QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
+            QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+            QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
         } // not committed
-        QVERIFY(!keyExists(kKey));
+        QVERIFY(!keyExists(reg_, kKey));
         {
-            Transaction t;
-            QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+            Transaction t(reg_);
+            QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
             QVERIFY(t.commit());
         }
-        closeStore();
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", "none"), QString("Ann"));
+        reg_.closeStore();
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", "none"), QString("Ann"));
     }
 
     void heldStoreFailsWritesButReads() {
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
-        setStoreFile(file_, 50);
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+        reg_.setStoreFile(file_, 50);
         RegistryStore other(file_); // another copy of the game, in a long write
         QVERIFY(other.beginTransaction());
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Bob"), RegStatus::kBusy);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
-        QVERIFY(!Transaction().active());
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Bob"), RegStatus::kBusy);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
+        QVERIFY(!Transaction(reg_).active());
         QVERIFY(other.commitTransaction());
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Bob"), RegStatus::kSuccess);
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Bob"), RegStatus::kSuccess);
     }
 
     void unusableFile_data() {
@@ -332,7 +336,7 @@ private slots:
     }
     void unusableFile() {
         QFETCH(QString, kind);
-        closeStore();
+        reg_.closeStore();
         if (kind == "folder") file_ = dir_.filePath("no/such/folder/store.sqlite");
         if (kind == "text") {
             QFile f(file_);
@@ -347,13 +351,13 @@ private slots:
             }
             QSqlDatabase::removeDatabase("foreign");
         } else if (kind == "damaged" || kind == "cut") {
-            setStoreFile(file_);
-            Transaction fill; // a real store, several pages long
+            reg_.setStoreFile(file_);
+            Transaction fill(reg_); // a real store, several pages long
             for (int i = 0; i < 200; ++i)
-                WriteRegText(HKEY_USERS, kKey + QString::number(i % 7), QString::number(i),
-                             QString(300, QChar(u'a' + i % 26)));
+                reg_.WriteRegText(HKEY_USERS, kKey + QString::number(i % 7), QString::number(i),
+                                  QString(300, QChar(u'a' + i % 26)));
             QVERIFY(fill.commit());
-            closeStore();
+            reg_.closeStore();
             QFile f(file_);
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.size() > 4 * 4096);
@@ -363,14 +367,14 @@ private slots:
         }
         const QByteArray before = fileBytes(file_);
 
-        setStoreFile(file_);
-        QVERIFY(!store().usable());
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey + "0", "0", "default"), QString("default"));
-        QCOMPARE(ReadRegNumber(HKEY_USERS, kKey, "1S", 145), 145);
-        QVERIFY(WriteRegText(HKEY_USERS, kKey, "1", "Ann") != RegStatus::kSuccess);
-        QVERIFY(DeleteRegKey(HKEY_USERS, kKey + "0") != RegStatus::kSuccess);
-        QVERIFY(!Transaction().active());
-        closeStore();
+        reg_.setStoreFile(file_);
+        QVERIFY(!reg_.store().usable());
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey + "0", "0", "default"), QString("default"));
+        QCOMPARE(reg_.ReadRegNumber(HKEY_USERS, kKey, "1S", 145), 145);
+        QVERIFY(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann") != RegStatus::kSuccess);
+        QVERIFY(reg_.DeleteRegKey(HKEY_USERS, kKey + "0") != RegStatus::kSuccess);
+        QVERIFY(!Transaction(reg_).active());
+        reg_.closeStore();
         QCOMPARE(fileBytes(file_), before); // never written, repaired or removed
         QCOMPARE(QFile::exists(file_), kind != "folder");
     }
@@ -379,8 +383,8 @@ private slots:
         QFile f(file_);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        QCOMPARE(WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
-        QCOMPARE(ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
+        QCOMPARE(reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann"), RegStatus::kSuccess);
+        QCOMPARE(reg_.ReadRegText(HKEY_USERS, kKey, "1", ""), QString("Ann"));
     }
 
     // Whoever creates the store in the shared folder, with whatever umask,
@@ -398,9 +402,9 @@ private slots:
             QFile::setPermissions(shared, QFile::permissions(shared) | QFileDevice::WriteGroup));
         const QString file = StorePaths::settingsStoreFile(shared);
         QCOMPARE(file, QDir(shared).filePath(StorePaths::kStoreFileName));
-        setStoreFile(file);
+        reg_.setStoreFile(file);
         const mode_t before = ::umask(mode_t(mask));
-        const int32_t written = WriteRegText(HKEY_USERS, kKey, "1", "Ann");
+        const int32_t written = reg_.WriteRegText(HKEY_USERS, kKey, "1", "Ann");
         ::umask(before);
         QCOMPARE(written, RegStatus::kSuccess);
         QVERIFY(QFile::permissions(file) & QFileDevice::WriteGroup);

@@ -94,6 +94,7 @@ qint64 longestGap(const std::function<bool()>& until, int bound) {
 
 class StoreConcurrencyTest : public QObject {
     Q_OBJECT
+    Registry_Operations::Registry reg_{QString()};
 
     QTemporaryDir dir_;
     QString file_;
@@ -102,13 +103,13 @@ class StoreConcurrencyTest : public QObject {
     void makeStore(const QString& name) {
         file_ = dir_.filePath(name);
         QFile::remove(file_);
-        setStoreFile(file_);
-        QVERIFY(store().usable());
+        reg_.setStoreFile(file_);
+        QVERIFY(reg_.store().usable());
     }
 
 private slots:
     void init() { QVERIFY(dir_.isValid()); }
-    void cleanup() { closeStore(); }
+    void cleanup() { reg_.closeStore(); }
 
     // Copies of the game enter their games at the same time while yet
     // another holds the store for a while: the Halls end as entering every
@@ -119,7 +120,7 @@ private slots:
         const int runs = stress() ? 20 : 1;
         for (int run = 0; run < runs; ++run) {
             makeStore(QStringLiteral("shared-%1.sqlite").arg(run));
-            closeStore();
+            reg_.closeStore();
             const unsigned seed = 1000 + unsigned(run);
             std::vector<std::unique_ptr<QProcess>> writers;
             for (int c = 0; c < copies; ++c) {
@@ -146,17 +147,17 @@ private slots:
             }
             QVERIFY(ended(*holder, 30000));
 
-            setStoreFile(file_);
-            QVERIFY(store().integrityOk());
+            reg_.setStoreFile(file_);
+            QVERIFY(reg_.store().integrityOk());
             QStringList fame;
             QStringList shame;
             StoreStress::expectedHalls(copies, games, seed, fame, shame);
-            Halls halls;
+            Halls halls(reg_);
             halls.LoadHalls();
             QVERIFY(halls.upToDate());
             QCOMPARE(rows(halls.hallOfFame()), fame);
             QCOMPARE(rows(halls.hallOfShame()), shame);
-            closeStore();
+            reg_.closeStore();
         }
     }
 
@@ -165,7 +166,7 @@ private slots:
     // in, in their order, as soon as the store is free.
     void heldStoreFreezesNothingAndLosesNothing() {
         makeStore(QStringLiteral("held.sqlite"));
-        Halls halls;
+        Halls halls(reg_);
         halls.LoadHalls();
         QSignalSpy told(&halls, &Halls::waitingForStore);
         const int lockMs = stress() ? 10000 : 3000;
@@ -193,7 +194,7 @@ private slots:
         // Equal scores keep the order the players came in.
         QCOMPARE(rows(halls.hallOfFame()).mid(0, 2), QStringList({"1 Ann 300", "2 Bob 300"}));
         QCOMPARE(rows(halls.hallOfShame()), QStringList({"1 Al 2", "2 Bo 2"}));
-        Halls reread;
+        Halls reread(reg_);
         reread.LoadHalls();
         QCOMPARE(rows(reread.hallOfFame()), rows(halls.hallOfFame()));
         QCOMPARE(rows(reread.hallOfShame()), rows(halls.hallOfShame()));
@@ -204,15 +205,15 @@ private slots:
     void busyAtStartIsReadLater() {
         makeStore(QStringLiteral("busy-start.sqlite"));
         {
-            Halls earlier;
+            Halls earlier(reg_);
             earlier.LoadHalls();
             earlier.EnterFinalScores({{"Cy", 250}});
         }
-        closeStore();
+        reg_.closeStore();
         auto holder = holdStore(file_, 1500);
         QVERIFY(holder);
-        setStoreFile(file_);
-        Halls halls;
+        reg_.setStoreFile(file_);
+        Halls halls(reg_);
         QSignalSpy changed(&halls, &Halls::changed);
         halls.LoadHalls();
         QVERIFY(!halls.upToDate());
@@ -222,7 +223,7 @@ private slots:
         QVERIFY(changed.size() >= 2);
         // And later entries are written, not kept in memory only.
         halls.EnterFinalScores({{"Dee", 260}});
-        Halls reread;
+        Halls reread(reg_);
         reread.LoadHalls();
         QCOMPARE(rows(reread.hallOfFame()).mid(0, 2), QStringList({"1 Dee 260", "2 Cy 250"}));
         QVERIFY(ended(*holder, 5000));
@@ -238,7 +239,7 @@ private slots:
         const int holdMs = stress() ? 3000 : 1200;
         for (int round = 0; round < rounds; ++round) {
             makeStore(QStringLiteral("once-%1.sqlite").arg(round));
-            closeStore();
+            reg_.closeStore();
             const QString waiting = dir_.filePath(QStringLiteral("waiting-%1.ini").arg(round));
             QRandomGenerator rng(700 + quint32(round));
             auto holder = holdStore(file_, holdMs);
@@ -284,8 +285,8 @@ private slots:
             }
             QVERIFY(WaitingScores(waiting).read().empty());
 
-            setStoreFile(file_);
-            Halls halls;
+            reg_.setStoreFile(file_);
+            Halls halls(reg_);
             halls.LoadHalls();
             QVERIFY(halls.upToDate());
             // Games cut off as they ended may be there or not, once at most.
@@ -315,7 +316,7 @@ private slots:
             QCOMPARE(rows(halls.hallOfShame()), shame);
             qInfo("%s: %lld of 10 games ended, %lld in the Halls", qPrintable(what),
                   qint64(endedGamesOfAll.size()), qint64(found.size()));
-            closeStore();
+            reg_.closeStore();
         }
     }
 
@@ -331,7 +332,7 @@ private slots:
     void signalEndsThroughQuit() {
         QFETCH(int, signal);
         makeStore(QStringLiteral("signal-%1.sqlite").arg(signal));
-        closeStore();
+        reg_.closeStore();
         const QString waiting = dir_.filePath(QStringLiteral("signal-%1.ini").arg(signal));
         auto holder = holdStore(file_, 20000);
         QVERIFY(holder);
@@ -347,8 +348,8 @@ private slots:
         holder->kill();
         QVERIFY(ended(*holder, 5000));
 
-        setStoreFile(file_);
-        Halls next;
+        reg_.setStoreFile(file_);
+        Halls next(reg_);
         next.setPendingFile(waiting);
         next.LoadHalls();
         QCOMPARE(rows(next.hallOfFame()).first(), QString("1 G3-hi 203"));
@@ -376,7 +377,7 @@ private slots:
         QVERIFY(other.beginTransaction());
         QString why;
         {
-            Halls halls;
+            Halls halls(reg_);
             halls.setPendingFile(waiting);
             halls.LoadHalls();
             halls.EnterFinalScores({{"Ann", 300}});
@@ -397,7 +398,7 @@ private slots:
         auto holder = holdStore(file_, 6000);
         QVERIFY(holder);
         {
-            Halls halls;
+            Halls halls(reg_);
             halls.setPendingFile(pendingFile);
             halls.EnterFinalScores({{"Eve", 280}, {"Ed", 3}});
             QCOMPARE(halls.pendingScores().size(), size_t(2));
@@ -405,7 +406,7 @@ private slots:
         QVERIFY(QFile::exists(pendingFile));
         QVERIFY(ended(*holder, 10000));
 
-        Halls next;
+        Halls next(reg_);
         next.setPendingFile(pendingFile);
         next.LoadHalls();
         QVERIFY(next.pendingScores().empty());

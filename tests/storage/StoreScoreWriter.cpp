@@ -41,10 +41,10 @@ namespace {
 
 int enter(const QStringList& args) {
     if (args.size() != 7) return 2;
-    Registry_Operations::setStoreFile(args[2]);
+    Registry_Operations::Registry store(args[2]);
     const auto games =
         StoreStress::gamesOf(args[3].toInt(), args[4].toInt(), args[5].toInt(), args[6].toUInt());
-    Halls halls;
+    Halls halls(store);
     QTextStream out(stdout);
     out << "ready" << Qt::endl;
     QTextStream(stdin).readLine();
@@ -84,13 +84,13 @@ int hold(const QStringList& args) {
 
 int copy(const QStringList& args) {
     if (args.size() != 7) return 2;
-    Registry_Operations::setStoreFile(args[2]);
+    Registry_Operations::Registry store(args[2]);
     const QString how = args[4];
     QTextStream out(stdout);
     QuitOnSignal signals_;
     bool signalled = false;
     QObject::connect(&signals_, &QuitOnSignal::received, [&] { signalled = true; });
-    Halls halls;
+    Halls halls(store);
     halls.setPendingFile(args[3]);
     if (how == u"commit") {
         QObject::connect(&halls, &Halls::committed, [](const QStringList& ids) {

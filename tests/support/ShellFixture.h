@@ -59,8 +59,10 @@ struct ShellFixture {
     FakeServices fake;
     ScriptedModals modals;
     ChooserSlot files;
-    // What the window gets: the fakes, the scripted answers, the chooser slot.
-    AppServices services() { return {fake.services(), &modals, &files}; }
+    Registry_Operations::Registry store{dir.filePath(QStringLiteral("store.sqlite"))};
+    // What the window gets: the fakes, the scripted answers, the chooser
+    // slot and a store of its own.
+    AppServices services() { return {fake.services(), &modals, &files, &store}; }
     std::unique_ptr<MDIFrmMainGame> window;
     int exits = 0;
     QStringList announced;     // the name line of every announcement, in order
@@ -69,7 +71,6 @@ struct ShellFixture {
     bool confirmAnswer = true; // how confirmations are answered by default
 
     ShellFixture() {
-        Registry_Operations::setStoreFile(dir.filePath(QStringLiteral("store.sqlite")));
         // Announcements and zero confirmations are answered as a player
         // would, unless a test scripts something else.
         modals.fallback = [this](QDialog& d) {
@@ -99,7 +100,6 @@ struct ShellFixture {
     ~ShellFixture() {
         window.reset();
         flushDeletes();
-        Registry_Operations::closeStore();
     }
 
     // What waits for the event loop to come back: the end of a finished

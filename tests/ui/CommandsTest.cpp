@@ -41,9 +41,9 @@ QStringList shownKeys(QToolBar* toolbar) {
 // Another copy of the game holding the store against readers and writers.
 class HeldStore {
 public:
-    HeldStore() {
+    explicit HeldStore(const QString& file) {
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
-        db_.setDatabaseName(Registry_Operations::storeFile());
+        db_.setDatabaseName(file);
         held_ = db_.open() && QSqlQuery(db_).exec(QStringLiteral("BEGIN EXCLUSIVE"));
     }
     ~HeldStore() { release(); }
@@ -259,7 +259,7 @@ private slots:
         blocker.close();
         f->window->pendingScoresFile = f->dir.filePath("not-a-folder/pending-scores.ini");
         f->start({"Ann"});
-        HeldStore other;
+        HeldStore other(f->store.storeFile());
         QVERIFY(other.held());
         f->window->scoreKeeper().halls().EnterFinalScores({{"Ann", 300}});
         f->notices.clear();
@@ -276,7 +276,7 @@ private slots:
         f->start({"Ann"});
         f->window->highScores()->parentWidget()->close();
         ShellFixture::flushDeletes();
-        auto other = std::make_unique<HeldStore>();
+        auto other = std::make_unique<HeldStore>(f->store.storeFile());
         QVERIFY(other->held());
         FrmHighScores* scores = f->window->highScores(); // loaded while the store is held
         Halls& halls = f->window->scoreKeeper().halls();
@@ -444,8 +444,8 @@ private slots:
         QTest::keyClick(scores->ListView1[0], Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(focused, QString("Command3"));
         QCOMPARE(rows(scores->ListView1[0]), before);
-        QVERIFY(Registry_Operations::ReadRegText(Registry_Operations::HKEY_USERS, Halls::kFameKey,
-                                                 "1", "gone") != "gone");
+        QVERIFY(f->store.ReadRegText(Registry_Operations::HKEY_USERS, Halls::kFameKey, "1",
+                                     "gone") != "gone");
     }
 
     void toolbarLayoutSurvivesARestart() {

@@ -97,6 +97,7 @@ class RandomPlayTest : public QObject {
     QtEventPump events;
     LingeringChooser chooser;
     ExecRunner modals;
+    Registry_Operations::Registry store{dir.filePath("store.sqlite")};
     std::mt19937 rng{20261208};
     std::unique_ptr<MDIFrmMainGame> window;
     QEventLoop* run = nullptr;
@@ -285,7 +286,7 @@ class RandomPlayTest : public QObject {
         // The real modal loops: the dialogs run their own event loops, inside
         // which the actions go on.
         window = std::make_unique<MDIFrmMainGame>(
-            AppServices{{&clock, &random, &sound, &events}, &modals, &chooser});
+            AppServices{{&clock, &random, &sound, &events}, &modals, &chooser, &store});
         window->exitProgram = [this] { quitting = true; };
         window->toolbarSettingsFile = dir.filePath("toolbar.ini");
         window->pendingScoresFile = dir.filePath("pending-scores.ini");
@@ -332,10 +333,8 @@ private slots:
     void initTestCase() {
         qtHandler = qInstallMessageHandler(quietPlatform);
         Fonts::installFontSubstitutes();
-        Registry_Operations::setStoreFile(dir.filePath("store.sqlite"));
         chooser.file = dir.filePath("play.vrk");
     }
-    void cleanupTestCase() { Registry_Operations::closeStore(); }
 
     void anythingAtAnyMoment() {
         const int total = qEnvironmentVariableIsSet("VORKA_STRESS") ? 30000 : 2500;
