@@ -8,7 +8,11 @@
 #include "ui/FrmNewPlayer.h"
 #include "ui/ModalRunner.h"
 
+#include "ui/HelpViewer.h"
+
+#include <QApplication>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTreeWidget>
 
@@ -17,6 +21,8 @@ using namespace MdlGlobalDecs;
 namespace {
 
 constexpr int16_t kFallingFigure = 2;
+const QString kComputerMark = QStringLiteral(" (computer)");
+const QString kComputerIcon = QStringLiteral(":/pictures/toolbar/computer.svg");
 
 class DialogChooser final : public FileChooser {
 public:
@@ -108,8 +114,13 @@ void DialogAnswers::showResult(const GameResult& result, const std::vector<Playe
     box.setButtonSet(1);
     if (scores.size() > 1) {
         box.ListView1->show();
-        for (const PlayerScore& p : scores)
-            new QTreeWidgetItem(box.ListView1, {QString::number(p.score), p.name});
+        for (const PlayerScore& p : scores) {
+            // The computer's seats are marked, as on their player buttons.
+            auto* row =
+                new QTreeWidgetItem(box.ListView1, {QString::number(p.score),
+                                                    p.computer ? p.name + kComputerMark : p.name});
+            if (p.computer) row->setIcon(1, QIcon(kComputerIcon));
+        }
     }
     PlayResourceSound(QStringLiteral("WIN"));
     box.setKind(DialogKind::Notice);
@@ -131,8 +142,8 @@ bool DialogAnswers::saveChangedNames(const QStringList& names) {
 
 void DialogAnswers::openFailed(const OpenError& error) {
     const bool wrongHeader = error.kind == OpenError::Kind::WrongHeader;
-    showMessage(parent_, wrongHeader ? QMessageBox::Question : QMessageBox::Critical,
-                error.title(), error.message());
+    showMessage(parent_, wrongHeader ? QMessageBox::Question : QMessageBox::Critical, error.title(),
+                error.message());
 }
 
 void DialogAnswers::saveFailed(const QString& message) {
@@ -141,4 +152,10 @@ void DialogAnswers::saveFailed(const QString& message) {
 
 void DialogAnswers::notice(const QString& message) {
     ShowNotice(message, 1, 1, 1);
+}
+
+bool DialogAnswers::personIsBusy() const {
+    if (QApplication::activeModalWidget()) return true;
+    const auto* help = parent_ ? parent_->findChild<HelpViewer*>() : nullptr;
+    return help && help->isVisible() && !help->isMinimized();
 }
