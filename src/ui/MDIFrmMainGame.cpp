@@ -198,6 +198,8 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     frame->setFixedSize(frame->size());
     if (index == 0) arrangeBoards_ = true;
     frame->move(boardPlace(index, frame->size()));
+    // The last board of the game: the high-score window finds its place.
+    if (index + 1 == session_->boardCount()) arrangeBoards();
 
     auto* button = new QAction(QIcon(kPlayerIcon), escapeMnemonics(name), Toolbar1);
     button->setObjectName(playerButtonKey(index));
@@ -506,7 +508,7 @@ void MDIFrmMainGame::MDIForm_Load() {
         QSettings(toolbarSettingsFile, QSettings::IniFormat).value(kPlaceSetting).toByteArray());
     show();
     services().events->processEvents();
-    if (!placed) fitHeightToBoards();
+    fitHeightToBoards(!placed);
     services().events->processEvents();
 
     session_->StartNewGame();
@@ -516,7 +518,7 @@ void MDIFrmMainGame::MDIForm_Load() {
     if (!startFile.isEmpty()) session_->OpenGameFile(std::exchange(startFile, QString()));
 }
 
-void MDIFrmMainGame::fitHeightToBoards() {
+void MDIFrmMainGame::fitHeightToBoards(bool resizeWindow) {
     // A board window as the client area frames it, title bar included.
     auto* client = new QWidget;
     client->setFixedSize(FrmMainGame::kClientSize);
@@ -537,8 +539,11 @@ void MDIFrmMainGame::fitHeightToBoards() {
         highScores_ ? qobject_cast<QMdiSubWindow*>(highScores_->parentWidget()) : nullptr;
     const int widthWanted = boardWidth + (scores ? scores->width() : 0);
     const int widthRoom = mdiArea->width() - 2 * mdiArea->frameWidth();
-    resize(width() + std::max(0, widthWanted - widthRoom), height() + wanted - room + scrollBar);
-    layout()->activate();
+    if (resizeWindow) {
+        resize(width() + std::max(0, widthWanted - widthRoom),
+               height() + wanted - room + scrollBar);
+        layout()->activate();
+    }
     if (scores) scores->move(boardWidth, 0);
 }
 

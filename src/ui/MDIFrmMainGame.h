@@ -143,8 +143,9 @@ private:
     void showSoundsState();
     void buildCommandToolbar();
     void setToolbarLayout(const QStringList& layout);
-    // Makes the client area just tall enough for a board.
-    void fitHeightToBoards();
+    // Makes the client area just tall enough for a board (unless the window
+    // has a size of its own), with the high-score window beside the first.
+    void fitHeightToBoards(bool resizeWindow);
     bool MDIForm_QueryUnload();
     // The computer's pace as the player last chose it.
     void restorePlayerSettings();

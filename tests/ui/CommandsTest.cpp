@@ -368,7 +368,7 @@ private slots:
     void windowPlaceSurvivesARestart() {
         f->start({"Ann"});
         const QSize designed = f->window->size();
-        const QRect place(QPoint(37, 41), designed + QSize(150, 120));
+        const QRect place(QPoint(37, 41), designed + QSize(260, 120));
         f->window->setGeometry(place);
         QCOMPARE(f->window->geometry(), place);
         f->window->close(); // confirmed by the fixture
@@ -380,8 +380,13 @@ private slots:
         f->window = std::make_unique<MDIFrmMainGame>();
         f->window->exitProgram = [] {};
         f->window->toolbarSettingsFile = settings;
-        f->start({"Ann"});
+        f->start({"Ann", "Bob"});
         QCOMPARE(f->window->geometry(), place);
+        // The high-score window covers no board where the window as kept has
+        // room beside them.
+        const QRect scores = f->window->highScores()->parentWidget()->geometry();
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(!scores.intersects(f->frameOf(f->board(i))->geometry()));
 
         // A player with nothing kept gets the designed size.
         f->window.reset();
