@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <QUrl>
 
 #ifdef VORKA_FIRST_FRAME_REPORT
 #include "FirstFrameReport.h"
@@ -28,6 +29,12 @@ int main(int argc, char* argv[]) {
     // the store, made once here and handed on by the main window.
     DesktopServices services;
     MDIFrmMainGame window(services.services());
+    // A saved game given on the command line (a double click on one in the
+    // file manager) opens after the welcome.
+    if (const QStringList args = QCoreApplication::arguments(); args.size() > 1) {
+        const QUrl url(args[1]);
+        window.startFile = url.isLocalFile() ? url.toLocalFile() : args[1];
+    }
 #ifdef VORKA_FIRST_FRAME_REPORT
     FirstFrameReport::installIfRequested(window);
 #endif

@@ -91,12 +91,16 @@ void DieImage::keyPressEvent(QKeyEvent* event) {
 void DieImage::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
-    // Where the keyboard is.
+    // Where the keyboard is: the style's focus frame, and round it a frame
+    // in the selection colour that stands out on any face.
     QStylePainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
+    option.rect = rect().adjusted(3, 3, -3, -3);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 FrmMainGame::FrmMainGame(GameSession& session, int16_t index, QWidget* parent)
@@ -104,7 +108,9 @@ FrmMainGame::FrmMainGame(GameSession& session, int16_t index, QWidget* parent)
     setObjectName(QStringLiteral("FrmMainGame"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kClientSize);
-    setFocusPolicy(Qt::StrongFocus);
+    // The board takes the keyboard when clicked or brought to the front, but
+    // is no Tab stop of its own: Tab goes from control to control.
+    setFocusPolicy(Qt::ClickFocus);
     Tag = QString::number(index);
     buildControls();
 
@@ -205,6 +211,7 @@ void FrmMainGame::buildControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips(270, 5310, 2145, 300));
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
+    Text1->installEventFilter(this);
 
     // Keyboard order: the card in its order, the dice, the Roll button, then
     // the box.
@@ -253,7 +260,6 @@ void FrmMainGame::refresh() {
             Digits[i]->setToolTip(QString());
         }
     }
-    Command1->setEnabled(model_->rollEnabled());
     for (Category c : kAllCategories) {
         QPushButton* button = categoryButton(c);
         button->setEnabled(model_->categoryEnabled(c));
@@ -269,10 +275,30 @@ void FrmMainGame::refresh() {
         button->setProperty("Tag", model_->card().tag(c));
         scoreCell(c)->setText(model_->card().cellText(c));
     }
+    // Roll that goes off with the keyboard on it (the last roll of a turn)
+    // hands it on to the card, not to the hidden box that follows it.
+    const bool rollLosesKeyboard =
+        window()->focusWidget() == Command1 && Command1->isEnabled() && !model_->rollEnabled();
+    Command1->setEnabled(model_->rollEnabled());
+    if (rollLosesKeyboard) takeKeyboard();
     Label12->setText(model_->upperTotalText());
     Label13->setText(model_->grandTotalText());
     describeForScreenReaders();
     emit changed();
+}
+
+void FrmMainGame::takeKeyboard() {
+    if (Command1->isEnabled() && playable()) {
+        Command1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QPushButton* button : categoryButtons_) {
+        if (button->isEnabled() && playable()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
 }
 
 // Names a screen reader speaks, kept up with every change: each die with its
@@ -393,6 +419,21 @@ void FrmMainGame::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // The board is known to a screen reader by its player's name.
     if (event->type() == QEvent::WindowTitleChange) setAccessibleName(windowTitle());
+}
+
+bool FrmMainGame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmMainGame::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!Text1->hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void FrmMainGame::focusInEvent(QFocusEvent* event) {

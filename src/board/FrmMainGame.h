@@ -102,9 +102,18 @@ public slots:
     // Mirrors the whole model into the controls.
     void refresh();
 
+    // Gives the keyboard to what a player uses next on this board: Roll when
+    // it can roll, else the first free category, else the board itself, so
+    // that Space rolls and the keys 1 to 5 roll a die again at once.
+    void takeKeyboard();
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A frame round the board while the hidden box has the keyboard: what
+    // is typed there is never seen, but where the keyboard is always is.
+    void paintEvent(QPaintEvent* event) override;
     // The keys 1 to 5 roll that die again, as a click on it would; a key
     // held down counts once.
     void keyPressEvent(QKeyEvent* event) override;

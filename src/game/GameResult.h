@@ -9,6 +9,7 @@
 struct PlayerScore {
     QString name;
     int16_t score = 0;
+    bool computer = false; // the computer played this seat
 };
 
 // Who won, or who drew, and the words that say so.

@@ -41,4 +41,9 @@ public:
     virtual void saveFailed(const QString& message) = 0;
     // A message with nothing to answer but "OK  ".
     virtual void notice(const QString& message) = 0;
+
+    // Whether a person is busy in a window of the game that waits for them
+    // (a question, a file dialog, the help): the computer does not play
+    // meanwhile, so that nothing of its turn comes up over that window.
+    virtual bool personIsBusy() const { return false; }
 };

@@ -11,6 +11,9 @@ ComputerPlayer::ComputerPlayer(GameSession& session, StrategyTable& table, QObje
     pace_.setSingleShot(true);
     pace_.setInterval(kDefaultPaceMs);
     connect(&pace_, &QTimer::timeout, this, &ComputerPlayer::step);
+    busyWait_.setSingleShot(true);
+    busyWait_.setInterval(kBusyRecheckMs);
+    connect(&busyWait_, &QTimer::timeout, this, &ComputerPlayer::step);
     connect(&session_, &GameSession::turnPassed, this, &ComputerPlayer::resume);
     connect(&session_, &GameSession::seatChanged, this, &ComputerPlayer::resume);
     connect(&session_, &GameSession::playersRemoved, this, &ComputerPlayer::resume);
@@ -26,11 +29,12 @@ void ComputerPlayer::resume() {
                       session_.isComputer(session_.currentPlayer());
     if (!mine) {
         pace_.stop();
+        busyWait_.stop();
         setStatus({});
         return;
     }
     // A choice under way (a roll's animation) asks again when it is done.
-    if (!acting_ && !pace_.isActive()) pace_.start();
+    if (!acting_ && !isActive()) pace_.start();
 }
 
 void ComputerPlayer::step() {
@@ -38,6 +42,10 @@ void ComputerPlayer::step() {
     const int16_t player = session_.currentPlayer();
     const std::optional<Strength> strength = session_.computerSeat(player);
     if (!strength) return;
+    if (session_.personIsBusy()) {
+        busyWait_.start();
+        return;
+    }
     const Board& board = session_.board(player);
     // Not yet: the dice still spin (a person's roll from before the seat
     // changed hands, say), or the turn has not been announced. Asks again

@@ -146,7 +146,7 @@ void GameSession::GameOver() {
     for (int16_t i = 0; i <= LastPlayer; ++i) {
         const Board* b = boardAt(i);
         if (!b) continue;
-        scores.push_back({name(i), b->finalScore()});
+        scores.push_back({name(i), b->finalScore(), isComputer(i)});
         if (!isComputer(i)) people.push_back(scores.back());
     }
     if (scores.empty()) return;
@@ -190,6 +190,10 @@ void GameSession::RebuildBoard(const PlayerRecord& record) {
 void GameSession::OpenGame() {
     const QString path = answers_.openFileName();
     if (path.isEmpty()) return;
+    OpenGameFile(path);
+}
+
+void GameSession::OpenGameFile(const QString& path) {
     clearGame();
     const quint64 game = game_;
 
@@ -265,4 +269,8 @@ Board::ScoreOutcome GameSession::score(int16_t player, Category category, Mover 
 
 void GameSession::enterCodes(int16_t player, const QString& typed) {
     if (Board* b = boardAt(player)) b->applyHiddenCodes(typed);
+}
+
+bool GameSession::personIsBusy() const {
+    return answers_.personIsBusy();
 }

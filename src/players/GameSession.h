@@ -65,6 +65,9 @@ public:
     void StartNewGame();
     // Replaces any running game with one read from a file the answers choose.
     void OpenGame();
+    // The same with the file given (a saved game the player started the
+    // program with).
+    void OpenGameFile(const QString& path);
     // Writes the running game to a file the answers choose.
     void SaveGame();
 
@@ -81,6 +84,9 @@ public:
     void enterCodes(int16_t player, const QString& typed);
     // Whether `who` may move on player `player`'s board now.
     bool mayMove(int16_t player, Mover who) const;
+    // Whether a person is busy in a window that waits for them; the
+    // computer waits until they are done.
+    bool personIsBusy() const;
 
 signals:
     // Board `index` is ready to be shown, with its player's button.

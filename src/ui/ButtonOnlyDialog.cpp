@@ -1,5 +1,6 @@
 #include "ui/ButtonOnlyDialog.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,7 +29,10 @@ QFrame* ButtonOnlyDialog::makeOutline() {
 }
 
 void ButtonOnlyDialog::reject() {
-    if (answered_) QDialog::reject();
+    if (answered_)
+        QDialog::reject();
+    else if (escapeButton_ && escapeButton_->isVisibleTo(this) && escapeButton_->isEnabled())
+        escapeButton_->click();
 }
 
 QWidget* ButtonOnlyDialog::ownerWindow() {

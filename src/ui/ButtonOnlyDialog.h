@@ -2,17 +2,22 @@
 
 #include <QDialog>
 
+class QAbstractButton;
 class QFrame;
 
 // A borderless modal window of a fixed size that only its own buttons close:
-// Escape and the window manager's close request are refused until a button
-// has answered, so the caller always gets an answer from a button.
+// the window manager's close request is refused until a button has answered,
+// so the caller always gets an answer from a button. Escape presses the
+// button that answers without changing anything, where the window has one.
 class ButtonOnlyDialog : public QDialog {
     Q_OBJECT
 public:
     ButtonOnlyDialog(QSize clientSize, QWidget* parent);
 
     void reject() override;
+    // The button Escape presses; nullptr (the default): Escape does nothing.
+    void setEscapeButton(QAbstractButton* button) { escapeButton_ = button; }
+    QAbstractButton* escapeButton() const { return escapeButton_; }
     // Before it first shows, a window opened without a parent becomes
     // transient for the program's main window (see ownerWindow()), so that
     // every compositor puts it over the game, also where the program cannot
@@ -40,4 +45,5 @@ protected:
 
 private:
     bool answered_ = false;
+    QAbstractButton* escapeButton_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,6 +25,9 @@ ComputerSeats::ComputerSeats(GameSession& session, QWidget& window)
         if (Board* board = session_.boardAt(index))
             connect(board, &Board::changed, this, &ComputerSeats::refreshHint);
     });
+    // The hint follows the board that comes to the front with the turn at
+    // once, during its announcement.
+    connect(&session_, &GameSession::boardToFront, this, &ComputerSeats::refreshHint);
     connect(&session_, &GameSession::turnPassed, this, &ComputerSeats::refreshHint);
     connect(&session_, &GameSession::playersRemoved, this, &ComputerSeats::refreshHint);
 }
@@ -74,7 +78,62 @@ std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
     }
     menu->addSeparator();
     add(takeBackText(name), QStringLiteral("Person"), std::nullopt)->setEnabled(seat.has_value());
+
+    menu->addSeparator();
+    QMenu* paces = menu->addMenu(kPaceMenuText);
+    paces->setObjectName(QStringLiteral("PaceMenu"));
+    auto* paceGroup = new QActionGroup(paces);
+    for (Pace pace : {Pace::Normal, Pace::Fast, Pace::Instant}) {
+        QAction* action = paces->addAction(paceText(pace));
+        action->setObjectName(QStringLiteral("Pace%1").arg(int(pace)));
+        action->setCheckable(true);
+        action->setChecked(pace == pace_);
+        paceGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, pace] { setPace(pace); });
+    }
     return menu;
+}
+
+QString ComputerSeats::paceText(Pace pace) {
+    switch (pace) {
+    case Pace::Fast:
+        return QStringLiteral("&Fast");
+    case Pace::Instant:
+        return QStringLiteral("&Instant, without pauses");
+    case Pace::Normal:
+        break;
+    }
+    return QStringLiteral("&Normal");
+}
+
+int ComputerSeats::paceMs(Pace pace) {
+    switch (pace) {
+    case Pace::Fast:
+        return 250;
+    case Pace::Instant:
+        return 0;
+    case Pace::Normal:
+        break;
+    }
+    return ComputerPlayer::kDefaultPaceMs;
+}
+
+int ComputerSeats::announcementMs(Pace pace) {
+    switch (pace) {
+    case Pace::Fast:
+        return 500;
+    case Pace::Instant:
+        return 0;
+    case Pace::Normal:
+        break;
+    }
+    return 1500;
+}
+
+void ComputerSeats::setPace(Pace pace) {
+    pace_ = pace;
+    setPaceMs(paceMs(pace));
+    emit paceChosen(pace);
 }
 
 StrategyTable& ComputerSeats::strategyTable() {
@@ -102,6 +161,25 @@ void ComputerSeats::seatChanged(int16_t index) {
     }
 }
 
+void ComputerSeats::placeBesideWindow(QWidget& hint) const {
+    // Right of the game where the screen has room, else left of it; only a
+    // screen too narrow for both puts it over the game's right edge, where
+    // the high-score window stands, not a board.
+    const QRect game = window_.frameGeometry();
+    const QScreen* screen = window_.screen();
+    const QRect room = screen ? screen->availableGeometry() : game;
+    // Before it first shows, the window has no frame yet: the game's
+    // frame stands in for it.
+    const QSize frame = window_.frameGeometry().size() - window_.size();
+    const int width = std::max(hint.frameGeometry().width(), hint.width() + frame.width());
+    const int height = std::max(hint.frameGeometry().height(), hint.height() + frame.height());
+    int left = game.right() + 1;
+    if (left + width > room.right() + 1) left = game.left() - width;
+    if (left < room.left()) left = std::max(room.left(), room.right() + 1 - width);
+    hint.move(left,
+              std::clamp(game.top(), room.top(), std::max(room.top(), room.bottom() - height)));
+}
+
 HintWindow* ComputerSeats::hintWindow() const {
     return hint_;
 }
@@ -109,8 +187,7 @@ HintWindow* ComputerSeats::hintWindow() const {
 void ComputerSeats::showHint() {
     if (!hint_) {
         hint_ = new HintWindow(&window_);
-        const QRect frame = window_.geometry();
-        hint_->move(frame.right() - hint_->width(), frame.top() + 120);
+        placeBesideWindow(*hint_);
     }
     hint_->show();
     hint_->raise();

@@ -47,6 +47,17 @@ public:
     ComputerPlayer* computer() const { return computer_.get(); }
     StrategyTable* table() const { return table_.get(); }
 
+    // How quickly the computer plays, chosen in the player button's menu and
+    // kept per player: normal, fast, or with no pauses at all.
+    enum class Pace { Normal, Fast, Instant };
+    static inline const QString kPaceMenuText = QStringLiteral("Computer's pace");
+    static QString paceText(Pace pace);
+    // The pause before each choice, and how long its announcement stays.
+    static int paceMs(Pace pace);
+    static int announcementMs(Pace pace);
+    void setPace(Pace pace);
+    Pace pace() const { return pace_; }
+
     // The pause before each of the computer's choices and before its
     // announcement closes.
     void setPaceMs(int ms);
@@ -59,11 +70,14 @@ signals:
     void statusChanged(const QString& text);
     // setPaceMs() was called.
     void paceChanged(int ms);
+    // The player chose a pace (setPace() was called).
+    void paceChosen(ComputerSeats::Pace pace);
 
 private:
     StrategyTable& strategyTable();
     void seatChanged(int16_t index);
     void refreshHint();
+    void placeBesideWindow(QWidget& hint) const;
 
     GameSession& session_;
     QWidget& window_;
@@ -71,5 +85,6 @@ private:
     std::unique_ptr<ComputerPlayer> computer_;
     QPointer<HintWindow> hint_;
     int paceMs_;
+    Pace pace_ = Pace::Normal;
     uint16_t categories_ = ValueTable::kAllCategories;
 };

@@ -5,6 +5,10 @@
 #include "ui/FrmMessageBox.h"
 #include "ui/FrmNewPlayer.h"
 
+#include "ui/HelpViewer.h"
+
+#include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTreeWidget>
 
@@ -13,6 +17,8 @@ using namespace MdlGlobalDecs;
 namespace {
 
 constexpr int16_t kFallingFigure = 2;
+const QString kComputerMark = QStringLiteral(" (computer)");
+const QString kComputerIcon = QStringLiteral(":/pictures/toolbar/computer.svg");
 
 // The platform's own message box, for the open and save errors.
 void showMessage(const AppServices& services, QWidget* parent, QMessageBox::Icon icon,
@@ -75,8 +81,13 @@ void DialogAnswers::showResult(const GameResult& result, const std::vector<Playe
     box.setButtonSet(1);
     if (scores.size() > 1) {
         box.ListView1->show();
-        for (const PlayerScore& p : scores)
-            new QTreeWidgetItem(box.ListView1, {QString::number(p.score), p.name});
+        for (const PlayerScore& p : scores) {
+            // The computer's seats are marked, as on their player buttons.
+            auto* row =
+                new QTreeWidgetItem(box.ListView1, {QString::number(p.score),
+                                                    p.computer ? p.name + kComputerMark : p.name});
+            if (p.computer) row->setIcon(1, QIcon(kComputerIcon));
+        }
     }
     services_.PlayResourceSound(QStringLiteral("WIN"));
     box.setKind(DialogKind::Notice);
@@ -108,4 +119,10 @@ void DialogAnswers::saveFailed(const QString& message) {
 
 void DialogAnswers::notice(const QString& message) {
     ShowNotice(services_, message, 1, 1, 1);
+}
+
+bool DialogAnswers::personIsBusy() const {
+    if (QApplication::activeModalWidget()) return true;
+    const auto* help = parent_ ? parent_->findChild<HelpViewer*>() : nullptr;
+    return help && help->isVisible() && !help->isMinimized();
 }

@@ -35,6 +35,9 @@ public:
     void openFailed(const OpenError& error) override;
     void saveFailed(const QString& message) override;
     void notice(const QString& message) override;
+    // A modal window of the game is up (a question, a file dialog, the
+    // customise dialog), or the help is open.
+    bool personIsBusy() const override;
 
 private:
     AppServices services_;

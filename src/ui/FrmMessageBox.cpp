@@ -297,12 +297,15 @@ void FrmMessageBox::setButtonSet(int16_t buttons) {
         Command3->setText(buttons == kYeahNa ? kNa : kCancel);
         Command2->show();
         Command3->show();
+        // "NA  " and "CANCEL  " change nothing.
+        setEscapeButton(Command3);
     } else {
         // Set 1, and anything else, so that the window can always be answered.
         Command2->hide();
         Command3->hide();
         Command1->setText(kOk);
         Command1->show();
+        setEscapeButton(Command1);
     }
 }
 
@@ -433,8 +436,10 @@ QVariant ShowMessageBox(const AppServices& services, DialogKind kind, bool gameI
         box.Option1[1]->setText(kWithOthers);
         box.Option1[0]->show();
         box.Option1[1]->show();
-        // Enter answers from the options too, as "OK  " does.
+        // Enter answers from the options too, as "OK  " does; so does
+        // Escape, since the welcome has no other answer.
         box.Command1->setDefault(true);
+        box.setEscapeButton(box.Command1);
         sound = kStart;
         break;
     case DialogKind::PlayerNames:
@@ -453,6 +458,7 @@ QVariant ShowMessageBox(const AppServices& services, DialogKind kind, bool gameI
         box.showNameBox();
         box.Command1->setText(kOk);
         box.Command1->show();
+        box.setEscapeButton(box.Command1);
         sound = kFanfare;
         break;
     case DialogKind::ConfirmZero:
@@ -481,9 +487,10 @@ QVariant ShowMessageBox(const AppServices& services, DialogKind kind, bool gameI
     if (!sound.isEmpty()) services.PlayResourceSound(sound);
     box.setKind(kind);
     box.focusFirstControl();
-    // A question whose "YEAH  " loses the game opens on "NA  ": one Enter
-    // must not throw a game away.
-    if (kind == DialogKind::ConfirmLeave || kind == DialogKind::ConfirmForfeit)
+    // A question whose "YEAH  " loses something (a zero in the card, the
+    // game) opens on "NA  ": one Enter must not throw it away.
+    if (kind == DialogKind::ConfirmZero || kind == DialogKind::ConfirmLeave ||
+        kind == DialogKind::ConfirmForfeit)
         box.Command3->setFocus();
     services.runModal(box);
     return box.DialogAnswer;

@@ -77,6 +77,7 @@ FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
     Command1->setGeometry(twips(1155, 2535, 4080, 645));
     Command1->setFont(Fonts::font(Fonts::kArial, 26.25, true));
     Command1->setDefault(true);
+    setEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, &FrmNewPlayer::Command1_Click);
 
     // Below the client area: measured, never seen.

@@ -30,10 +30,13 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+
+#include <utility>
 
 using namespace MdlGlobalDecs;
 
@@ -41,6 +44,9 @@ namespace {
 
 constexpr int kDesignClientWidth = 8370 / 15;
 const QString kKeyPrefix = QStringLiteral("Num ");
+// Kept per player beside the toolbar's layout.
+const QString kPaceSetting = QStringLiteral("Computer/pace");
+const QString kPlaceSetting = QStringLiteral("Window/geometry");
 
 QMdiSubWindow* frameOf(QWidget* board) {
     return board ? qobject_cast<QMdiSubWindow*>(board->parentWidget()) : nullptr;
@@ -67,6 +73,7 @@ MDIFrmMainGame::MDIFrmMainGame(const AppServices& services, QWidget* parent)
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
+    mdiArea->viewport()->installEventFilter(this);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
         if (!frame) return;
         if (auto* board = qobject_cast<FrmMainGame*>(frame->widget())) Form_GotFocus(*board);
@@ -77,6 +84,10 @@ MDIFrmMainGame::MDIFrmMainGame(const AppServices& services, QWidget* parent)
     connect(session_.get(), &GameSession::boardAdded, this, &MDIFrmMainGame::addBoard);
     connect(session_.get(), &GameSession::boardToFront, this, &MDIFrmMainGame::bringBoardToFront);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::pressPlayerButton);
+    // The turn is open (Roll on): the keyboard goes to its board.
+    connect(session_.get(), &GameSession::turnPassed, this, [this](int16_t index) {
+        if (FrmMainGame* board = boardWindow(index)) keepKeyboardOnTurn(*board);
+    });
     connect(session_.get(), &GameSession::gameOver, this, &MDIFrmMainGame::enterFinalScores);
     connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::removeAllPlayers);
 
@@ -108,6 +119,9 @@ MDIFrmMainGame::MDIFrmMainGame(const AppServices& services, QWidget* parent)
     TurnStatus->setTextFormat(Qt::PlainText);
     StatusBar1->addPermanentWidget(TurnStatus);
     scores_ = new ScoreKeeper(services_, *StatusBar1, this);
+    // The status names the player as the board comes to the front, while
+    // the turn is being announced, not only once it has been.
+    connect(session_.get(), &GameSession::boardToFront, this, &MDIFrmMainGame::showTurnStatus);
     connect(session_.get(), &GameSession::turnPassed, this, &MDIFrmMainGame::showTurnStatus);
     connect(session_.get(), &GameSession::playersRemoved, this, &MDIFrmMainGame::showTurnStatus);
 
@@ -126,6 +140,10 @@ MDIFrmMainGame::MDIFrmMainGame(const AppServices& services, QWidget* parent)
     });
     connect(seats_, &ComputerSeats::paceChanged, this,
             [this](int ms) { answers_->computerAnnouncementMs = ms; });
+    connect(seats_, &ComputerSeats::paceChosen, this, [this](ComputerSeats::Pace pace) {
+        answers_->computerAnnouncementMs = ComputerSeats::announcementMs(pace);
+        QSettings(toolbarSettingsFile, QSettings::IniFormat).setValue(kPaceSetting, int(pace));
+    });
     connect(session_.get(), &GameSession::seatChanged, this, &MDIFrmMainGame::showSeat);
     Toolbar1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Toolbar1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -167,6 +185,7 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     board->setWindowTitle(name);
     connect(board, &FrmMainGame::gotFocus, this, [this](FrmMainGame* b) { Form_GotFocus(*b); });
     connect(board, &FrmMainGame::changed, this, &MDIFrmMainGame::showTurnStatus);
+    connect(board, &FrmMainGame::changed, this, [this, board] { keepKeyboardOnTurn(*board); });
     board->installEventFilter(this);
     if (boards_.size() <= index) boards_.resize(index + 1);
     boards_[index] = board;
@@ -177,7 +196,10 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     frame->setWindowIcon(QIcon(kIcon));
     frame->adjustSize();
     frame->setFixedSize(frame->size());
-    frame->move(index * frame->width(), 0);
+    if (index == 0) arrangeBoards_ = true;
+    frame->move(boardPlace(index, frame->size()));
+    // The last board of the game: the high-score window finds its place.
+    if (index + 1 == session_->boardCount()) arrangeBoards();
 
     auto* button = new QAction(QIcon(kPlayerIcon), escapeMnemonics(name), Toolbar1);
     button->setObjectName(playerButtonKey(index));
@@ -197,6 +219,48 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     frame->setEnabled(false);
     frame->show();
     frame->setEnabled(true);
+}
+
+QPoint MDIFrmMainGame::boardPlace(int16_t index, QSize board) const {
+    // One row, as designed, while the window is one board high or the row
+    // fits; in a taller window, as many rows as it holds, so that every
+    // board is in view when they fit.
+    const int count = std::max(1, session_->boardCount());
+    const QSize room = mdiArea->viewport()->size();
+    const int rows = std::max(1, room.height() / std::max(1, board.height()));
+    int columns = std::max(1, room.width() / std::max(1, board.width()));
+    if (rows == 1 || count <= columns)
+        columns = count;
+    else
+        columns = std::max(columns, (count + rows - 1) / rows);
+    return {(index % columns) * board.width(), (index / columns) * board.height()};
+}
+
+void MDIFrmMainGame::arrangeBoards() {
+    if (!arrangeBoards_ || boards_.isEmpty() || !boards_.front()) return;
+    QMdiSubWindow* first = frameOf(boards_.front());
+    if (!first) return;
+    const QSize board = first->size();
+    // Places count from the scrolled area's origin.
+    const QPoint origin(-mdiArea->horizontalScrollBar()->value(),
+                        -mdiArea->verticalScrollBar()->value());
+    QRect used;
+    for (int i = 0; i < boards_.size(); ++i) {
+        if (QMdiSubWindow* frame = frameOf(boards_[i])) {
+            frame->move(origin + boardPlace(int16_t(i), board));
+            used |= QRect(boardPlace(int16_t(i), board), board);
+        }
+    }
+    // The high-score window beside the boards, or under them, where it
+    // covers none; otherwise it stays where it is.
+    auto* scores =
+        highScores_ ? qobject_cast<QMdiSubWindow*>(highScores_->parentWidget()) : nullptr;
+    if (!scores) return;
+    const QSize room = mdiArea->viewport()->size();
+    if (used.right() + 1 + scores->width() <= room.width())
+        scores->move(origin + QPoint(used.right() + 1, 0));
+    else if (used.bottom() + 1 + scores->height() <= room.height())
+        scores->move(origin + QPoint(0, used.bottom() + 1));
 }
 
 void MDIFrmMainGame::removeAllPlayers() {
@@ -232,7 +296,20 @@ void MDIFrmMainGame::bringBoardToFront(int16_t index) {
     frame->raise();
     mdiArea->setActiveSubWindow(frame);
     scrollIntoView(*frame);
-    board->setFocus(Qt::OtherFocusReason);
+    board->takeKeyboard();
+}
+
+void MDIFrmMainGame::keepKeyboardOnTurn(FrmMainGame& board) {
+    // Only the board whose turn it is, and only when the keyboard is nowhere
+    // a player put it: on no control, on the board itself, or on a control
+    // that has just gone off (Roll is switched on once the turn has been
+    // announced, after the board came to the front).
+    if (!session_->gameInProgress() || numericValue16(board.Tag) != session_->currentPlayer())
+        return;
+    if (mdiArea->activeSubWindow() != frameOf(&board)) return;
+    QWidget* focus = focusWidget();
+    if (focus && focus != &board && focus->isEnabled() && focus->isVisible()) return;
+    board.takeKeyboard();
 }
 
 void MDIFrmMainGame::scrollIntoView(QMdiSubWindow& frame) {
@@ -286,12 +363,19 @@ void MDIFrmMainGame::buildCommandToolbar() {
     Toolbar2->setMinimumHeight(660 / 15);
     Toolbar2->setContextMenuPolicy(Qt::CustomContextMenu);
     Toolbar2->installEventFilter(this);
-    connect(Toolbar2, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        menu.addAction(QStringLiteral("Customize Toolbar..."), this,
-                       &MDIFrmMainGame::customizeToolbar);
-        menu.exec(Toolbar2->mapToGlobal(at));
-    });
+    // The customise dialog, from the toolbar's menu or without the mouse.
+    auto* customize = new QAction(QStringLiteral("Customize Toolbar..."), this);
+    customize->setObjectName(QStringLiteral("CustomizeToolbar"));
+    customize->setShortcut(kCustomizeShortcut);
+    customize->setShortcutContext(Qt::WindowShortcut);
+    connect(customize, &QAction::triggered, this, &MDIFrmMainGame::customizeToolbar);
+    addAction(customize);
+    connect(Toolbar2, &QWidget::customContextMenuRequested, this,
+            [this, customize](const QPoint& at) {
+                QMenu menu(this);
+                menu.addAction(customize);
+                menu.exec(Toolbar2->mapToGlobal(at));
+            });
     addToolBar(Qt::TopToolBarArea, Toolbar2);
 
     for (const ToolbarEntry& entry : toolbarEntries()) {
@@ -308,8 +392,15 @@ void MDIFrmMainGame::buildCommandToolbar() {
             if (entry.standardKey != QKeySequence::UnknownKey)
                 keys += QKeySequence::keyBindings(entry.standardKey);
             if (const QKeySequence extra = extraShortcut(entry); !extra.isEmpty()) keys += extra;
-            action->setShortcuts(keys);
+            // A key given twice would make its shortcut ambiguous: it would do nothing.
+            keys.removeAll(QKeySequence());
+            QList<QKeySequence> distinct;
+            for (const QKeySequence& k : std::as_const(keys))
+                if (!distinct.contains(k)) distinct += k;
+            action->setShortcuts(distinct);
             action->setShortcutContext(Qt::WindowShortcut);
+            // Sounds is a switch, and shows whether it is on.
+            action->setCheckable(entry.key == u"Sounds");
             const QString key = entry.key;
             connect(action, &QAction::triggered, this, [this, key] { Toolbar2_ButtonClick(key); });
             addAction(action); // shortcuts work even for buttons the layout hides
@@ -325,6 +416,8 @@ void MDIFrmMainGame::setToolbarLayout(const QStringList& layout) {
 }
 
 bool MDIFrmMainGame::eventFilter(QObject* watched, QEvent* event) {
+    // A larger (or smaller) client area lays the boards out anew.
+    if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) arrangeBoards();
     if (watched == Toolbar2 && event->type() == QEvent::MouseButtonDblClick) {
         customizeToolbar();
         return true;
@@ -357,7 +450,10 @@ void MDIFrmMainGame::showSeat(int16_t index) {
     if (FrmMainGame* board = boardWindow(index)) board->refresh();
     if (QAction* button = playerButton(index)) {
         const QString tip = plainToolTip(playerButtonToolTip(session_->name(index)));
-        button->setToolTip(session_->isComputer(index) ? tip + ComputerSeats::kComputerMark : tip);
+        const bool computer = session_->isComputer(index);
+        button->setToolTip(computer ? tip + ComputerSeats::kComputerMark : tip);
+        // The seat's picture says who plays it, beside the name.
+        button->setIcon(QIcon(computer ? kComputerIcon : kPlayerIcon));
     }
     showTurnStatus();
 }
@@ -402,18 +498,27 @@ void MDIFrmMainGame::showHighScores() {
 
 void MDIFrmMainGame::MDIForm_Load() {
     services_.sound().setOn(true);
+    showSoundsState();
     highScores();
+    restorePlayerSettings();
 
+    // The designed size the first time; afterwards the size, place and
+    // state the player left the window in.
+    const bool placed = restoreGeometry(
+        QSettings(toolbarSettingsFile, QSettings::IniFormat).value(kPlaceSetting).toByteArray());
     show();
     services_.game.events->processEvents();
-    fitHeightToBoards();
+    fitHeightToBoards(!placed);
     services_.game.events->processEvents();
 
     session_->StartNewGame();
     if (const auto saved = ToolbarSettings(toolbarSettingsFile).restore()) setToolbarLayout(*saved);
+    // A saved game the program was started with replaces the new one, as if
+    // the player had opened it.
+    if (!startFile.isEmpty()) session_->OpenGameFile(std::exchange(startFile, QString()));
 }
 
-void MDIFrmMainGame::fitHeightToBoards() {
+void MDIFrmMainGame::fitHeightToBoards(bool resizeWindow) {
     // A board window as the client area frames it, title bar included.
     auto* client = new QWidget;
     client->setFixedSize(FrmMainGame::kClientSize);
@@ -434,8 +539,11 @@ void MDIFrmMainGame::fitHeightToBoards() {
         highScores_ ? qobject_cast<QMdiSubWindow*>(highScores_->parentWidget()) : nullptr;
     const int widthWanted = boardWidth + (scores ? scores->width() : 0);
     const int widthRoom = mdiArea->width() - 2 * mdiArea->frameWidth();
-    resize(width() + std::max(0, widthWanted - widthRoom), height() + wanted - room + scrollBar);
-    layout()->activate();
+    if (resizeWindow) {
+        resize(width() + std::max(0, widthWanted - widthRoom),
+               height() + wanted - room + scrollBar);
+        layout()->activate();
+    }
     if (scores) scores->move(boardWidth, 0);
 }
 
@@ -459,10 +567,26 @@ void MDIFrmMainGame::Toolbar2_ButtonClick(const QString& key) {
         showHelp(help_, this);
     } else if (command == u"HINT") {
         seats_->showHint();
+    } else if (command == u"TILE") {
+        arrangeBoards_ = true;
+        arrangeBoards();
+    } else if (command == u"CASCADE") {
+        // Stays so until Tile or the next game.
+        arrangeBoards_ = false;
+        mdiArea->cascadeSubWindows();
+        if (FrmMainGame* board = boardWindow(session_->currentPlayer()))
+            bringBoardToFront(numericValue16(board->Tag));
     } else if (command == u"SOUNDS") {
         services_.sound().setOn(!services_.sound().isOn());
+        showSoundsState();
         showTurnStatus();
     }
+}
+
+void MDIFrmMainGame::showSoundsState() {
+    // The button shows pressed while sounds are on.
+    if (QAction* sounds = commandAction(QStringLiteral("Sounds")))
+        sounds->setChecked(services_.sound().isOn());
 }
 
 void MDIFrmMainGame::showTurnStatus() {
@@ -515,7 +639,17 @@ void MDIFrmMainGame::leaveWithoutAsking() {
     close();
 }
 
+void MDIFrmMainGame::restorePlayerSettings() {
+    const QSettings settings(toolbarSettingsFile, QSettings::IniFormat);
+    bool known = false;
+    const int pace = settings.value(kPaceSetting).toInt(&known);
+    if (known && pace >= int(ComputerSeats::Pace::Normal) &&
+        pace <= int(ComputerSeats::Pace::Instant))
+        seats_->setPace(ComputerSeats::Pace(pace));
+}
+
 void MDIFrmMainGame::MDIForm_Unload() {
+    QSettings(toolbarSettingsFile, QSettings::IniFormat).setValue(kPlaceSetting, saveGeometry());
     scores_->keepAtExit();
     services_.PlayResourceSound(QStringLiteral("END"), true);
     if (exitProgram) exitProgram();

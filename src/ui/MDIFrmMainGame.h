@@ -4,6 +4,7 @@
 #include "ui/AppServices.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
@@ -50,6 +51,10 @@ public:
     static constexpr QSize kPlayerIconSize{32, 32};
     static inline const QString kIcon = QStringLiteral(":/pictures/vorka.svg");
     static inline const QString kPlayerIcon = QStringLiteral(":/pictures/toolbar/player.svg");
+    // A seat the computer plays.
+    static inline const QString kComputerIcon = QStringLiteral(":/pictures/toolbar/computer.svg");
+    // Opens the command toolbar's customise dialog from the keyboard.
+    static inline const QKeySequence kCustomizeShortcut{Qt::CTRL | Qt::SHIFT | Qt::Key_T};
 
     QMdiArea* mdiArea;
     QToolBar* Toolbar2; // commands
@@ -109,10 +114,14 @@ public:
     // Ends the program without asking (a signal to end it came): the same
     // way out as a confirmed QUIT.
     void leaveWithoutAsking();
-    // Where the toolbar layout is kept; tests give their own file.
+    // Where the toolbar layout is kept, with the window's size and place and
+    // the computer's pace; tests give their own file.
     QString toolbarSettingsFile;
     // Where final scores that could not be entered outlive the program.
     QString pendingScoresFile;
+    // A saved game to open once start-up has set up the first game, as the
+    // OPEN command would (the program was started with it); empty: none.
+    QString startFile;
 
     // No menu that could hide the toolbars.
     QMenu* createPopupMenu() override { return nullptr; }
@@ -123,14 +132,26 @@ protected:
 
 private:
     void scrollIntoView(QMdiSubWindow& frame);
+    // Where board `index` of `board`'s size stands in the client area.
+    QPoint boardPlace(int16_t index, QSize board) const;
+    // Lays every board out at its place, and the high-score window beside
+    // them where it fits; not after Cascade, until Tile or the next game.
+    void arrangeBoards();
+    // After a change of the board whose turn it is, the keyboard goes to it
+    // unless the player has put it somewhere.
+    void keepKeyboardOnTurn(FrmMainGame& board);
     bool boardMenuAsked(FrmMainGame& board, QEvent& event);
     void showSeat(int16_t index);
     void showTurnStatus();
+    void showSoundsState();
     void buildCommandToolbar();
     void setToolbarLayout(const QStringList& layout);
-    // Makes the client area just tall enough for a board.
-    void fitHeightToBoards();
+    // Makes the client area just tall enough for a board (unless the window
+    // has a size of its own), with the high-score window beside the first.
+    void fitHeightToBoards(bool resizeWindow);
     bool MDIForm_QueryUnload();
+    // The computer's pace as the player last chose it.
+    void restorePlayerSettings();
     // Makes the window of board `index` and its button, and shows both.
     void addBoard(int16_t index);
     // Every board window and player button goes, with the event loop.
@@ -151,4 +172,5 @@ private:
     bool askBeforeLeaving_ = true;
     ComputerSeats* seats_ = nullptr;
     bool leaving_ = false;
+    bool arrangeBoards_ = true;
 };

@@ -20,18 +20,28 @@ const QList<ToolbarEntry>& toolbarEntries() {
          ":/pictures/toolbar/sounds.svg", QKeySequence::UnknownKey},
         {"HELP", "&Help", "Help", "Displays Vorka Help", ":/pictures/toolbar/help.svg",
          QKeySequence::HelpContents},
-        {"Hint", "H&int", "Hint", "Shows what each choice is worth",
-         ":/pictures/toolbar/hint.svg", QKeySequence::UnknownKey},
+        {"Hint", "H&int", "Hint", "Shows what each choice is worth", ":/pictures/toolbar/hint.svg",
+         QKeySequence::UnknownKey},
+        {"Tile", "&Tile", "Tile Boards",
+         "Lays the boards out side by side, in rows when the window is tall enough",
+         ":/pictures/toolbar/tile.svg", QKeySequence::UnknownKey},
+        {"Cascade", "C&ascade", "Cascade Boards", "Lays the boards out one over another",
+         ":/pictures/toolbar/cascade.svg", QKeySequence::UnknownKey},
     };
     return entries;
 }
 
 bool isDesignedEntry(const ToolbarEntry& entry) {
-    return entry.key != u"Hint";
+    return entry.key != u"Hint" && entry.key != u"Tile" && entry.key != u"Cascade";
 }
 
 QKeySequence extraShortcut(const ToolbarEntry& entry) {
-    return entry.key == u"Hint" ? QKeySequence(Qt::CTRL | Qt::Key_H) : QKeySequence();
+    if (entry.key == u"Hint") return QKeySequence(Qt::CTRL | Qt::Key_H);
+    // Some desktop themes bind no key to quitting, or another one.
+    if (entry.key == u"Quit") return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    if (entry.key == u"Tile") return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    if (entry.key == u"Cascade") return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K);
+    return QKeySequence();
 }
 
 int toolbarEntryIndex(const QString& key) {

@@ -115,6 +115,12 @@ int main(int argc, char* argv[]) {
             players->widgetForAction(f.window->playerButton(1))->geometry().center()));
         QCoreApplication::processEvents();
         save(menu.get(), QStringLiteral("seat-menu"));
+        if (auto* paces = menu->findChild<QMenu*>(QStringLiteral("PaceMenu"))) {
+            paces->popup(menu->geometry().topRight());
+            QCoreApplication::processEvents();
+            save(paces, QStringLiteral("pace-menu"));
+            paces->hide();
+        }
         menu->findChild<QAction*>(QStringLiteral("Casual"))->trigger();
         menu->hide();
     }
@@ -143,5 +149,37 @@ int main(int argc, char* argv[]) {
     f.fake.events.onPump = nullptr;
     QCoreApplication::processEvents();
     save(f.window.get(), QStringLiteral("main-after-computer-turn"));
+
+    // Where the keyboard is on a board: a die, and the hidden box.
+    f.window->activateWindow();
+    if (!QTest::qWaitForWindowActive(f.window.get())) qWarning("the window is not active");
+    f.fake.random.setFaces({3, 1, 6, 2, 5});
+    QTest::mouseClick(f.board(0)->Command1, Qt::LeftButton);
+    f.board(0)->Digits[2]->setFocus();
+    QCoreApplication::processEvents();
+    save(f.board(0), QStringLiteral("board-die-focus"));
+    f.board(0)->Text1->setFocus();
+    QCoreApplication::processEvents();
+    save(f.board(0), QStringLiteral("board-hidden-box-focus"));
+
+    // The result of a game with a computer seat.
+    {
+        DialogAnswers answers(f.window.get());
+        const std::vector<PlayerScore> scores = {{QStringLiteral("Ann"), 231, false},
+                                                 {QStringLiteral("Bob"), 244, true}};
+        f.modals.then([&](QDialog& d) {
+            save(&d, QStringLiteral("result-computer"));
+            ShellFixture::click(QStringLiteral("Command1"))(d);
+        });
+        answers.showResult(computeGameResult(scores), scores);
+    }
+
+    // Four players in a large window: every board in view, in rows.
+    f.scriptPlayers({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy"),
+                     QStringLiteral("Dee")});
+    f.session().StartNewGame();
+    f.window->resize(1120, 900);
+    QCoreApplication::processEvents();
+    save(f.window.get(), QStringLiteral("main-large-window"));
     return 0;
 }

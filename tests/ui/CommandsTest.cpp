@@ -309,12 +309,93 @@ private slots:
     void soundsToggle() {
         f->start({"Ann"});
         f->fake.sound.played.clear();
+        // The button shows pressed while sounds are on.
+        QAction* sounds = f->window->commandAction("Sounds");
+        QVERIFY(sounds->isCheckable() && sounds->isChecked());
         press("Sounds");
         QVERIFY(!f->fake.sound.isOn());
+        QVERIFY(!sounds->isChecked());
         QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
         press("Sounds");
         QVERIFY(f->fake.sound.isOn());
+        QVERIFY(sounds->isChecked());
         QCOMPARE(f->fake.sound.played, QStringList({"BPRESS"}));
+    }
+
+    // Keys that reach their command whatever the desktop's theme binds:
+    // Ctrl+Q leaves (after the question), Ctrl+Shift+T opens the customise
+    // dialog, and Tile and Cascade have keys of their own.
+    void keysReachTheirCommands_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("window"); // the dialog that comes up, if any
+        QTest::addColumn<bool>("cascaded");
+        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "FrmMessageBox"
+                                << false;
+        QTest::newRow("Ctrl+Shift+T")
+            << int(Qt::Key_T) << int(Qt::ControlModifier | Qt::ShiftModifier) << "ToolbarCustomizer"
+            << false;
+        QTest::newRow("Ctrl+Shift+K cascades")
+            << int(Qt::Key_K) << int(Qt::ControlModifier | Qt::ShiftModifier) << "" << true;
+        QTest::newRow("Alt+A cascades") << int(Qt::Key_A) << int(Qt::AltModifier) << "" << true;
+    }
+    void keysReachTheirCommands() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, window);
+        QFETCH(bool, cascaded);
+        f->start({"Ann", "Bob"});
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        const qsizetype before = f->modals.shown.size();
+        f->confirmAnswer = false; // "NA  ": the game goes on
+        f->modals.fallback = [answer = f->modals.fallback](QDialog& d) {
+            if (d.objectName() == "ToolbarCustomizer")
+                d.accept();
+            else
+                answer(d);
+        };
+        QTest::keyClick(f->window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(f->modals.shown.mid(before),
+                 window.isEmpty() ? QStringList() : QStringList{window});
+        QCOMPARE(f->exits, 0);
+        const QPoint second = f->frameOf(f->board(1))->pos();
+        QCOMPARE(second.y() != 0, cascaded);
+    }
+
+    // The window opens at the designed size the first time; its size and
+    // place afterwards are those it was left with.
+    void windowPlaceSurvivesARestart() {
+        f->start({"Ann"});
+        const QSize designed = f->window->size();
+        const QRect place(QPoint(37, 41), designed + QSize(260, 120));
+        f->window->setGeometry(place);
+        QCOMPARE(f->window->geometry(), place);
+        f->window->close(); // confirmed by the fixture
+        QCOMPARE(f->exits, 1);
+
+        const QString settings = f->window->toolbarSettingsFile;
+        f->window.reset();
+        ShellFixture::flushDeletes();
+        f->window = std::make_unique<MDIFrmMainGame>(f->services());
+        f->window->exitProgram = [] {};
+        f->window->toolbarSettingsFile = settings;
+        f->start({"Ann", "Bob"});
+        QCOMPARE(f->window->geometry(), place);
+        // The high-score window covers no board where the window as kept has
+        // room beside them.
+        const QRect scores = f->window->highScores()->parentWidget()->geometry();
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(!scores.intersects(f->frameOf(f->board(i))->geometry()));
+
+        // A player with nothing kept gets the designed size.
+        f->window.reset();
+        ShellFixture::flushDeletes();
+        f->window = std::make_unique<MDIFrmMainGame>(f->services());
+        f->window->exitProgram = [] {};
+        f->window->toolbarSettingsFile = f->dir.filePath("other.ini");
+        f->start({"Ann"});
+        QCOMPARE(f->window->size(), designed);
     }
 
     void playerButtons() {

@@ -9,18 +9,23 @@
 #include "players/ComputerPlayer.h"
 #include "players/StrategyTable.h"
 #include "ui/ComputerSeats.h"
+#include "ui/DialogAnswers.h"
 #include "ui/FileChooser.h"
 #include "ui/FrmHighScores.h"
 #include "ui/HintWindow.h"
 #include "ui/ToolbarEntries.h"
 
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -126,8 +131,8 @@ private slots:
                                   die->mapToGlobal(QPoint(1, 1)));
             QApplication::sendEvent(die, &key);
         }
-        QCOMPARE(opened,
-                 QString("Let the computer play for Bob|Let the computer play casually for Bob|"));
+        QCOMPARE(opened, QString("Let the computer play for Bob|Let the computer play casually "
+                                 "for Bob|Computer's pace|"));
         QCOMPARE(f->session().computerSeat(1), std::optional<Strength>(Strength::Casual));
         QCOMPARE(f->session().computerSeat(0), std::optional<Strength>());
     }
@@ -171,15 +176,24 @@ private slots:
         QStringList texts;
         for (QAction* a : menu->actions())
             if (!a->isSeparator()) texts << a->text();
-        QCOMPARE(texts,
-                 QStringList({"Let the computer play for Bob",
-                              "Let the computer play casually for Bob", "Take Bob's seat back"}));
+        QCOMPARE(texts, QStringList({"Let the computer play for Bob",
+                                     "Let the computer play casually for Bob",
+                                     "Take Bob's seat back", "Computer's pace"}));
         QVERIFY(!menu->findChild<QAction*>("Person")->isEnabled());
 
+        const auto picture = [this](int16_t index) {
+            return f->window->playerButton(index)->icon().pixmap(32, 32).toImage();
+        };
+        const QImage person = QIcon(MDIFrmMainGame::kPlayerIcon).pixmap(32, 32).toImage();
+        const QImage computer = QIcon(MDIFrmMainGame::kComputerIcon).pixmap(32, 32).toImage();
+        QCOMPARE(picture(1), person);
         choose(1, "Casual");
         QCOMPARE(f->session().computerSeat(1), std::optional<Strength>(Strength::Casual));
         QCOMPARE(f->window->playerButton(1)->toolTip(),
                  QString("Selects Bob's Playerboard (computer)"));
+        // The button shows the computer's picture beside the name.
+        QCOMPARE(picture(1), computer);
+        QCOMPARE(picture(0), person);
         QVERIFY(seats().seatMenu(1)->findChild<QAction*>("Casual")->isChecked());
         QVERIFY(seats().computer());
         // Casual play reads no table.
@@ -196,6 +210,7 @@ private slots:
         QCOMPARE(f->window->TurnStatus->text(), QString("Ann's turn, 3 rolls left. Sounds on."));
         QCOMPARE(f->window->playerButton(1)->toolTip(), QString("Selects Bob's Playerboard"));
         QCOMPARE(f->window->playerButton(1)->text(), QString("Bob"));
+        QCOMPARE(picture(1), person);
     }
 
     // Ann plays against two computer seats to the end: the computer's
@@ -225,6 +240,10 @@ private slots:
         QCOMPARE(closedByThemselves.size(), 30);
         QCOMPARE(closedByThemselves.mid(0, 2), QStringList({"BOB's", "CY's"}));
         QCOMPARE(resultRows.size(), 3);
+        // The result marks the computer's seats, and only them.
+        QCOMPARE(resultRows.filter("|Bob (computer)").size(), 1);
+        QCOMPARE(resultRows.filter("|Cy (computer)").size(), 1);
+        QCOMPARE(resultRows.filter("(computer)").size(), 2);
         ShellFixture::flushDeletes();
         const QStringList fame = rows(f->window->highScores()->ListView1[0]);
         const QStringList shame = rows(f->window->highScores()->ListView1[1]);
@@ -264,6 +283,118 @@ private slots:
         int used = 0;
         for (Category c : kAllCategories) used += f->session().board(1).card().available(c) ? 0 : 1;
         QCOMPARE(used, 1);
+    }
+
+    // A person saving a game while the computer has the turn: the computer
+    // waits until the save dialog has closed, so that no announcement comes
+    // up over it and takes the name typed there or its Enter.
+    void theComputerWaitsWhileAPersonSaves() {
+        QTemporaryDir dir;
+        f->start({"Ann", "Bob"});
+        answerAnnouncements();
+        choose(1, "Casual");
+        seats().computer()->setPaceMs(60000); // Ann scores first, undisturbed
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QCOMPARE(f->session().currentPlayer(), int16_t(1));
+        f->announced.clear();
+        seats().setPaceMs(0); // from here the computer would play at once
+
+        class TypingChooser final : public FileChooser {
+        public:
+            QString folder;
+            std::function<void()> whileOpen;
+            QString typed;
+            QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+            QString saveFileName(QWidget* parent, const QString&, const QString&) override {
+                QDialog dialog(parent);
+                dialog.setObjectName("SaveDialog");
+                auto* name = new QLineEdit(&dialog);
+                QObject::connect(name, &QLineEdit::returnPressed, &dialog, &QDialog::accept);
+                dialog.setModal(true);
+                dialog.show();
+                name->setFocus();
+                whileOpen();
+                QTest::keyClicks(name, "kept");
+                QTest::keyClick(name, Qt::Key_Return);
+                typed = name->text();
+                return dialog.result() == QDialog::Accepted ? folder + "/" + typed + ".vrk"
+                                                            : QString();
+            }
+        } chooser;
+        chooser.folder = dir.path();
+        f->files.target = &chooser;
+        const Board& bob = f->session().board(1);
+        int rollsWhileOpen = -1;
+        qsizetype windowsWhileOpen = -1;
+        const qsizetype windowsBefore = f->modals.shown.size();
+        chooser.whileOpen = [&] {
+            // The computer's pause is over many times here.
+            for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
+            rollsWhileOpen = bob.rollsLeft();
+            windowsWhileOpen = f->modals.shown.size() - windowsBefore;
+        };
+        f->window->Toolbar2_ButtonClick("Save");
+        QCOMPARE(rollsWhileOpen, int(Board::kRollsPerTurn));
+        QCOMPARE(windowsWhileOpen, 0);
+        QCOMPARE(chooser.typed, QString("kept"));
+        QVERIFY(QFileInfo(dir.filePath("kept.vrk")).size() > 0);
+        // Closed, and the computer plays its turn; Ann is announced after it.
+        QVERIFY(QTest::qWaitFor([&] { return f->session().currentPlayer() == 0; }, 10000));
+        QCOMPARE(f->announced, QStringList{"ANN's"});
+    }
+
+    // The computer's pace, chosen in the player button's menu, holds for the
+    // computer and its announcements and is kept for the player's next game.
+    void thePaceIsChosenAndKept_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("pace");
+        QTest::newRow("normal") << "Pace0" << int(ComputerSeats::Pace::Normal);
+        QTest::newRow("fast") << "Pace1" << int(ComputerSeats::Pace::Fast);
+        QTest::newRow("instant") << "Pace2" << int(ComputerSeats::Pace::Instant);
+    }
+    void thePaceIsChosenAndKept() {
+        QFETCH(QString, entry);
+        QFETCH(int, pace);
+        const auto chosen = ComputerSeats::Pace(pace);
+        f->start({"Ann", "Bob"});
+        // Another pace first, so that the choice below changes something.
+        seats().setPace(chosen == ComputerSeats::Pace::Fast ? ComputerSeats::Pace::Instant
+                                                            : ComputerSeats::Pace::Fast);
+        choose(1, entry);
+        QCOMPARE(int(seats().pace()), pace);
+        QCOMPARE(seats().paceMs(), ComputerSeats::paceMs(chosen));
+        QCOMPARE(f->window->answers().computerAnnouncementMs,
+                 ComputerSeats::announcementMs(chosen));
+        QVERIFY(seats().seatMenu(1)->findChild<QAction*>(entry)->isChecked());
+        QVERIFY(ComputerSeats::paceMs(ComputerSeats::Pace::Fast) <
+                ComputerSeats::paceMs(ComputerSeats::Pace::Normal));
+        const QString settings = f->window->toolbarSettingsFile;
+        QTemporaryDir keep;
+        QVERIFY(QFile::copy(settings, keep.filePath("kept.ini")));
+        f.reset();
+
+        f = std::make_unique<ShellFixture>();
+        QVERIFY(QFile::copy(keep.filePath("kept.ini"), f->window->toolbarSettingsFile));
+        f->start({"Cy"});
+        QCOMPARE(int(seats().pace()), pace);
+        QCOMPARE(f->window->answers().computerAnnouncementMs,
+                 ComputerSeats::announcementMs(chosen));
+    }
+
+    // The hint opens beside the game, over none of its boards.
+    void theHintOpensBesideTheGame() {
+        seats().setTableCategories(kLastTwo);
+        f->start({"Ann"});
+        const QRect screen = f->window->screen()->availableGeometry();
+        // Room on the left only.
+        f->window->resize(screen.width() / 2, f->window->height());
+        f->window->move(screen.right() + 1 - f->window->frameGeometry().width(), screen.top());
+        f->window->commandAction("Hint")->trigger();
+        HintWindow* hint = seats().hintWindow();
+        QVERIFY(hint && hint->isVisible());
+        QVERIFY(!hint->frameGeometry().intersects(f->window->frameGeometry()));
+        QVERIFY(screen.contains(hint->frameGeometry()));
+        QVERIFY(QTest::qWaitFor([&] { return seats().table()->ready(); }, 10000));
     }
 
     // The hint lists every choice with the value the engine gives it, best

@@ -251,10 +251,11 @@ void FrmMessageBoxTest::kinds_data() {
         0, {"Command2=NEXT  ", "Command3=OK  ", "Text1=Noname"}, "FANFARE", "Text1", "Command3");
     row("OwnName", DialogKind::OwnName, false, "Please enter your name.", 0,
         {"Command1=OK  ", "Text1=Noname"}, "FANFARE", "Text1", "Command1");
+    // Questions whose "YEAH  " loses something (a zero in the card, a game)
+    // open on "NA  ".
     row("ConfirmZero", DialogKind::ConfirmZero, false,
         "Chosing this option would place 0 in this cell.\r\rAre you sure?", 1, yeahNa, "QUESTION",
-        "Command2", "Command3");
-    // Questions whose "YEAH  " loses a game open on "NA  ".
+        "Command3", "Command3");
     row("ConfirmLeave, no game", DialogKind::ConfirmLeave, false, kLeave, 3, yeahNa, "QUESTION",
         "Command3", "Command3");
     row("ConfirmLeave, during a game", DialogKind::ConfirmLeave, true,
@@ -353,6 +354,14 @@ void FrmMessageBoxTest::answers_data() {
     row("leave NA", DialogKind::ConfirmLeave, untouched, false, "Command3", false);
     row("forfeit YEAH", DialogKind::ConfirmForfeit, untouched, false, "Command2", true);
     row("forfeit NA", DialogKind::ConfirmForfeit, untouched, false, "Command3", false);
+    // Escape gives the answer that changes nothing; where there is only one
+    // answer, that one.
+    row("zero Escape", DialogKind::ConfirmZero, untouched, false, "Escape", false);
+    row("leave Escape", DialogKind::ConfirmLeave, untouched, false, "Escape", false);
+    row("forfeit Escape", DialogKind::ConfirmForfeit, untouched, false, "Escape", false);
+    row("Welcome Escape", DialogKind::Welcome, untouched, false, "Escape", 0);
+    row("Welcome with others Escape", DialogKind::Welcome, untouched, true, "Escape", 1);
+    row("own name Escape Bob", DialogKind::OwnName, "Bob", false, "Escape", QString("Bob"));
 }
 
 void FrmMessageBoxTest::answers() {
@@ -374,6 +383,8 @@ void FrmMessageBoxTest::answers() {
         }
         if (press == "Enter")
             QTest::keyClick(box.Text1, Qt::Key_Return);
+        else if (press == "Escape")
+            QTest::keyClick(box.focusWidget() ? box.focusWidget() : &dialog, Qt::Key_Escape);
         else
             ScriptedModals::click(press)(dialog);
     });
@@ -410,7 +421,8 @@ void FrmMessageBoxTest::enterInNameBoxPressesOnce() {
 
 // Enter, wherever the dialog opened its focus or the player moved it, gives
 // the answer of the button it stands for: "OK  " from a chosen option of the
-// welcome, "NA  " in a question that would lose the game.
+// welcome, "NA  " in a question that would lose the game or put a zero in
+// the card.
 void FrmMessageBoxTest::enterAnswersWhereTheFocusIs_data() {
     QTest::addColumn<DialogKind>("kind");
     QTest::addColumn<QString>("moveTo"); // a control to give the focus first, or none
@@ -420,7 +432,7 @@ void FrmMessageBoxTest::enterAnswersWhereTheFocusIs_data() {
     QTest::newRow("welcome, as it opens") << DialogKind::Welcome << "" << QVariant(0);
     QTest::newRow("leave") << DialogKind::ConfirmLeave << "" << QVariant(false);
     QTest::newRow("forfeit") << DialogKind::ConfirmForfeit << "" << QVariant(false);
-    QTest::newRow("zero") << DialogKind::ConfirmZero << "" << QVariant(true);
+    QTest::newRow("zero") << DialogKind::ConfirmZero << "" << QVariant(false);
 }
 
 void FrmMessageBoxTest::enterAnswersWhereTheFocusIs() {
@@ -466,6 +478,10 @@ void FrmMessageBoxTest::notices_data() {
     row("set 2, Enter", 2, yeahNa, "Enter", false, "Command3");
     row("set 3, OK", 3, okCancel, "Command2", true, "Command2");
     row("set 3, CANCEL", 3, okCancel, "Command3", false, "Command2");
+    // Escape: NA and CANCEL, or OK when it is the only answer.
+    row("set 1, Escape", 1, {"Command1=OK  "}, "Escape", QVariant(), "Command1");
+    row("set 2, Escape", 2, yeahNa, "Escape", false, "Command3");
+    row("set 3, Escape", 3, okCancel, "Escape", false, "Command2");
 }
 
 void FrmMessageBoxTest::notices() {
@@ -484,6 +500,8 @@ void FrmMessageBoxTest::notices() {
         saveShotIfAsked(box, QString("notice-%1").arg(buttons));
         if (press == "Enter")
             QTest::keyClick(box.focusWidget() ? box.focusWidget() : &dialog, Qt::Key_Return);
+        else if (press == "Escape")
+            QTest::keyClick(box.focusWidget() ? box.focusWidget() : &dialog, Qt::Key_Escape);
         else
             ScriptedModals::click(press)(dialog);
     });
@@ -545,8 +563,9 @@ void FrmMessageBoxTest::soundsOff() {
 void FrmMessageBoxTest::closeIsRefused() {
     ScriptedModals modals;
     modals.then([&](QDialog& dialog) {
-        // The window manager's close, Escape and a plain reject all leave
-        // the question up and the answer as it was.
+        // The window manager's close, and Escape and a plain reject where
+        // no answer changes nothing, leave the question up and the answer
+        // as it was.
         QVERIFY(!dialog.close());
         QVERIFY(dialog.isVisible());
         QCloseEvent event;
@@ -559,8 +578,8 @@ void FrmMessageBoxTest::closeIsRefused() {
         QVERIFY(!asBox(dialog).DialogAnswer.isValid());
         ScriptedModals::click("Command2")(dialog);
     });
-    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::ConfirmLeave), QVariant(true));
-    QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
+    QCOMPARE(ShowMessageBox(app(&modals), DialogKind::PlayerNames), QVariant(QString("Noname")));
+    QCOMPARE(fakes.sound.played, (QStringList{"FANFARE", "BPRESS"}));
 }
 
 void FrmMessageBoxTest::markupIsShownAsText() {
@@ -637,8 +656,9 @@ void FrmMessageBoxTest::ownNoticeWithScoreList() {
 }
 
 void FrmMessageBoxTest::realModalLoop() {
-    // The program's own modal loop: Escape and a close request leave it
-    // waiting; only a button ends it.
+    // The program's own modal loop: Escape (in the name list, which has no
+    // answer that changes nothing) and a close request leave it waiting;
+    // only a button ends it.
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<FrmMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
@@ -658,8 +678,8 @@ void FrmMessageBoxTest::realModalLoop() {
     });
     fallback.start(5000);
     ExecRunner exec;
-    QCOMPARE(ShowMessageBox(app(&exec), DialogKind::ConfirmZero), QVariant(true));
-    QCOMPARE(fakes.sound.played, (QStringList{"QUESTION", "BPRESS"}));
+    QCOMPARE(ShowMessageBox(app(&exec), DialogKind::PlayerNames), QVariant(QString("Noname")));
+    QCOMPARE(fakes.sound.played, (QStringList{"FANFARE", "BPRESS"}));
 }
 
 void FrmMessageBoxTest::screenReaderHearsTheQuestion() {

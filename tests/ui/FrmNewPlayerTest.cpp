@@ -222,6 +222,8 @@ void FrmNewPlayerTest::enterDismisses_data() {
     QTest::addColumn<int>("key");
     QTest::newRow("Return") << int(Qt::Key_Return);
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    // "OK  " is the only answer, and changes nothing.
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
 }
 
 void FrmNewPlayerTest::enterDismisses() {
@@ -239,8 +241,6 @@ void FrmNewPlayerTest::closeIsRefused() {
         QCloseEvent event;
         QApplication::sendEvent(&dialog, &event);
         QVERIFY(!event.isAccepted());
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        dialog.reject();
         QVERIFY(dialog.isVisible());
         ScriptedModals::click("Command1")(dialog);
     });
@@ -325,15 +325,13 @@ void FrmNewPlayerTest::timerAnimatesTheStrip() {
 
 void FrmNewPlayerTest::realModalLoop() {
     // In the program's own modal loop the name keeps moving while the window
-    // waits, Escape is refused and Enter ends the wait.
+    // waits, and Escape ends the wait as "OK  " does.
     int widthSeen = 150;
     QTimer::singleShot(100, [&widthSeen] {
         auto* window = qobject_cast<FrmNewPlayer*>(QApplication::activeModalWidget());
         QVERIFY(window);
         widthSeen = window->animationWidth();
         QTest::keyClick(window, Qt::Key_Escape);
-        QVERIFY(window->isVisible());
-        QTest::keyClick(window, Qt::Key_Return);
     });
     QTimer fallback;
     fallback.setSingleShot(true);

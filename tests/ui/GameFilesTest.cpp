@@ -199,6 +199,39 @@ private slots:
         QCOMPARE(f->window->playerButton(2)->text(), QString("Cy"));
     }
 
+    // Started with a saved game (a double click on it): the welcome and the
+    // names come as always, then the file opens as OPEN would open it, with
+    // the status bar naming its player at once.
+    void startedWithASavedGame() {
+        f->start({"Ann", "Bob", "Cy"});
+        f->play(0, {4, 4, 4, 1, 2}, Category::Fours);
+        saveAs("bob.vrk");
+        QTemporaryDir keep;
+        QVERIFY(QFile::copy(path("bob.vrk"), keep.filePath("bob.vrk")));
+        chooser.reset();
+        f.reset();
+
+        f = std::make_unique<ShellFixture>();
+        chooser = std::make_unique<FakeChooser>();
+        f->window->startFile = keep.filePath("bob.vrk");
+        QStringList statusAtAnnouncement;
+        f->modals.fallback = [this, &statusAtAnnouncement,
+                              answer = f->modals.fallback](QDialog& d) {
+            if (qobject_cast<FrmNewPlayer*>(&d))
+                statusAtAnnouncement << f->window->TurnStatus->text();
+            answer(d);
+        };
+        f->start({"Dee"});
+        ShellFixture::flushDeletes();
+        QCOMPARE(f->modals.shown.mid(0, 2), QStringList({"FrmMessageBox", "FrmMessageBox"}));
+        QCOMPARE(f->session().boardCount(), 3);
+        QCOMPARE(f->window->playerButton(1)->text(), QString("Bob"));
+        QCOMPARE(int(f->session().currentPlayer()), 1);
+        QCOMPARE(f->announced, QStringList({"BOB's"}));
+        QCOMPARE(statusAtAnnouncement, QStringList({"Bob's turn, 3 rolls left. Sounds on."}));
+        QVERIFY(f->window->startFile.isEmpty());
+    }
+
     void openAtAnnsTurnWraps() {
         f->start({"Ann", "Bob", "Cy"});
         playOneRound();

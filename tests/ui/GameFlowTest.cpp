@@ -205,6 +205,104 @@ private slots:
         QCOMPARE(status(), QString());
     }
 
+    // After the name dialog and after every announcement the keyboard is on
+    // the Roll button of the board whose turn it is: Space rolls, the keys
+    // 1 to 5 roll a die again, and once Roll goes off with the last roll the
+    // keyboard moves on to the card, never to the hidden box.
+    void keyboardFollowsTheTurn() {
+        f->start({"Ann", "Bob"});
+        QCOMPARE(f->window->focusWidget(), f->board(0)->Command1);
+        f->fake.random.setFaces({1, 2, 3, 4, 5});
+        QTest::keyClick(f->window->focusWidget(), Qt::Key_Space);
+        QCOMPARE(f->session().board(0).rollsLeft(), int16_t(2));
+        f->fake.random.setFaces({6});
+        QTest::keyClick(f->window->focusWidget(), Qt::Key_2);
+        QCOMPARE(f->session().board(0).rollsLeft(), int16_t(1));
+        QCOMPARE(int(f->session().board(0).faces()[1]), 6);
+        f->fake.random.setFaces({1, 2, 3, 4, 5});
+        QTest::keyClick(f->window->focusWidget(), Qt::Key_Space);
+        QCOMPARE(f->session().board(0).rollsLeft(), int16_t(0));
+        QCOMPARE(f->window->focusWidget(), f->board(0)->Command2[0]);
+
+        QTest::mouseClick(f->board(0)->Command10, Qt::LeftButton); // Chance
+        QCOMPARE(f->announced, QStringList{"BOB's"});
+        QCOMPARE(f->window->focusWidget(), f->board(1)->Command1);
+        QTest::keyClick(f->window->focusWidget(), Qt::Key_Space);
+        QCOMPARE(f->session().board(1).rollsLeft(), int16_t(2));
+    }
+
+    // Tab goes from control to control with nothing in between: the board
+    // itself is no stop, and the hidden box, when reached, frames the board.
+    void tabStopsAreVisible() {
+        f->start({"Ann"});
+        FrmMainGame* board = f->board(0);
+        QVERIFY(!(board->focusPolicy() & Qt::TabFocus));
+        QList<QWidget*> stops;
+        for (QWidget* w = board->Command1->nextInFocusChain();
+             w != board->Command1 && stops.size() < 40; w = w->nextInFocusChain())
+            if (board->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) stops << w;
+        QCOMPARE(stops.value(0), board->Text1);
+        QCOMPARE(stops.value(1), board->Command2[0]);
+
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        board->Text1->setFocus();
+        QVERIFY(board->Text1->hasFocus());
+        const QImage framed = board->grab().toImage();
+        const QColor highlight = board->palette().color(QPalette::Highlight);
+        int marked = 0;
+        for (int y = 0; y < framed.height(); ++y)
+            if (framed.pixelColor(1, y) == highlight) ++marked;
+        QVERIFY2(marked > framed.height() / 4, qPrintable(QString::number(marked)));
+    }
+
+    // The status bar names the player whose turn is being announced, and
+    // nobody once the game is over.
+    void statusFollowsTheTurnAtOnce() {
+        f->start({"Ann", "Bob"});
+        QStringList during;
+        f->modals.fallback = [this, &during, answer = f->modals.fallback](QDialog& d) {
+            during << f->window->TurnStatus->text();
+            answer(d);
+        };
+        f->play(0, {6, 6, 6, 6, 6}, Category::Sixes);
+        QCOMPARE(during, QStringList({"Bob's turn, 3 rolls left. Sounds on."}));
+        f->play(1, {6, 6, 6, 6, 6}, Category::Sixes);
+        for (int r = 0; r < 15; ++r) {
+            if (categoryAt(r) == Category::Sixes) continue;
+            f->play(0, {6, 6, 6, 6, 6}, categoryAt(r));
+            during.clear();
+            f->play(1, {6, 6, 6, 6, 6}, categoryAt(r));
+        }
+        QVERIFY(!f->session().gameInProgress());
+        // The result: no player named any more.
+        QCOMPARE(during, QStringList({QString()}));
+    }
+
+    // A window larger than the designed one shows every board when they
+    // fit, in rows; Cascade lays them over one another and Tile back out.
+    void boardsUseALargerWindow() {
+        f->start({"Ann", "Bob", "Cy", "Dee"});
+        const QSize board = f->frameOf(f->board(0))->size();
+        f->window->resize(f->window->width() + board.width(),
+                          f->window->height() + board.height() + 20);
+        QCoreApplication::processEvents();
+        const QRect room(QPoint(0, 0), f->window->mdiArea->viewport()->size());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(room.contains(f->frameOf(f->board(i))->geometry()),
+                     qPrintable(QString::number(i)));
+        QCOMPARE(f->frameOf(f->board(0))->y(), f->frameOf(f->board(1))->y());
+        QVERIFY(f->frameOf(f->board(3))->y() > f->frameOf(f->board(0))->y());
+
+        f->window->Toolbar2_ButtonClick("Cascade");
+        QVERIFY(f->frameOf(f->board(1))->pos() != f->frameOf(f->board(0))->pos());
+        QVERIFY(f->frameOf(f->board(1))->y() != f->frameOf(f->board(0))->y());
+        f->window->Toolbar2_ButtonClick("Tile");
+        QCOMPARE(f->frameOf(f->board(0))->pos(), QPoint(0, 0));
+        QCOMPARE(f->frameOf(f->board(1))->pos(), QPoint(board.width(), 0));
+        for (int i = 0; i < 4; ++i) QVERIFY(room.contains(f->frameOf(f->board(i))->geometry()));
+    }
+
     // The name entry ends by itself at the most players a game may have.
     void nameEntryStopsAtTheLimit() {
         QStringList names;

@@ -226,8 +226,8 @@ private slots:
         for (int cell = 0; cell <= 3; ++cell)
             QTest::addRow("cell %d", cell)
                 << QStringLiteral(":/pictures/pics/%1.svg").arg(cell) << QSize(117, 167);
-        for (const char* tool :
-             {"new", "scores", "open", "save", "quit", "sounds", "help", "hint", "player"})
+        for (const char* tool : {"new", "scores", "open", "save", "quit", "sounds", "help", "hint",
+                                 "player", "computer", "tile", "cascade"})
             QTest::addRow("toolbar %s", tool)
                 << QStringLiteral(":/pictures/toolbar/%1.svg").arg(tool) << QSize(24, 24);
         QTest::newRow("fame") << ":/pictures/tabs/fame.svg" << QSize(20, 20);

@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
@@ -57,12 +58,14 @@ private:
     int64_t now_ = 0;
 };
 
-// The file dialogs: up for a moment with their own event loop, as a real one
-// is, until the player answers with the game's file or cancels.
+// The file dialogs: a modal window up for a moment with its own event loop,
+// as a real one is, until the player answers with the game's file or
+// cancels.
 class LingeringChooser final : public FileChooser {
 public:
     QString file;
     QEventLoop* open = nullptr;
+    QDialog* shown = nullptr;
     bool chosen = false;
 
     QString openFileName(QWidget*, const QString&, const QString&) override { return linger(); }
@@ -70,10 +73,16 @@ public:
 
 private:
     QString linger() {
+        QDialog dialog;
+        dialog.setObjectName("FileDialog");
+        dialog.setModal(true);
+        dialog.show();
         QEventLoop loop;
         open = &loop;
+        shown = &dialog;
         loop.exec();
         open = nullptr;
+        shown = nullptr;
         return chosen ? file : QString();
     }
 };
@@ -107,6 +116,10 @@ class RandomPlayTest : public QObject {
     int restarts = 0;
     int finished = 0;   // games played to their end
     int handedOver = 0; // seats given to the computer
+    // While a file dialog is up: the game as first seen under it, which the
+    // computer must leave as it is (whose turn, rolls left, categories used).
+    QString underDialog;
+    int computerWaited = 0; // looks at a file dialog up while the computer had the turn
     std::atomic<int64_t> lastTick{0};
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
@@ -225,19 +238,46 @@ class RandomPlayTest : public QObject {
                          top ? top->metaObject()->className() : "no window");
             std::abort();
         }
+        QWidget* modal = QApplication::activeModalWidget();
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             answerMenu(*menu);
-        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+        } else if (modal && modal != chooser.shown) {
             answerDialog(*modal);
         } else if (chooser.open) {
-            chooser.chosen = chance(60);
-            chooser.open->quit();
+            checkComputerWaits();
+            // The player takes a while over the name, long enough for the
+            // computer's pause to run out many times.
+            if (chance(10)) {
+                chooser.chosen = chance(60);
+                chooser.open->quit();
+                underDialog.clear();
+            }
         } else if (quitting) {
             run->exit();
         } else {
             checkAtRest();
             playOnWindow();
         }
+    }
+
+    // The computer makes no move while a person is in a file dialog: nothing
+    // of its turn may come up over it and take what is typed there.
+    void checkComputerWaits() {
+        GameSession& s = session();
+        if (!s.gameInProgress() || s.boardCount() == 0 || !s.isComputer(s.currentPlayer())) return;
+        ++computerWaited;
+        const Board& board = s.board(s.currentPlayer());
+        int used = 0;
+        for (Category c : kAllCategories) used += board.card().available(c) ? 0 : 1;
+        const QString seen = QString("player %1, %2 rolls left, %3 categories used")
+                                 .arg(s.currentPlayer())
+                                 .arg(board.rollsLeft())
+                                 .arg(used);
+        if (underDialog.isEmpty())
+            underDialog = seen;
+        else
+            QVERIFY2(seen == underDialog, qPrintable("the computer moved under a file dialog: " +
+                                                     underDialog + ", then " + seen));
     }
 
     bool atRest() const {
@@ -354,9 +394,11 @@ private slots:
         while (actions < total && !QTest::currentTestFailed()) playOneRun(total);
         done = true;
         watchdog.join();
-        qInfo("%d actions in %d runs: %d games finished, %d seats handed to the computer", actions,
-              restarts, finished, handedOver);
+        qInfo("%d actions in %d runs: %d games finished, %d seats handed to the computer, %d "
+              "looks at a file dialog over the computer's turn",
+              actions, restarts, finished, handedOver, computerWaited);
         QVERIFY(restarts >= 1);
+        QVERIFY2(computerWaited > 0, "no file dialog was ever up over the computer's turn");
         QVERIFY2(!QTest::currentTestFailed(), qPrintable(QString("after %1 actions").arg(actions)));
     }
 };

@@ -47,13 +47,14 @@ class ToolbarCustomizerTest : public QObject {
 private slots:
     void initTestCase() { Fonts::installFontSubstitutes(); }
 
-    // The nine designed entries shown, then Hint, which the player may add.
+    // The nine designed entries shown, then Hint, Tile and Cascade, which the
+    // player may add.
     void listsTheEntriesInToolbarOrder() {
         ToolbarCustomizer dialog(designedToolbarLayout());
         QCOMPARE(dialog.objectName(), QStringLiteral("ToolbarCustomizer"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Customize Toolbar"));
-        QCOMPARE(dialog.EntryList->count(), 10);
-        for (int row = 0; row < 10; ++row) {
+        QCOMPARE(dialog.EntryList->count(), 12);
+        for (int row = 0; row < 12; ++row) {
             const QListWidgetItem* item = dialog.EntryList->item(row);
             const ToolbarEntry& entry = toolbarEntries()[row];
             QCOMPARE(item->text(), entry.description);
@@ -75,7 +76,7 @@ private slots:
                         (item->checkState() == Qt::Checked ? "+" : "-");
         }
         QCOMPARE(rows.join(','), QStringLiteral("Quit+,New+,Separator3+,Scores-,Separator-,Open-,"
-                                                "Save-,Sounds-,HELP-,Hint-"));
+                                                "Save-,Sounds-,HELP-,Hint-,Tile-,Cascade-"));
     }
 
     void startingLayoutsAreSanitised_data() {
@@ -93,7 +94,7 @@ private slots:
         QFETCH(QStringList, shown);
         ToolbarCustomizer dialog(given);
         QCOMPARE(dialog.layout(), shown);
-        QCOMPARE(dialog.EntryList->count(), 10);
+        QCOMPARE(dialog.EntryList->count(), 12);
     }
 
     void theHintIsAddedAtTheEnd() {
@@ -144,7 +145,7 @@ private slots:
 
     void theLastEntryCannotMoveDown() {
         ToolbarCustomizer dialog(designedToolbarLayout());
-        select(dialog, QStringLiteral("Hint"));
+        select(dialog, QStringLiteral("Cascade"));
         QVERIFY(dialog.MoveUpButton->isEnabled());
         QVERIFY(!dialog.MoveDownButton->isEnabled());
     }
