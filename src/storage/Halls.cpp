@@ -1,146 +1,15 @@
 #include "storage/Halls.h"
 
-#include "game/NumericValue.h"
+#include "storage/HallsRequest.h"
 #include "storage/Registry_Operations.h"
 
 #include <QFile>
+#include <QProcess>
+
+#include <algorithm>
 
 using namespace Registry_Operations;
-
-namespace {
-
-QString scoreName(int n) {
-    return QString::number(n) + u'S';
-}
-
-int defaultFameScore(int n) {
-    return (30 - n) * 5;
-}
-
-// Whether a read that gave the default is one the Halls take as it is: a
-// value or key that is not there, one too long to read, or a store that
-// cannot be read at all. Anything else (another copy holding the store, a
-// failing disk) must not be taken for an empty Hall.
-bool defaultIsTheAnswer(Status status) {
-    return status == RegStatus::kSuccess || status == RegStatus::kNotFound ||
-           status == RegStatus::kKeyDeleted || status == RegStatus::kMoreData ||
-           status == RegStatus::kBadStore;
-}
-
-// Reads both Halls; false when the store could not be read as it is.
-bool readHalls(QList<HallEntry>& fame, QList<HallEntry>& shame) {
-    fame.clear();
-    shame.clear();
-    Status status = RegStatus::kSuccess;
-    for (int n = 1; n <= Halls::kHallSize; ++n) {
-        const QString name = ReadRegText(HKEY_USERS, Halls::kFameKey, QString::number(n),
-                                         Halls::kDefaultName, &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        const int32_t score =
-            ReadRegNumber(HKEY_USERS, Halls::kFameKey, scoreName(n), defaultFameScore(n), &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        fame.append({QString::number(n), name, QString::number(score)});
-    }
-    // A missing score means no entry; the positions of the rows that are
-    // there are kept, gaps included.
-    for (int n = 1; n <= Halls::kHallSize; ++n) {
-        const int32_t score = ReadRegNumber(HKEY_USERS, Halls::kShameKey, scoreName(n),
-                                            Halls::kNoShameScore, &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        if (score == Halls::kNoShameScore) continue;
-        const QString name =
-            ReadRegText(HKEY_USERS, Halls::kShameKey, QString::number(n), QString(), &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        shame.append({QString::number(n), name, QString::number(score)});
-    }
-    return true;
-}
-
-// Entry by entry, under their new positions; the first failure, or kSuccess.
-Status save(const QString& key, QList<HallEntry>& hall) {
-    for (int n = 1; n <= hall.size(); ++n) hall[n - 1].position = QString::number(n);
-    for (int n = 1; n <= hall.size(); ++n) {
-        const HallEntry& entry = hall[n - 1];
-        if (const Status s = WriteRegText(HKEY_USERS, key, QString::number(n), entry.name);
-            s != RegStatus::kSuccess)
-            return s;
-        if (const Status s = WriteRegText(HKEY_USERS, key, scoreName(n), entry.score);
-            s != RegStatus::kSuccess)
-            return s;
-    }
-    return RegStatus::kSuccess;
-}
-
-bool enterFame(QList<HallEntry>& fame, const PlayerScore& player) {
-    for (qsizetype k = 0; k < fame.size(); ++k) {
-        if (numericValue(fame[k].score) < player.score) {
-            fame.insert(k, {QString(), player.name, QString::number(player.score)});
-            if (fame.size() > Halls::kHallSize) fame.removeLast();
-            return true;
-        }
-    }
-    return false;
-}
-
-bool enterShame(QList<HallEntry>& shame, const PlayerScore& player) {
-    // Equal scores never overtake: the new one goes below them.
-    qsizetype k = 0;
-    while (k < shame.size() && numericValue(shame[k].score) <= player.score) ++k;
-    if (k == shame.size() && shame.size() >= Halls::kHallSize) return false;
-    shame.insert(k, {QString(), player.name, QString::number(player.score)});
-    if (shame.size() > Halls::kHallSize) shame.removeLast();
-    return true;
-}
-
-// Whether the game `id` names is recorded as entered: kSuccess and the
-// answer, or the status that kept the store from saying.
-Status isRecorded(const QString& id, bool& recorded) {
-    Status status = RegStatus::kSuccess;
-    ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, QString(), &status);
-    recorded = status == RegStatus::kSuccess;
-    return recorded || defaultIsTheAnswer(status) ? RegStatus::kSuccess : status;
-}
-
-// Records `id` in the next place of a ring of kRecordedGames places ("#0",
-// "#1", ...), forgetting the one it held; the identity itself is the name
-// of a value, so that looking it up is one read.
-Status record(const QString& id) {
-    const QString& key = Halls::kEnteredKey;
-    Status status = RegStatus::kSuccess;
-    int32_t next = ReadRegNumber(HKEY_USERS, key, QStringLiteral("Next"), 0, &status);
-    if (!defaultIsTheAnswer(status)) return status;
-    if (next < 0 || next >= Halls::kRecordedGames) next = 0;
-    const QString place = u'#' + QString::number(next);
-    const QString forgotten = ReadRegText(HKEY_USERS, key, place, QString(), &status);
-    if (!defaultIsTheAnswer(status)) return status;
-    if (!forgotten.isEmpty() && forgotten != id) {
-        KeyHandle handle = 0;
-        if (const Status s = OpenRegKey(HKEY_USERS, key, KEY_ALL_ACCESS, handle);
-            s != RegStatus::kSuccess)
-            return s;
-        const Status s = DeleteRegValue(handle, forgotten);
-        CloseRegKey(handle);
-        if (s != RegStatus::kSuccess && s != RegStatus::kNotFound) return s;
-    }
-    for (const auto& [name, text] :
-         {std::pair{place, id}, std::pair{id, QStringLiteral("1")},
-          std::pair{QStringLiteral("Next"), QString::number((next + 1) % Halls::kRecordedGames)}})
-        if (const Status s = WriteRegText(HKEY_USERS, key, name, text); s != RegStatus::kSuccess)
-            return s;
-    return RegStatus::kSuccess;
-}
-
-void enter(QList<HallEntry>& fame, QList<HallEntry>& shame, const WaitingGame& game,
-           bool& fameChanged, bool& shameChanged) {
-    for (const PlayerScore& player : game.players) {
-        if (enterFame(fame, player))
-            fameChanged = true;
-        else if (enterShame(shame, player))
-            shameChanged = true;
-    }
-}
-
-} // namespace
+using HallsStore::Outcome;
 
 Halls::Halls(QObject* parent) : QObject(parent) {
     retry_.setSingleShot(true);
@@ -167,14 +36,15 @@ Halls::Attempt Halls::enterInMemory(const QString& why) {
     // the waiting file stay there, for when the store takes changes again.
     QList<HallEntry> fame = fame_;
     QList<HallEntry> shame = shame_;
-    if (!upToDate_ && !readHalls(fame, shame)) {
+    if (!upToDate_ && !HallsStore::read(fame, shame)) {
         fame = fame_;
         shame = shame_;
-        if (fame.isEmpty()) readHalls(fame, shame); // the defaults
+        if (fame.isEmpty()) fame = HallsStore::defaultFame();
     }
     bool fameChanged = false;
     bool shameChanged = false;
-    for (const WaitingGame& game : pending_) enter(fame, shame, game, fameChanged, shameChanged);
+    for (const WaitingGame& game : pending_)
+        HallsStore::enterInLists(fame, shame, game, fameChanged, shameChanged);
     for (qsizetype n = 0; n < fame.size(); ++n) fame[n].position = QString::number(n + 1);
     if (shameChanged)
         for (qsizetype n = 0; n < shame.size(); ++n) shame[n].position = QString::number(n + 1);
@@ -190,36 +60,59 @@ Halls::Attempt Halls::enterInMemory(const QString& why) {
     return Attempt::Done;
 }
 
+HallsStore::Outcome Halls::askWriter(const QByteArray& request, QString& why) {
+    QProcess writer;
+    if (!writerEnvironment_.isEmpty()) writer.setProcessEnvironment(writerEnvironment_);
+    writer.setProcessChannelMode(QProcess::SeparateChannels);
+    writer.start(writer_, {}, QIODevice::ReadWrite);
+    if (!writer.waitForStarted(kWriterPatienceMs)) {
+        why = QStringLiteral("%1 cannot be started: %2").arg(writer_, writer.errorString());
+        return Outcome::CannotWrite;
+    }
+    writer.write(request);
+    writer.closeWriteChannel();
+    if (!writer.waitForFinished(kWriterPatienceMs)) {
+        // Ended in the middle of a change, it leaves the store as it was.
+        writer.kill();
+        writer.waitForFinished(kWriterPatienceMs);
+        return Outcome::Busy;
+    }
+    if (writer.exitStatus() != QProcess::NormalExit) {
+        why = QStringLiteral("%1 ended abnormally").arg(writer_);
+        return Outcome::CannotWrite;
+    }
+    using HallsRequest::Answer;
+    switch (HallsRequest::readAnswer(writer.readAllStandardOutput(), why)) {
+    case Answer::Entered:
+        return Outcome::Done;
+    case Answer::Busy:
+        return Outcome::Busy;
+    case Answer::Damaged:
+        return Outcome::Damaged;
+    case Answer::CannotWrite:
+        return Outcome::CannotWrite;
+    case Answer::Refused:
+        why = QStringLiteral("%1 refused the scores (%2)").arg(writer_, why);
+        return Outcome::CannotWrite;
+    }
+    return Outcome::CannotWrite;
+}
+
 Halls::Attempt Halls::attempt() {
-    const bool entering = !pending_.empty();
-    Transaction transaction(entering);
-    const Status begun = transaction.status();
-    if (entering && (begun == RegStatus::kBadStore || begun == RegStatus::kAccessDenied))
-        return enterInMemory(store().whyNotWritable());
-    if (begun != RegStatus::kSuccess && (entering || begun == RegStatus::kBusy))
-        return Attempt::Busy;
     QList<HallEntry> fame;
     QList<HallEntry> shame;
-    if (!readHalls(fame, shame)) return Attempt::Busy;
-    if (entering) {
-        bool fameChanged = false;
-        bool shameChanged = false;
+    if (!pending_.empty()) {
         QStringList settled; // entered now, or found entered before
-        Status written = RegStatus::kSuccess;
-        for (const WaitingGame& game : pending_) {
-            bool recorded = false;
-            if (isRecorded(game.id, recorded) != RegStatus::kSuccess) return Attempt::Busy;
-            if (!recorded) {
-                enter(fame, shame, game, fameChanged, shameChanged);
-                if (written == RegStatus::kSuccess) written = record(game.id);
-            }
-            settled << game.id;
+        QString why;
+        Outcome outcome = Outcome::Busy;
+        if (writer_.isEmpty()) {
+            outcome = HallsStore::enter(pending_, fame, shame, settled, why);
+        } else {
+            outcome = askWriter(HallsRequest::enterRequest(pending_), why);
+            for (const WaitingGame& game : pending_) settled << game.id;
         }
-        // Into the store whole, with the identities, or not at all.
-        if (written == RegStatus::kSuccess && fameChanged) written = save(kFameKey, fame);
-        if (written == RegStatus::kSuccess && shameChanged) written = save(kShameKey, shame);
-        if (written == RegStatus::kAccessDenied) return enterInMemory(store().whyNotWritable());
-        if (written != RegStatus::kSuccess || !transaction.commit()) return Attempt::Busy;
+        if (outcome == Outcome::Busy) return Attempt::Busy;
+        if (outcome != Outcome::Done) return enterInMemory(why);
         const bool fromFile = std::any_of(settled.begin(), settled.end(),
                                           [&](const QString& id) { return inFile_.contains(id); });
         pending_.clear();
@@ -228,7 +121,18 @@ Halls::Attempt Halls::attempt() {
         // only takes them out of the file.
         if (fromFile && !pendingFile_.isEmpty()) WaitingScores(pendingFile_).remove(settled);
         inFile_.clear();
+        if (writer_.isEmpty()) {
+            fame_ = fame;
+            shame_ = shame;
+            upToDate_ = true;
+            return Attempt::Done;
+        }
+        // The writer has changed the store: read what it holds now.
+        upToDate_ = false;
     }
+    Transaction transaction(false);
+    if (transaction.status() == RegStatus::kBusy) return Attempt::Busy;
+    if (!HallsStore::read(fame, shame)) return Attempt::Busy;
     fame_ = fame;
     shame_ = shame;
     upToDate_ = true;
@@ -261,11 +165,7 @@ void Halls::LoadHalls() {
     tryNow();
     if (!upToDate_) {
         // Something to show until the store can be read.
-        if (fame_.isEmpty()) {
-            for (int n = 1; n <= kHallSize; ++n)
-                fame_.append(
-                    {QString::number(n), kDefaultName, QString::number(defaultFameScore(n))});
-        }
+        if (fame_.isEmpty()) fame_ = HallsStore::defaultFame();
         emit changed();
     }
 }
@@ -281,12 +181,12 @@ void Halls::catchUp() {
 
 bool Halls::ClearHalls(const std::function<bool()>& confirm) {
     if (!confirm || !confirm()) return false;
-    {
-        Transaction transaction;
-        DeleteRegKey(HKEY_USERS, kFameKey);
-        DeleteRegKey(HKEY_USERS, kShameKey);
-        transaction.commit();
-    }
+    // What cannot be deleted stays, as the Halls show after reloading.
+    QString why;
+    if (writer_.isEmpty())
+        HallsStore::clear(why);
+    else
+        askWriter(HallsRequest::clearRequest(), why);
     LoadHalls();
     return true;
 }

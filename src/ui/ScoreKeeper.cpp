@@ -1,5 +1,7 @@
 #include "ui/ScoreKeeper.h"
 
+#include "storage/Registry_Operations.h"
+#include "storage/StorePaths.h"
 #include "ui/FrmHighScores.h"
 #include "ui/FrmMessageBox.h"
 
@@ -27,6 +29,9 @@ ScoreKeeper::ScoreKeeper(QStatusBar& statusBar, QObject* parent) : QObject(paren
     // only while there is something to say.
     statusBar.addPermanentWidget(StoreStatus);
     StoreStatus->hide();
+    // The shared Halls, where the player may not write them, are written by
+    // their own program.
+    halls_.setWriter(StorePaths::hallsWriterFor(Registry_Operations::storeFile()));
 
     // Told from the event loop, never from inside the store's retry.
     connect(
