@@ -12,8 +12,10 @@
 // transaction, or refused with nothing changed.
 namespace HallsWriter {
 
-// How long the writer waits for another copy that holds the store.
-inline constexpr int kBusyTimeoutMs = 1000;
+// How long the writer waits for another copy that holds the store: long
+// enough for another writer's change, short enough for the game, which
+// waits for the answer, to go on.
+inline constexpr int kBusyTimeoutMs = 250;
 
 struct Result {
     HallsRequest::Answer answer = HallsRequest::Answer::Refused;

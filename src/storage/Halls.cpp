@@ -132,7 +132,17 @@ Halls::Attempt Halls::attempt() {
     }
     Transaction transaction(false);
     if (transaction.status() == RegStatus::kBusy) return Attempt::Busy;
-    if (!HallsStore::read(fame, shame)) return Attempt::Busy;
+    Status failure = RegStatus::kSuccess;
+    if (!HallsStore::read(fame, shame, &failure)) {
+        // A change cut short leaves its journal for the next writer to undo,
+        // which a player who may only read the store cannot: the writer is
+        // asked to, with a request that enters nothing.
+        if (writer_.isEmpty() || failure != RegStatus::kAccessDenied) return Attempt::Busy;
+        transaction.commit();
+        QString why;
+        if (askWriter(HallsRequest::enterRequest({}), why) != Outcome::Done) return Attempt::Busy;
+        if (!HallsStore::read(fame, shame)) return Attempt::Busy;
+    }
     fame_ = fame;
     shame_ = shame;
     upToDate_ = true;
@@ -152,7 +162,8 @@ void Halls::tryNow() {
     keepPending();
     if (!waitingSince_.isValid()) waitingSince_.start();
     const bool patient = waitingSince_.elapsed() < kPatienceMs;
-    retry_.start(patient ? kRetryMs : kSlowRetryMs);
+    // Each try of the writer starts a program: it is not tried as often.
+    retry_.start(patient && writer_.isEmpty() ? kRetryMs : kSlowRetryMs);
     if (!patient && !told_) {
         told_ = true;
         emit waitingForStore();

@@ -117,6 +117,11 @@ Outcome beginning(Status begun, QString& why) {
     return Outcome::Busy;
 }
 
+bool failed(Status status, int32_t* failure) {
+    if (failure) *failure = status;
+    return false;
+}
+
 } // namespace
 
 QList<HallEntry> defaultFame() {
@@ -126,17 +131,17 @@ QList<HallEntry> defaultFame() {
     return fame;
 }
 
-bool read(QList<HallEntry>& fame, QList<HallEntry>& shame) {
+bool read(QList<HallEntry>& fame, QList<HallEntry>& shame, int32_t* failure) {
     fame.clear();
     shame.clear();
     Status status = RegStatus::kSuccess;
     for (int n = 1; n <= kHallSize; ++n) {
         const QString name =
             ReadRegText(HKEY_USERS, kFameKey, QString::number(n), kDefaultName, &status);
-        if (!defaultIsTheAnswer(status)) return false;
+        if (!defaultIsTheAnswer(status)) return failed(status, failure);
         const int32_t score =
             ReadRegNumber(HKEY_USERS, kFameKey, scoreName(n), defaultFameScore(n), &status);
-        if (!defaultIsTheAnswer(status)) return false;
+        if (!defaultIsTheAnswer(status)) return failed(status, failure);
         fame.append({QString::number(n), name, QString::number(score)});
     }
     // A missing score means no entry; the positions of the rows that are
@@ -144,11 +149,11 @@ bool read(QList<HallEntry>& fame, QList<HallEntry>& shame) {
     for (int n = 1; n <= kHallSize; ++n) {
         const int32_t score =
             ReadRegNumber(HKEY_USERS, kShameKey, scoreName(n), kNoShameScore, &status);
-        if (!defaultIsTheAnswer(status)) return false;
+        if (!defaultIsTheAnswer(status)) return failed(status, failure);
         if (score == kNoShameScore) continue;
         const QString name =
             ReadRegText(HKEY_USERS, kShameKey, QString::number(n), QString(), &status);
-        if (!defaultIsTheAnswer(status)) return false;
+        if (!defaultIsTheAnswer(status)) return failed(status, failure);
         shame.append({QString::number(n), name, QString::number(score)});
     }
     return true;

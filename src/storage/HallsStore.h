@@ -45,8 +45,9 @@ enum class Outcome {
 QList<HallEntry> defaultFame();
 
 // Reads both Halls as one state of the store; false when it could not be
-// read as it is (another copy holds it, a failing disk).
-bool read(QList<HallEntry>& fame, QList<HallEntry>& shame);
+// read as it is (another copy holds it, a failing disk), and `failure`,
+// when given, receives the store's status.
+bool read(QList<HallEntry>& fame, QList<HallEntry>& shame, int32_t* failure = nullptr);
 
 // Offers the games' scores, in order, to the Halls as they are read from
 // the store, and records the games' identities, all in one transaction:
