@@ -60,6 +60,10 @@ Halls::Attempt Halls::enterInMemory(const QString& why) {
     return Attempt::Done;
 }
 
+QString Halls::writer() const {
+    return writer_.isEmpty() || storeFile() != writerStore_ ? QString() : writer_;
+}
+
 HallsStore::Outcome Halls::askWriter(const QByteArray& request, QString& why) {
     QProcess writer;
     if (!writerEnvironment_.isEmpty()) writer.setProcessEnvironment(writerEnvironment_);
@@ -105,7 +109,7 @@ Halls::Attempt Halls::attempt() {
         QStringList settled; // entered now, or found entered before
         QString why;
         Outcome outcome = Outcome::Busy;
-        if (writer_.isEmpty()) {
+        if (writer().isEmpty()) {
             outcome = HallsStore::enter(pending_, fame, shame, settled, why);
         } else {
             outcome = askWriter(HallsRequest::enterRequest(pending_), why);
@@ -121,7 +125,7 @@ Halls::Attempt Halls::attempt() {
         // only takes them out of the file.
         if (fromFile && !pendingFile_.isEmpty()) WaitingScores(pendingFile_).remove(settled);
         inFile_.clear();
-        if (writer_.isEmpty()) {
+        if (writer().isEmpty()) {
             fame_ = fame;
             shame_ = shame;
             upToDate_ = true;
@@ -137,7 +141,7 @@ Halls::Attempt Halls::attempt() {
         // A change cut short leaves its journal for the next writer to undo,
         // which a player who may only read the store cannot: the writer is
         // asked to, with a request that enters nothing.
-        if (writer_.isEmpty() || failure != RegStatus::kAccessDenied) return Attempt::Busy;
+        if (writer().isEmpty() || failure != RegStatus::kAccessDenied) return Attempt::Busy;
         transaction.commit();
         QString why;
         if (askWriter(HallsRequest::enterRequest({}), why) != Outcome::Done) return Attempt::Busy;
@@ -163,7 +167,7 @@ void Halls::tryNow() {
     if (!waitingSince_.isValid()) waitingSince_.start();
     const bool patient = waitingSince_.elapsed() < kPatienceMs;
     // Each try of the writer starts a program: it is not tried as often.
-    retry_.start(patient && writer_.isEmpty() ? kRetryMs : kSlowRetryMs);
+    retry_.start(patient && writer().isEmpty() ? kRetryMs : kSlowRetryMs);
     if (!patient && !told_) {
         told_ = true;
         emit waitingForStore();
@@ -194,7 +198,7 @@ bool Halls::ClearHalls(const std::function<bool()>& confirm) {
     if (!confirm || !confirm()) return false;
     // What cannot be deleted stays, as the Halls show after reloading.
     QString why;
-    if (writer_.isEmpty())
+    if (writer().isEmpty())
         HallsStore::clear(why);
     else
         askWriter(HallsRequest::clearRequest(), why);

@@ -102,14 +102,18 @@ public:
     // if they are not up to date.
     void catchUp();
 
-    // Changes of the store go through `program` (the shared Halls' writer),
-    // started with `environment` (the program's own when empty); an empty
-    // program: the Halls write the store themselves.
-    void setWriter(const QString& program, const QProcessEnvironment& environment = {}) {
+    // Changes of `store` go through `program` (the shared Halls' writer),
+    // started with `environment` (the program's own when empty), while it is
+    // the store in use; an empty program: the Halls write the store
+    // themselves.
+    void setWriter(const QString& program, const QString& store,
+                   const QProcessEnvironment& environment = {}) {
         writer_ = program;
+        writerStore_ = store;
         writerEnvironment_ = environment;
     }
-    const QString& writer() const { return writer_; }
+    // The writer for the store in use, or an empty string.
+    QString writer() const;
 
     // Where pending scores outlive the program (no file: they do not).
     // Set before the first LoadHalls.
@@ -154,5 +158,6 @@ private:
     QString pendingFile_;
     bool restored_ = false;
     QString writer_;
+    QString writerStore_;
     QProcessEnvironment writerEnvironment_;
 };

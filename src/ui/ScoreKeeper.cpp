@@ -31,7 +31,8 @@ ScoreKeeper::ScoreKeeper(QStatusBar& statusBar, QObject* parent) : QObject(paren
     StoreStatus->hide();
     // The shared Halls, where the player may not write them, are written by
     // their own program.
-    halls_.setWriter(StorePaths::hallsWriterFor(Registry_Operations::storeFile()));
+    const QString store = Registry_Operations::storeFile();
+    halls_.setWriter(StorePaths::hallsWriterFor(store), store);
 
     // Told from the event loop, never from inside the store's retry.
     connect(

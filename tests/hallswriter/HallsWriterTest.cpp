@@ -280,7 +280,7 @@ private slots:
         Halls halls;
         QProcessEnvironment env;
         env.insert(StorePaths::kStoreFolderVariable, folder_);
-        halls.setWriter(VORKA_HALLS_WRITER, env);
+        halls.setWriter(VORKA_HALLS_WRITER, store_, env);
         halls.setPendingFile(QDir(folder_).filePath("pending.ini"));
         QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
         QSignalSpy committed(&halls, &Halls::committed);
@@ -306,7 +306,7 @@ private slots:
         Halls halls;
         QProcessEnvironment env;
         env.insert(StorePaths::kStoreFolderVariable, folder_);
-        halls.setWriter(VORKA_HALLS_WRITER, env);
+        halls.setWriter(VORKA_HALLS_WRITER, store_, env);
         const QString pending = QDir(folder_).filePath("pending.ini");
         halls.setPendingFile(pending);
         halls.LoadHalls();
@@ -338,7 +338,7 @@ private slots:
         QFETCH(QString, reason);
         setStoreFile(store_);
         Halls halls;
-        halls.setWriter(program);
+        halls.setWriter(program, store_);
         QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
         halls.LoadHalls();
         halls.EnterFinalScores({{"Ann", 200}});
@@ -349,6 +349,20 @@ private slots:
         QCOMPARE(rows(halls.hallOfFame()).first(), QStringLiteral("1 Ann 200"));
         closeStore();
         QCOMPARE(stored(store_).first(), QStringLiteral("1 Tolvane Studios 145"));
+    }
+
+    // A writer chosen for the shared store is not asked to change another
+    // store in use (a test's, a private one named later).
+    void writerOfAnotherStoreIsNotAsked() {
+        setStoreFile(store_);
+        Halls halls;
+        halls.setWriter("/bin/false", dir_.filePath("shared.sqlite"));
+        QSignalSpy cannot(&halls, &Halls::cannotKeepScores);
+        halls.LoadHalls();
+        halls.EnterFinalScores({{"Ann", 200}});
+        QCOMPARE(cannot.count(), 0);
+        closeStore();
+        QCOMPARE(stored(store_).first(), QStringLiteral("1 Ann 200"));
     }
 
     // Which store the game uses, and whether through the writer: as a
