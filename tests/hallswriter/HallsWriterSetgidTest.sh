@@ -180,6 +180,42 @@ holds 'Fame 3 Cy 180' && holds 'Fame 4 Di 170' ||
     fail "two writers at once: $(hall)"
 echo "two writers at once entered both"
 
+# A change cut short (a writer killed) leaves a hot journal, which a player
+# who may only read the store cannot roll back; a request that enters
+# nothing has the writer do it, and the Halls are as before the change.
+[ -x /usr/bin/python3 ] || fail "no /usr/bin/python3 to read the store as the player"
+player_reads() {
+    as_player /usr/bin/python3 -c 'import sqlite3, sys
+db = sqlite3.connect("file:" + sys.argv[1] + "?mode=ro", uri=True)
+db.execute("SELECT count(*) FROM reg_values").fetchone()' "$store" 2>/dev/null
+}
+before=$(hall)
+python3 - "$store" <<'PY'
+import os, sqlite3, sys
+pid = os.fork()
+if pid == 0:
+    db = sqlite3.connect(sys.argv[1], isolation_level=None)
+    db.execute("PRAGMA journal_mode=TRUNCATE")
+    db.execute("PRAGMA cache_size=1")
+    db.execute("BEGIN IMMEDIATE")
+    for n in range(200):
+        db.execute("INSERT INTO reg_values VALUES ('x', ?, 1, randomblob(3000))", (str(n),))
+    db.execute("UPDATE reg_values SET data = randomblob(100) WHERE key_path <> 'x'")
+    os._exit(0)
+os.waitpid(pid, 0)
+PY
+[ -s "$store-journal" ] || fail "no hot journal could be made for the test"
+player_reads && fail "the player read a store with a hot journal (the test made none)"
+ask 'vorka-halls 1
+end
+'
+[ "$answer" = entered ] || fail "the writer did not take the store back: '$answer' ($status)"
+player_reads || fail "after the writer the player still cannot read the store"
+[ "$(hall)" = "$before" ] || fail "the Halls changed with the cut change: $(hall)"
+[ "$(stat -c '%U:%G %a' "$store-journal")" = "root:games 664" ] ||
+    fail "the journal is now $(stat -c '%U:%G %a' "$store-journal")"
+echo "a change cut short taken back by the writer"
+
 # Without its journal the writer makes none (it would be the player's).
 mv "$store-journal" /var/journal
 ask 'vorka-halls 1\ngame t-6 1\n160 Ed\nend\n'
