@@ -102,9 +102,13 @@ bool RegistryStore::check() {
     {
         QSqlQuery query(db_);
         if (!run(query, kInspection) || !query.next()) {
-            // Another copy holding the store is no reason to give it up:
-            // it is looked at again on the next call.
-            checked_ = statusOf(query.lastError()) != RegStatus::kBusy;
+            // Another copy holding the store is no reason to give it up,
+            // nor is a change cut short that only a writer may take back
+            // (SQLite says "read-only"): it is looked at again on the next
+            // call.
+            checkFailure_ = statusOf(query.lastError());
+            checked_ =
+                checkFailure_ != RegStatus::kBusy && checkFailure_ != RegStatus::kAccessDenied;
             return false;
         }
         applicationId = query.value(0).toLongLong();
@@ -133,7 +137,8 @@ bool RegistryStore::check() {
 
 int32_t RegistryStore::availability() {
     if (check()) return RegStatus::kSuccess;
-    return checked_ ? RegStatus::kBadStore : RegStatus::kBusy;
+    if (checked_) return RegStatus::kBadStore;
+    return checkFailure_ == RegStatus::kAccessDenied ? RegStatus::kAccessDenied : RegStatus::kBusy;
 }
 
 int32_t RegistryStore::initialise() {
