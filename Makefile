@@ -5,7 +5,7 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
-FUZZ_RUNS  ?= 300000
+FUZZ_RUNS  ?= 100000
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
