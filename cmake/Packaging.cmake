@@ -55,10 +55,14 @@ add_custom_target(vorka_debian_changelog ALL DEPENDS debian/changelog.gz)
 # What only the package installs. EXCLUDE_FROM_ALL keeps it out of a plain
 # `cmake --install`, which never touches /var.
 install(TARGETS vorka RUNTIME DESTINATION games COMPONENT Debian EXCLUDE_FROM_ALL)
+# The shared Halls' writer, set-group-id games (after CPack, below): the one
+# program that writes /var/games/vorka. Only the package has it; without it
+# the game writes its store itself, as a plain install does.
+install(TARGETS vorka-halls RUNTIME DESTINATION lib/games/vorka COMPONENT Debian EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
         DESTINATION ${VORKA_DOC_DIR} COMPONENT Debian EXCLUDE_FROM_ALL)
-# Owned by the package; postinst gives it to the group games with mode 2775,
-# which the package's files themselves cannot carry.
+# Owned by the package; postinst gives it to the group games with mode 2775
+# and makes the store and its journal there for the writer.
 install(DIRECTORY DESTINATION /var/games/vorka COMPONENT Debian EXCLUDE_FROM_ALL)
 
 # The files every install gets (the unnamed component) and the package's own;
@@ -85,7 +89,8 @@ score card of fifteen categories. In a turn you roll the dice up to three
 times, all five or one die at a time, and then score them in a free category.
 When every card is full the game names the winner, and every final score is
 offered to the Hall of Fame and the Hall of Shame, which all the players of
-the computer share.")
+the computer share through a small set-group-id program: no player needs to
+be in the group games.")
 
 # The libraries the program links (Qt SVG, libpulse and libsndfile among them), found by
 # dpkg-shlibdeps, and what the program loads or uses without linking it: Qt's
@@ -102,5 +107,6 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-wayland")
 
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VORKA_DEBIAN_DIR}/postinst ${VORKA_DEBIAN_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_POST_BUILD_SCRIPTS ${VORKA_DEBIAN_DIR}/setgid-writer.cmake)
 
 include(CPack)

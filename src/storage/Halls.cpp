@@ -1,146 +1,15 @@
 #include "storage/Halls.h"
 
-#include "game/NumericValue.h"
+#include "storage/HallsRequest.h"
 #include "storage/Registry_Operations.h"
 
 #include <QFile>
+#include <QProcess>
+
+#include <algorithm>
 
 using namespace Registry_Operations;
-
-namespace {
-
-QString scoreName(int n) {
-    return QString::number(n) + u'S';
-}
-
-int defaultFameScore(int n) {
-    return (30 - n) * 5;
-}
-
-// Whether a read that gave the default is one the Halls take as it is: a
-// value or key that is not there, one too long to read, or a store that
-// cannot be read at all. Anything else (another copy holding the store, a
-// failing disk) must not be taken for an empty Hall.
-bool defaultIsTheAnswer(Status status) {
-    return status == RegStatus::kSuccess || status == RegStatus::kNotFound ||
-           status == RegStatus::kKeyDeleted || status == RegStatus::kMoreData ||
-           status == RegStatus::kBadStore;
-}
-
-// Reads both Halls; false when the store could not be read as it is.
-bool readHalls(Registry& r, QList<HallEntry>& fame, QList<HallEntry>& shame) {
-    fame.clear();
-    shame.clear();
-    Status status = RegStatus::kSuccess;
-    for (int n = 1; n <= Halls::kHallSize; ++n) {
-        const QString name = r.ReadRegText(HKEY_USERS, Halls::kFameKey, QString::number(n),
-                                           Halls::kDefaultName, &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        const int32_t score = r.ReadRegNumber(HKEY_USERS, Halls::kFameKey, scoreName(n),
-                                              defaultFameScore(n), &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        fame.append({QString::number(n), name, QString::number(score)});
-    }
-    // A missing score means no entry; the positions of the rows that are
-    // there are kept, gaps included.
-    for (int n = 1; n <= Halls::kHallSize; ++n) {
-        const int32_t score = r.ReadRegNumber(HKEY_USERS, Halls::kShameKey, scoreName(n),
-                                              Halls::kNoShameScore, &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        if (score == Halls::kNoShameScore) continue;
-        const QString name =
-            r.ReadRegText(HKEY_USERS, Halls::kShameKey, QString::number(n), QString(), &status);
-        if (!defaultIsTheAnswer(status)) return false;
-        shame.append({QString::number(n), name, QString::number(score)});
-    }
-    return true;
-}
-
-// Entry by entry, under their new positions; the first failure, or kSuccess.
-Status save(Registry& r, const QString& key, QList<HallEntry>& hall) {
-    for (int n = 1; n <= hall.size(); ++n) hall[n - 1].position = QString::number(n);
-    for (int n = 1; n <= hall.size(); ++n) {
-        const HallEntry& entry = hall[n - 1];
-        if (const Status s = r.WriteRegText(HKEY_USERS, key, QString::number(n), entry.name);
-            s != RegStatus::kSuccess)
-            return s;
-        if (const Status s = r.WriteRegText(HKEY_USERS, key, scoreName(n), entry.score);
-            s != RegStatus::kSuccess)
-            return s;
-    }
-    return RegStatus::kSuccess;
-}
-
-bool enterFame(QList<HallEntry>& fame, const PlayerScore& player) {
-    for (qsizetype k = 0; k < fame.size(); ++k) {
-        if (numericValue(fame[k].score) < player.score) {
-            fame.insert(k, {QString(), player.name, QString::number(player.score)});
-            if (fame.size() > Halls::kHallSize) fame.removeLast();
-            return true;
-        }
-    }
-    return false;
-}
-
-bool enterShame(QList<HallEntry>& shame, const PlayerScore& player) {
-    // Equal scores never overtake: the new one goes below them.
-    qsizetype k = 0;
-    while (k < shame.size() && numericValue(shame[k].score) <= player.score) ++k;
-    if (k == shame.size() && shame.size() >= Halls::kHallSize) return false;
-    shame.insert(k, {QString(), player.name, QString::number(player.score)});
-    if (shame.size() > Halls::kHallSize) shame.removeLast();
-    return true;
-}
-
-// Whether the game `id` names is recorded as entered: kSuccess and the
-// answer, or the status that kept the store from saying.
-Status isRecorded(Registry& r, const QString& id, bool& recorded) {
-    Status status = RegStatus::kSuccess;
-    r.ReadRegText(HKEY_USERS, Halls::kEnteredKey, id, QString(), &status);
-    recorded = status == RegStatus::kSuccess;
-    return recorded || defaultIsTheAnswer(status) ? RegStatus::kSuccess : status;
-}
-
-// Records `id` in the next place of a ring of kRecordedGames places ("#0",
-// "#1", ...), forgetting the one it held; the identity itself is the name
-// of a value, so that looking it up is one read.
-Status record(Registry& r, const QString& id) {
-    const QString& key = Halls::kEnteredKey;
-    Status status = RegStatus::kSuccess;
-    int32_t next = r.ReadRegNumber(HKEY_USERS, key, QStringLiteral("Next"), 0, &status);
-    if (!defaultIsTheAnswer(status)) return status;
-    if (next < 0 || next >= Halls::kRecordedGames) next = 0;
-    const QString place = u'#' + QString::number(next);
-    const QString forgotten = r.ReadRegText(HKEY_USERS, key, place, QString(), &status);
-    if (!defaultIsTheAnswer(status)) return status;
-    if (!forgotten.isEmpty() && forgotten != id) {
-        KeyHandle handle = 0;
-        if (const Status s = r.OpenRegKey(HKEY_USERS, key, KEY_ALL_ACCESS, handle);
-            s != RegStatus::kSuccess)
-            return s;
-        const Status s = r.DeleteRegValue(handle, forgotten);
-        r.CloseRegKey(handle);
-        if (s != RegStatus::kSuccess && s != RegStatus::kNotFound) return s;
-    }
-    for (const auto& [name, text] :
-         {std::pair{place, id}, std::pair{id, QStringLiteral("1")},
-          std::pair{QStringLiteral("Next"), QString::number((next + 1) % Halls::kRecordedGames)}})
-        if (const Status s = r.WriteRegText(HKEY_USERS, key, name, text); s != RegStatus::kSuccess)
-            return s;
-    return RegStatus::kSuccess;
-}
-
-void enter(QList<HallEntry>& fame, QList<HallEntry>& shame, const WaitingGame& game,
-           bool& fameChanged, bool& shameChanged) {
-    for (const PlayerScore& player : game.players) {
-        if (enterFame(fame, player))
-            fameChanged = true;
-        else if (enterShame(shame, player))
-            shameChanged = true;
-    }
-}
-
-} // namespace
+using HallsStore::Outcome;
 
 Halls::Halls(Registry_Operations::Registry& registry, QObject* parent)
     : QObject(parent), registry_(registry) {
@@ -168,14 +37,15 @@ Halls::Attempt Halls::enterInMemory(const QString& why) {
     // the waiting file stay there, for when the store takes changes again.
     QList<HallEntry> fame = fame_;
     QList<HallEntry> shame = shame_;
-    if (!upToDate_ && !readHalls(registry_, fame, shame)) {
+    if (!upToDate_ && !HallsStore::read(registry_, fame, shame)) {
         fame = fame_;
         shame = shame_;
-        if (fame.isEmpty()) readHalls(registry_, fame, shame); // the defaults
+        if (fame.isEmpty()) fame = HallsStore::defaultFame();
     }
     bool fameChanged = false;
     bool shameChanged = false;
-    for (const WaitingGame& game : pending_) enter(fame, shame, game, fameChanged, shameChanged);
+    for (const WaitingGame& game : pending_)
+        HallsStore::enterInLists(fame, shame, game, fameChanged, shameChanged);
     for (qsizetype n = 0; n < fame.size(); ++n) fame[n].position = QString::number(n + 1);
     if (shameChanged)
         for (qsizetype n = 0; n < shame.size(); ++n) shame[n].position = QString::number(n + 1);
@@ -191,40 +61,63 @@ Halls::Attempt Halls::enterInMemory(const QString& why) {
     return Attempt::Done;
 }
 
+QString Halls::writer() const {
+    return writer_.isEmpty() || registry_.storeFile() != writerStore_ ? QString() : writer_;
+}
+
+HallsStore::Outcome Halls::askWriter(const QByteArray& request, QString& why) {
+    QProcess writer;
+    if (!writerEnvironment_.isEmpty()) writer.setProcessEnvironment(writerEnvironment_);
+    writer.setProcessChannelMode(QProcess::SeparateChannels);
+    writer.start(writer_, {}, QIODevice::ReadWrite);
+    if (!writer.waitForStarted(kWriterPatienceMs)) {
+        why = QStringLiteral("%1 cannot be started: %2").arg(writer_, writer.errorString());
+        return Outcome::CannotWrite;
+    }
+    writer.write(request);
+    writer.closeWriteChannel();
+    if (!writer.waitForFinished(kWriterPatienceMs)) {
+        // Ended in the middle of a change, it leaves the store as it was.
+        writer.kill();
+        writer.waitForFinished(kWriterPatienceMs);
+        return Outcome::Busy;
+    }
+    if (writer.exitStatus() != QProcess::NormalExit) {
+        why = QStringLiteral("%1 ended abnormally").arg(writer_);
+        return Outcome::CannotWrite;
+    }
+    using HallsRequest::Answer;
+    switch (HallsRequest::readAnswer(writer.readAllStandardOutput(), why)) {
+    case Answer::Entered:
+        return Outcome::Done;
+    case Answer::Busy:
+        return Outcome::Busy;
+    case Answer::Damaged:
+        return Outcome::Damaged;
+    case Answer::CannotWrite:
+        return Outcome::CannotWrite;
+    case Answer::Refused:
+        why = QStringLiteral("%1 refused the scores (%2)").arg(writer_, why);
+        return Outcome::CannotWrite;
+    }
+    return Outcome::CannotWrite;
+}
+
 Halls::Attempt Halls::attempt() {
-    const bool entering = !pending_.empty();
-    Transaction transaction(registry_, entering);
-    const Status begun = transaction.status();
-    if (entering && (begun == RegStatus::kBadStore || begun == RegStatus::kAccessDenied))
-        return enterInMemory(registry_.store().whyNotWritable());
-    if (begun != RegStatus::kSuccess && (entering || begun == RegStatus::kBusy))
-        return Attempt::Busy;
     QList<HallEntry> fame;
     QList<HallEntry> shame;
-    if (!readHalls(registry_, fame, shame)) return Attempt::Busy;
-    if (entering) {
-        bool fameChanged = false;
-        bool shameChanged = false;
+    if (!pending_.empty()) {
         QStringList settled; // entered now, or found entered before
-        Status written = RegStatus::kSuccess;
-        for (const WaitingGame& game : pending_) {
-            bool recorded = false;
-            if (isRecorded(registry_, game.id, recorded) != RegStatus::kSuccess)
-                return Attempt::Busy;
-            if (!recorded) {
-                enter(fame, shame, game, fameChanged, shameChanged);
-                if (written == RegStatus::kSuccess) written = record(registry_, game.id);
-            }
-            settled << game.id;
+        QString why;
+        Outcome outcome = Outcome::Busy;
+        if (writer().isEmpty()) {
+            outcome = HallsStore::enter(registry_, pending_, fame, shame, settled, why);
+        } else {
+            outcome = askWriter(HallsRequest::enterRequest(pending_), why);
+            for (const WaitingGame& game : pending_) settled << game.id;
         }
-        // Into the store whole, with the identities, or not at all.
-        if (written == RegStatus::kSuccess && fameChanged)
-            written = save(registry_, kFameKey, fame);
-        if (written == RegStatus::kSuccess && shameChanged)
-            written = save(registry_, kShameKey, shame);
-        if (written == RegStatus::kAccessDenied)
-            return enterInMemory(registry_.store().whyNotWritable());
-        if (written != RegStatus::kSuccess || !transaction.commit()) return Attempt::Busy;
+        if (outcome == Outcome::Busy) return Attempt::Busy;
+        if (outcome != Outcome::Done) return enterInMemory(why);
         const bool fromFile = std::any_of(settled.begin(), settled.end(),
                                           [&](const QString& id) { return inFile_.contains(id); });
         pending_.clear();
@@ -233,6 +126,27 @@ Halls::Attempt Halls::attempt() {
         // only takes them out of the file.
         if (fromFile && !pendingFile_.isEmpty()) WaitingScores(pendingFile_).remove(settled);
         inFile_.clear();
+        if (writer().isEmpty()) {
+            fame_ = fame;
+            shame_ = shame;
+            upToDate_ = true;
+            return Attempt::Done;
+        }
+        // The writer has changed the store: read what it holds now.
+        upToDate_ = false;
+    }
+    Transaction transaction(registry_, false);
+    if (transaction.status() == RegStatus::kBusy) return Attempt::Busy;
+    Status failure = RegStatus::kSuccess;
+    if (!HallsStore::read(registry_, fame, shame, &failure)) {
+        // A change cut short leaves its journal for the next writer to undo,
+        // which a player who may only read the store cannot: the writer is
+        // asked to, with a request that enters nothing.
+        if (writer().isEmpty() || failure != RegStatus::kAccessDenied) return Attempt::Busy;
+        transaction.commit();
+        QString why;
+        if (askWriter(HallsRequest::enterRequest({}), why) != Outcome::Done) return Attempt::Busy;
+        if (!HallsStore::read(registry_, fame, shame)) return Attempt::Busy;
     }
     fame_ = fame;
     shame_ = shame;
@@ -253,7 +167,8 @@ void Halls::tryNow() {
     keepPending();
     if (!waitingSince_.isValid()) waitingSince_.start();
     const bool patient = waitingSince_.elapsed() < kPatienceMs;
-    retry_.start(patient ? kRetryMs : kSlowRetryMs);
+    // Each try of the writer starts a program: it is not tried as often.
+    retry_.start(patient && writer().isEmpty() ? kRetryMs : kSlowRetryMs);
     if (!patient && !told_) {
         told_ = true;
         emit waitingForStore();
@@ -266,11 +181,7 @@ void Halls::LoadHalls() {
     tryNow();
     if (!upToDate_) {
         // Something to show until the store can be read.
-        if (fame_.isEmpty()) {
-            for (int n = 1; n <= kHallSize; ++n)
-                fame_.append(
-                    {QString::number(n), kDefaultName, QString::number(defaultFameScore(n))});
-        }
+        if (fame_.isEmpty()) fame_ = HallsStore::defaultFame();
         emit changed();
     }
 }
@@ -286,12 +197,12 @@ void Halls::catchUp() {
 
 bool Halls::ClearHalls(const std::function<bool()>& confirm) {
     if (!confirm || !confirm()) return false;
-    {
-        Transaction transaction(registry_);
-        registry_.DeleteRegKey(HKEY_USERS, kFameKey);
-        registry_.DeleteRegKey(HKEY_USERS, kShameKey);
-        transaction.commit();
-    }
+    // What cannot be deleted stays, as the Halls show after reloading.
+    QString why;
+    if (writer().isEmpty())
+        HallsStore::clear(registry_, why);
+    else
+        askWriter(HallsRequest::clearRequest(), why);
     LoadHalls();
     return true;
 }

@@ -2,27 +2,19 @@
 
 #include "game/GameResult.h"
 #include "game/Text.h"
+#include "storage/HallsStore.h"
 #include "storage/Registry_Operations.h"
 #include "storage/WaitingScores.h"
 
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
 #include <vector>
-
-// One row of a Hall: its place as text ("1" .. "10"), the player's name and
-// the score as decimal text.
-struct HallEntry {
-    QString position;
-    QString name;
-    QString score;
-
-    friend bool operator==(const HallEntry&, const HallEntry&) = default;
-};
 
 // The Hall of Fame (always the ten best final scores, best first) and the
 // Hall of Shame (up to ten of the worst, worst first), kept in the settings
@@ -44,26 +36,30 @@ struct HallEntry {
 // A store that can take no change (a read-only file or folder, a file that
 // is no store of this game) keeps the run's entries in the lists in memory
 // only, and cannotKeepScores() says why, once.
+//
+// The shared Halls are written by a program of their own (setWriter), which
+// may write them where the player may not: the Halls then read the store
+// themselves and hand every change to that program, with the same waiting
+// and retries.
 class Halls : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kHallSize = 10;
-    static constexpr int kNoShameScore = 99999; // the default that means "no entry"
+    static constexpr int kHallSize = HallsStore::kHallSize;
+    static constexpr int kNoShameScore = HallsStore::kNoShameScore;
     // How long the store may keep a game's scores waiting before the player
     // is told, and how often it is tried meanwhile and after.
     static constexpr int kPatienceMs = 2000;
     static constexpr int kRetryMs = 50;
     static constexpr int kSlowRetryMs = 500;
-    // How many games' identities the store remembers.
-    static constexpr int kRecordedGames = 500;
+    static constexpr int kRecordedGames = HallsStore::kRecordedGames;
+    // How long the writer of the shared Halls may take before it is given up
+    // (and the scores kept waiting).
+    static constexpr int kWriterPatienceMs = 5000;
 
-    static inline const QString kFameKey =
-        QStringLiteral(R"(.Default\Software\Tolvane Studios\Vorka\Fame)");
-    static inline const QString kShameKey =
-        QStringLiteral(R"(.Default\Software\Tolvane Studios\Vorka\Shame)");
-    static inline const QString kEnteredKey =
-        QStringLiteral(R"(.Default\Software\Tolvane Studios\Vorka\Entered)");
-    static inline const QString kDefaultName = QStringLiteral("Tolvane Studios");
+    static inline const QString& kFameKey = HallsStore::kFameKey;
+    static inline const QString& kShameKey = HallsStore::kShameKey;
+    static inline const QString& kEnteredKey = HallsStore::kEnteredKey;
+    static inline const QString& kDefaultName = HallsStore::kDefaultName;
 
     // What "&Clear All Scores" asks with ShowNotice before it clears: button
     // set 2 ("YEAH  " / "NA  "), picture cell 1 and sound 1.
@@ -108,6 +104,19 @@ public:
     // if they are not up to date.
     void catchUp();
 
+    // Changes of `store` go through `program` (the shared Halls' writer),
+    // started with `environment` (the program's own when empty), while it is
+    // the store in use; an empty program: the Halls write the store
+    // themselves.
+    void setWriter(const QString& program, const QString& store,
+                   const QProcessEnvironment& environment = {}) {
+        writer_ = program;
+        writerStore_ = store;
+        writerEnvironment_ = environment;
+    }
+    // The writer for the store in use, or an empty string.
+    QString writer() const;
+
     // Where pending scores outlive the program (no file: they do not).
     // Set before the first LoadHalls.
     void setPendingFile(const QString& file) { pendingFile_ = file; }
@@ -132,6 +141,8 @@ private:
     enum class Attempt { Done, Busy };
     Attempt attempt();
     Attempt enterInMemory(const QString& why);
+    // Hands a request to the writer; its answer as the store's outcome.
+    HallsStore::Outcome askWriter(const QByteArray& request, QString& why);
     void tryNow();
     void restorePending();
     // Writes the pending games the waiting file does not hold yet.
@@ -149,4 +160,7 @@ private:
     bool told_ = false;
     QString pendingFile_;
     bool restored_ = false;
+    QString writer_;
+    QString writerStore_;
+    QProcessEnvironment writerEnvironment_;
 };

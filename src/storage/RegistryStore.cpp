@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -83,6 +84,10 @@ void RegistryStore::open(int busyTimeoutMs) {
     db_.setDatabaseName(file_);
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db_.open()) return;
+    // The journal is emptied after a change, not removed, so that one made
+    // once (by the package, for the shared store) serves every change: the
+    // shared Halls' writer never makes a file a player would own.
+    QSqlQuery(QStringLiteral("PRAGMA journal_mode = TRUNCATE"), db_);
     checked_ = false;
     check();
 }
@@ -97,9 +102,13 @@ bool RegistryStore::check() {
     {
         QSqlQuery query(db_);
         if (!run(query, kInspection) || !query.next()) {
-            // Another copy holding the store is no reason to give it up:
-            // it is looked at again on the next call.
-            checked_ = statusOf(query.lastError()) != RegStatus::kBusy;
+            // Another copy holding the store is no reason to give it up,
+            // nor is a change cut short that only a writer may take back
+            // (SQLite says "read-only"): it is looked at again on the next
+            // call.
+            checkFailure_ = statusOf(query.lastError());
+            checked_ =
+                checkFailure_ != RegStatus::kBusy && checkFailure_ != RegStatus::kAccessDenied;
             return false;
         }
         applicationId = query.value(0).toLongLong();
@@ -128,7 +137,8 @@ bool RegistryStore::check() {
 
 int32_t RegistryStore::availability() {
     if (check()) return RegStatus::kSuccess;
-    return checked_ ? RegStatus::kBadStore : RegStatus::kBusy;
+    if (checked_) return RegStatus::kBadStore;
+    return checkFailure_ == RegStatus::kAccessDenied ? RegStatus::kAccessDenied : RegStatus::kBusy;
 }
 
 int32_t RegistryStore::initialise() {
@@ -187,7 +197,10 @@ int32_t RegistryStore::writability(QString* why) const {
     // one that is busy.
     const QFileInfo info(file_);
     for (const QString& path : {file_, info.absolutePath()}) {
-        if (::access(QFile::encodeName(path).constData(), W_OK) == 0) continue;
+        // With the rights the program has, not the player's: the shared
+        // Halls' writer may write where the player may not.
+        if (::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0)
+            continue;
         if (errno == ENOENT && path == file_) continue; // made on first use
         if (why)
             *why = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));

@@ -94,7 +94,9 @@ private:
     // Finds out, once, whether the file is a store of this game, setting it
     // up when it is new; false while that is not known or it is not.
     bool check();
-    // kSuccess, kBusy while the check waits for another program, or kBadStore.
+    // kSuccess, kBusy while the check waits for another program,
+    // kAccessDenied while a change cut short waits for a writer to take it
+    // back, or kBadStore.
     int32_t availability();
     int32_t initialise();
     // kSuccess, kBusy, or kBadStore for a damaged file.
@@ -112,4 +114,5 @@ private:
     bool usable_ = false;
     int depth_ = 0;
     int32_t beginFailure_ = 0; // why the last beginTransaction failed
+    int32_t checkFailure_ = 0; // why the last check could not say
 };

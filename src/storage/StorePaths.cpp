@@ -1,5 +1,6 @@
 #include "storage/StorePaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,11 +31,34 @@ QString ownFolder() {
 
 } // namespace
 
-QString settingsStoreFile(const QString& sharedFolder) {
+QString installedHallsWriter() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../lib/games/vorka/") + kHallsWriterName);
+}
+
+QString hallsWriterFor(const QString& storeFile, const QString& sharedFolder,
+                       const QString& writer) {
+    if (qEnvironmentVariableIsSet(kStoreFolderVariable) || writer.isEmpty()) return {};
+    const QString shared = QDir(sharedFolder).filePath(kStoreFileName);
+    if (QFileInfo(storeFile).absoluteFilePath() != QFileInfo(shared).absoluteFilePath()) return {};
+    // A player who may write the folder writes the store as before.
+    if (::access(QFile::encodeName(sharedFolder).constData(), W_OK) == 0) return {};
+    // The writer makes no files: the package has made the store.
+    if (::access(QFile::encodeName(shared).constData(), R_OK) != 0) return {};
+    struct stat program {};
+    if (::stat(QFile::encodeName(writer).constData(), &program) != 0 || !S_ISREG(program.st_mode) ||
+        !(program.st_mode & S_ISGID) || ::access(QFile::encodeName(writer).constData(), X_OK) != 0)
+        return {};
+    return writer;
+}
+
+QString settingsStoreFile(const QString& sharedFolder, const QString& writer) {
     const QString chosen = privateFolder();
     if (!chosen.isEmpty()) return QDir(chosen).filePath(kStoreFileName);
-    const QFileInfo shared(sharedFolder);
-    if (shared.isDir() && shared.isWritable()) return QDir(sharedFolder).filePath(kStoreFileName);
+    const QFileInfo folder(sharedFolder);
+    const QString shared = QDir(sharedFolder).filePath(kStoreFileName);
+    if (folder.isDir() && folder.isWritable()) return shared;
+    if (!hallsWriterFor(shared, sharedFolder, writer).isEmpty()) return shared;
     return QDir(ownFolder()).filePath(kStoreFileName);
 }
 

@@ -17,12 +17,31 @@ inline constexpr char kStoreFolderVariable[] = "VORKA_STORE_DIR";
 // The group of the players who share the Halls in the shared folder.
 inline const QString kSharedGroup = QStringLiteral("games");
 
-// The store file to use; `sharedFolder` is there for tests.
-QString settingsStoreFile(const QString& sharedFolder = kSharedFolder);
+// The program that enters scores in the shared store for players who may
+// not write it themselves: set-group-id games, installed beside the game
+// (lib/games/vorka/ next to its games/ or bin/ folder).
+inline const QString kHallsWriterName = QStringLiteral("vorka-halls");
+QString installedHallsWriter();
+
+// The writer to hand changes of `storeFile` to: `writer` when the file is
+// the shared store, which the player may read but not write, and `writer`
+// is a set-group-id program that can; else none (an empty string), and the
+// game writes its store itself.
+QString hallsWriterFor(const QString& storeFile, const QString& sharedFolder = kSharedFolder,
+                       const QString& writer = installedHallsWriter());
+
+// The store file to use; `sharedFolder` and `writer` are there for tests.
+// The shared store is used when the player may write the shared folder, or
+// when hallsWriterFor() gives the writer for it.
+QString settingsStoreFile(const QString& sharedFolder = kSharedFolder,
+                          const QString& writer = installedHallsWriter());
 
 // The player's own file of final scores that could not be entered before
 // the program ended (another copy of the game held the store).
 QString pendingScoresFile();
+
+// The journal SQLite keeps beside a store while it changes it.
+inline const QString kJournalSuffix = QStringLiteral("-journal");
 
 // A store file just created in a folder its group may write to (the shared
 // folder) becomes the group's: group games (the folder's group where there is

@@ -29,17 +29,9 @@ namespace {
 //   1\score=300
 //   size=1
 const QByteArray kGroup = QByteArrayLiteral("[PendingScores]");
-constexpr int kMaxIdLength = 64;
 
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-bool validId(const QString& id) {
-    if (id.isEmpty() || id.size() > kMaxIdLength) return false;
-    for (QChar c : id)
-        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'-') return false;
-    return true;
 }
 
 // A whole number of plain decimal digits, at most `limit`; -1 otherwise.
@@ -193,7 +185,7 @@ std::vector<WaitingGame> parse(const QByteArray& bytes) {
         if (!entry.name || !WaitingScores::validName(*entry.name)) continue;
         if (!WaitingScores::validScore(entry.score)) continue;
         const QString id = entry.game ? *entry.game : oldId;
-        if (!validId(id)) continue;
+        if (!WaitingScores::validId(id)) continue;
         if (games.empty() || games.back().id != id) games.push_back({id, {}});
         games.back().players.push_back({*entry.name, int16_t(entry.score)});
     }
@@ -288,6 +280,13 @@ QString writeWhole(const QString& file, const QByteArray& bytes) {
 
 QString WaitingScores::newId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+bool WaitingScores::validId(const QString& id) {
+    if (id.isEmpty() || id.size() > kMaxIdLength) return false;
+    for (QChar c : id)
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'-') return false;
+    return true;
 }
 
 bool WaitingScores::validName(const QString& name) {

@@ -37,12 +37,17 @@ public:
     static constexpr int kMaxScore = 353; // a full card at best
     static constexpr int kMaxEntries = 1024;
     static constexpr qint64 kMaxFileBytes = 1 << 20;
+    static constexpr int kMaxIdLength = 64;
 
     explicit WaitingScores(const QString& file) : file_(file) {}
     const QString& file() const { return file_; }
 
     // A new identity for the scores of a game that has just ended.
     static QString newId();
+    // An identity: 1 to kMaxIdLength ASCII letters, digits and hyphens.
+    static bool validId(const QString& id);
+    // A name as the name boxes take it: 1 to 64 characters, none of them
+    // a control character or a line or paragraph separator.
     static bool validName(const QString& name);
     static bool validScore(qint64 score) { return score >= 0 && score <= kMaxScore; }
 

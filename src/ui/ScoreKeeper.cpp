@@ -1,5 +1,7 @@
 #include "ui/ScoreKeeper.h"
 
+#include "storage/Registry_Operations.h"
+#include "storage/StorePaths.h"
 #include "ui/FrmHighScores.h"
 #include "ui/FrmMessageBox.h"
 
@@ -28,6 +30,10 @@ ScoreKeeper::ScoreKeeper(const AppServices& services, QStatusBar& statusBar, QOb
     // only while there is something to say.
     statusBar.addPermanentWidget(StoreStatus);
     StoreStatus->hide();
+    // The shared Halls, where the player may not write them, are written by
+    // their own program.
+    const QString store = services.store->storeFile();
+    halls_.setWriter(StorePaths::hallsWriterFor(store), store);
 
     // Told from the event loop, never from inside the store's retry.
     connect(

@@ -85,6 +85,12 @@ for file in "usr/share/applications/$id.desktop" "usr/share/icons/hicolor/scalab
     [ -s "$root/$file" ] || fail "the package has no /$file"
 done
 [ -d "$root/var/games/vorka" ] || fail "the package does not make /var/games/vorka"
+# The shared Halls' writer, as Debian Policy's section on games has it: root,
+# group games, mode 2755 (set-group-id).
+writer_entry=$(dpkg-deb -c "$deb" | awk '$NF == "./usr/lib/games/vorka/vorka-halls" { print $1, $2 }')
+[ "$writer_entry" = "-rwxr-sr-x root/games" ] ||
+    fail "the package holds the writer as '$writer_entry', not -rwxr-sr-x root/games"
+echo "writer: $writer_entry /usr/lib/games/vorka/vorka-halls"
 cmp -s "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" "$here/../../assets/pictures/vorka.svg" ||
     fail "the packaged icon is not the game's icon"
 
@@ -162,6 +168,18 @@ else
     sh "$root/DEBIAN/postinst" configure || fail "postinst configure failed"
     [ "$(stat -c '%G %a' "$halls")" = "games 2775" ] ||
         fail "after postinst /var/games/vorka is $(stat -c '%U:%G %a' "$halls"), not root:games 2775"
+    # The store and its journal, which the writer never makes itself.
+    for file in "$halls/vorka-settings.sqlite" "$halls/vorka-settings.sqlite-journal"; do
+        [ "$(stat -c '%U:%G %a %s' "$file")" = "root:games 664 0" ] ||
+            fail "after postinst $file is $(stat -c '%U:%G %a %s' "$file" 2>&1)"
+    done
+    # One a player's copy of the game made before goes to root, contents kept.
+    chown nobody "$halls/vorka-settings.sqlite"
+    echo kept >"$halls/vorka-settings.sqlite"
+    sh "$root/DEBIAN/postinst" configure || fail "postinst configure failed"
+    [ "$(stat -c '%U:%G %a' "$halls/vorka-settings.sqlite")" = "root:games 664" ] ||
+        fail "postinst left an earlier store as $(stat -c '%U:%G %a' "$halls/vorka-settings.sqlite")"
+    [ "$(cat "$halls/vorka-settings.sqlite")" = kept ] || fail "postinst changed an earlier store"
 
     chown root:root "$halls"
     chmod 00755 "$halls" # five digits: clears the group bit too
@@ -175,9 +193,9 @@ else
     sh "$root/DEBIAN/postrm" remove || fail "postrm remove failed"
     [ -e "$halls/vorka-settings.sqlite" ] || fail "removing the package removed the shared Halls"
     sh "$root/DEBIAN/postrm" purge || fail "postrm purge failed"
-    [ ! -e "$halls" ] || fail "purging the package left /var/games/vorka"
+    [ ! -e "$halls" ] || fail "purging the package left /var/games/vorka: $(ls -A "$halls")"
     unset DPKG_ROOT DPKG_ADMINDIR
-    echo "maintainer scripts: shared Halls folder made, override kept, purged"
+    echo "maintainer scripts: shared Halls folder and store made, override kept, purged"
 fi
 
 # --- playing from it -------------------------------------------------------------
