@@ -19,8 +19,8 @@
 
 #include "board/Fonts.h"
 #include "board/FrmMainGame.h"
-#include "players/Answers.h"
 #include "players/GameSession.h"
+#include "support/OnePlayerAnswers.h"
 #include "ui/AppServices.h"
 #include "ui/PulseSoundPlayer.h"
 
@@ -182,23 +182,6 @@ Stretch referenceRoll() {
     });
 }
 
-// The one player of the measured board.
-class BenchPlayer final : public Answers {
-public:
-    bool playsWithOthers() override { return false; }
-    QString nextPlayerName() override { return QString(); }
-    QString ownName() override { return QStringLiteral("Player"); }
-    bool confirmZero() override { return true; }
-    void announceTurn(const QString&) override {}
-    void showResult(const GameResult&, const std::vector<PlayerScore>&) override {}
-    QString openFileName() override { return QString(); }
-    QString saveFileName() override { return QString(); }
-    bool saveChangedNames(const QStringList&) override { return false; }
-    void openFailed(const OpenError&) override {}
-    void saveFailed(const QString&) override {}
-    void notice(const QString&) override {}
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -215,7 +198,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    BenchPlayer player;
+    OnePlayerAnswers player(QStringLiteral("Player"));
     GameSession session(player, services.game);
     session.StartNewGame();
     FrmMainGame board(session, 0);

@@ -5,6 +5,7 @@
 #include "players/ComputerPlayer.h"
 #include "players/GameSession.h"
 #include "players/StrategyTable.h"
+#include "ui/DialogAnswers.h"
 #include "ui/HintWindow.h"
 #include "ui/PlainText.h"
 
@@ -94,40 +95,44 @@ std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
     return menu;
 }
 
-QString ComputerSeats::paceText(Pace pace) {
+namespace {
+
+// Each pace: its menu entry, the pause before each choice, and how long
+// the computer's announcement stays.
+struct PaceSetting {
+    const char* text;
+    int choiceMs;
+    int announcementMs;
+};
+
+const PaceSetting& settingOf(ComputerSeats::Pace pace) {
+    static const PaceSetting normal{"&Normal", ComputerPlayer::kDefaultPaceMs,
+                                    DialogAnswers::kComputerAnnouncementMs};
+    static const PaceSetting fast{"&Fast", 250, 500};
+    static const PaceSetting instant{"&Instant, without pauses", 0, 0};
     switch (pace) {
-    case Pace::Fast:
-        return QStringLiteral("&Fast");
-    case Pace::Instant:
-        return QStringLiteral("&Instant, without pauses");
-    case Pace::Normal:
+    case ComputerSeats::Pace::Fast:
+        return fast;
+    case ComputerSeats::Pace::Instant:
+        return instant;
+    case ComputerSeats::Pace::Normal:
         break;
     }
-    return QStringLiteral("&Normal");
+    return normal;
+}
+
+} // namespace
+
+QString ComputerSeats::paceText(Pace pace) {
+    return QString::fromLatin1(settingOf(pace).text);
 }
 
 int ComputerSeats::paceMs(Pace pace) {
-    switch (pace) {
-    case Pace::Fast:
-        return 250;
-    case Pace::Instant:
-        return 0;
-    case Pace::Normal:
-        break;
-    }
-    return ComputerPlayer::kDefaultPaceMs;
+    return settingOf(pace).choiceMs;
 }
 
 int ComputerSeats::announcementMs(Pace pace) {
-    switch (pace) {
-    case Pace::Fast:
-        return 500;
-    case Pace::Instant:
-        return 0;
-    case Pace::Normal:
-        break;
-    }
-    return 1500;
+    return settingOf(pace).announcementMs;
 }
 
 void ComputerSeats::setPace(Pace pace) {

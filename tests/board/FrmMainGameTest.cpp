@@ -1,10 +1,10 @@
 #include "board/FrmMainGame.h"
 #include "board/Fonts.h"
-#include "players/Answers.h"
 #include "players/GameSession.h"
 #include "ui/FrmMessageBox.h"
 
 #include "support/Fakes.h"
+#include "support/OnePlayerAnswers.h"
 #include "support/ScriptedModals.h"
 
 #include <QAccessible>
@@ -50,24 +50,14 @@ private:
 };
 
 // One player, Ann, whose zeros are asked about in the message dialog.
-class OnePlayer final : public Answers {
+class OnePlayer final : public OnePlayerAnswers {
 public:
+    OnePlayer() : OnePlayerAnswers(QStringLiteral("Ann")) {}
     AppServices services;
-    bool playsWithOthers() override { return false; }
-    QString nextPlayerName() override { return QString(); }
-    QString ownName() override { return QStringLiteral("Ann"); }
     bool confirmZero() override {
         return MdlGlobalDecs::ShowMessageBox(services, MdlGlobalDecs::DialogKind::ConfirmZero)
             .toBool();
     }
-    void announceTurn(const QString&) override {}
-    void showResult(const GameResult&, const std::vector<PlayerScore>&) override {}
-    QString openFileName() override { return QString(); }
-    QString saveFileName() override { return QString(); }
-    bool saveChangedNames(const QStringList&) override { return false; }
-    void openFailed(const OpenError&) override {}
-    void saveFailed(const QString&) override {}
-    void notice(const QString&) override {}
 };
 
 QKeyEvent heldKey(Qt::Key key, const QString& text) {

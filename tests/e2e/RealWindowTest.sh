@@ -111,18 +111,6 @@ dialogs() {
     return 0
 }
 
-# Polls `command...` every 50 ms until it succeeds, for at most `seconds`.
-# Fails early when the game has ended by itself.
-wait_for() {
-    local what=$1 seconds=$2
-    shift 2
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for $what"
-        [ $SECONDS -lt $deadline ] || fail "no $what within $seconds s"
-        sleep 0.05
-    done
-}
 
 # The one dialog that is up, other than `previous` (which must be gone).
 found_dialog=""

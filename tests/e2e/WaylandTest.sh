@@ -101,21 +101,6 @@ fail() {
     exit 1
 }
 
-# Polls `command...` every 50 ms until it succeeds, for at most `seconds`.
-# Fails early when the game has ended by itself.
-wait_for() {
-    local what=$1 seconds=$2
-    shift 2
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        if [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; then
-            fail "the game ended while waiting for $what"
-        fi
-        [ $SECONDS -lt $deadline ] || fail "no $what within $seconds s"
-        sleep 0.05
-    done
-}
-
 # A virtual keyboard held for the whole run: the seat then has a keyboard
 # before the game connects, and each key sent later reaches the window with
 # the focus at once. It would press F24 after an hour; it is ended long before.

@@ -2,7 +2,8 @@
 # folder of its own, so that the game neither sees nor changes the player's
 # own or the machine's shared Halls, toolbar layout or anything else,
 # removed again at exit together with the game if it still runs.
-# The caller names the folder ($1) and sets `pid` once it has started the game.
+# The caller names the folder ($1), sets `pid` once it has started the game,
+# and defines `fail`.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
 pid=""
 cleanup() {
@@ -26,3 +27,18 @@ chmod 700 "$XDG_RUNTIME_DIR"
 # The suite runs with the offscreen platform; these tests want the real one.
 export QT_QPA_PLATFORM=xcb
 unset SESSION_MANAGER QT_QPA_PLATFORMTHEME
+
+# Polls `command...` every 50 ms until it succeeds, for at most `seconds`.
+# Fails early when the game has ended by itself (once `pid` is set).
+wait_for() {
+    local what=$1 seconds=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        if [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; then
+            fail "the game ended while waiting for $what"
+        fi
+        [ $SECONDS -lt $deadline ] || fail "no $what within $seconds s"
+        sleep 0.05
+    done
+}

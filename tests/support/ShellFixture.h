@@ -91,15 +91,27 @@ struct ShellFixture {
                 d.reject();
             }
         };
-        window = std::make_unique<MDIFrmMainGame>(services());
-        window->exitProgram = [this] { ++exits; };
-        window->toolbarSettingsFile = dir.filePath(QStringLiteral("toolbar.ini"));
-        window->pendingScoresFile = dir.filePath(QStringLiteral("pending-scores.ini"));
+        openWindow(dir.filePath(QStringLiteral("toolbar.ini")));
+    }
+
+    // The program ends and starts again: a new main window over the same
+    // store and files, its toolbar layout kept in `toolbarFile`.
+    void restart(const QString& toolbarFile) {
+        window.reset();
+        flushDeletes();
+        openWindow(toolbarFile);
     }
 
     ~ShellFixture() {
         window.reset();
         flushDeletes();
+    }
+
+    void openWindow(const QString& toolbarFile) {
+        window = std::make_unique<MDIFrmMainGame>(services());
+        window->exitProgram = [this] { ++exits; };
+        window->toolbarSettingsFile = toolbarFile;
+        window->pendingScoresFile = dir.filePath(QStringLiteral("pending-scores.ini"));
     }
 
     // What waits for the event loop to come back: the end of a finished

@@ -375,11 +375,7 @@ private slots:
         QCOMPARE(f->exits, 1);
 
         const QString settings = f->window->toolbarSettingsFile;
-        f->window.reset();
-        ShellFixture::flushDeletes();
-        f->window = std::make_unique<MDIFrmMainGame>(f->services());
-        f->window->exitProgram = [] {};
-        f->window->toolbarSettingsFile = settings;
+        f->restart(settings);
         f->start({"Ann", "Bob"});
         QCOMPARE(f->window->geometry(), place);
         // The high-score window covers no board where the window as kept has
@@ -389,11 +385,7 @@ private slots:
             QVERIFY(!scores.intersects(f->frameOf(f->board(i))->geometry()));
 
         // A player with nothing kept gets the designed size.
-        f->window.reset();
-        ShellFixture::flushDeletes();
-        f->window = std::make_unique<MDIFrmMainGame>(f->services());
-        f->window->exitProgram = [] {};
-        f->window->toolbarSettingsFile = f->dir.filePath("other.ini");
+        f->restart(f->dir.filePath("other.ini"));
         f->start({"Ann"});
         QCOMPARE(f->window->size(), designed);
     }
@@ -538,11 +530,7 @@ private slots:
                  QStringList({"Quit", "New", "Scores", "|", "Open", "Save", "|", "Sounds"}));
 
         const QString settings = f->window->toolbarSettingsFile;
-        f->window.reset();
-        ShellFixture::flushDeletes();
-        f->window = std::make_unique<MDIFrmMainGame>(f->services());
-        f->window->exitProgram = [] {};
-        f->window->toolbarSettingsFile = settings;
+        f->restart(settings);
         f->start({"Ann"});
         QCOMPARE(shownKeys(f->window->Toolbar2), changed);
         // A hidden command still answers its shortcut.
