@@ -190,11 +190,11 @@
     <message>
         <source>HIGH SCORES</source>
         <extracomment>The window&apos;s big heading, in capitals.</extracomment>
-        <translation>MEILLEURS SCORES</translation>
+        <translation>RECORDS</translation>
     </message>
     <message>
         <source>Hall of Fame</source>
-        <translation>Temple de la renommée</translation>
+        <translation>Renommée</translation>
     </message>
     <message>
         <source>Show Hall of Fame</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Hall of Shame</source>
-        <translation>Mur de la honte</translation>
+        <translation>Honte</translation>
     </message>
     <message>
         <source>Shows Hall of Fame</source>
