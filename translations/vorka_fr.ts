@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>The scores of this game will be entered as soon as it is done with them.</source>
-        <translation>Les scores de cette partie y seront inscrits dès qu’elle les aura libérés.</translation>
+        <translation>Les scores de cette partie y seront inscrits dès que l’autre copie les aura libérés.</translation>
     </message>
 </context>
 <context>
