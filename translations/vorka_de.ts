@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Hall of Shame</source>
-        <translation>Halle der Schande</translation>
+        <translation>Schandhalle</translation>
     </message>
     <message>
         <source>Shows Hall of Fame</source>
@@ -352,7 +352,7 @@
     <message>
         <source>CANCEL  </source>
         <extracomment>Button caption. The two blanks after it are part of the look; keep them.</extracomment>
-        <translation>ABBRECHEN  </translation>
+        <translation>ZURÜCK  </translation>
     </message>
     <message>
         <source>NEXT  </source>
