@@ -4,12 +4,13 @@
 
 #include "support/ShellFixture.h"
 
-#include "ui/FrmHighScores.h"
-#include "ui/DialogAnswers.h"
-#include "ui/GameStyle.h"
-#include "ui/ComputerSeats.h"
-#include "ui/HintWindow.h"
 #include "players/StrategyTable.h"
+#include "ui/ComputerSeats.h"
+#include "ui/DialogAnswers.h"
+#include "ui/FrmHighScores.h"
+#include "ui/GameStyle.h"
+#include "ui/HintWindow.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +23,8 @@
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // In the system's language, as the game shows it: LANG=de_DE.UTF-8 gives German.
+    Translations::install(app);
     QApplication::setStyle(GameStyle::overApplicationStyle());
     Fonts::installFontSubstitutes();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
@@ -85,16 +88,16 @@ int main(int argc, char* argv[]) {
     // What the players are told when another copy holds the Halls, and the
     // question before names are saved with letters the file cannot keep.
     for (const auto& [name, message] :
-         {std::pair{QStringLiteral("notice-scores-waiting"), FrmHighScores::kScoresWaiting},
-          std::pair{QStringLiteral("notice-names-changed"),
-                    DialogAnswers::namesChangedQuestion(
-                        {QStringLiteral("Łukasz Wróblewski-Szczepańska"),
-                         QStringLiteral("Ἀθηνᾶ")})}}) {
+         {std::pair{QStringLiteral("notice-scores-waiting"), FrmHighScores::scoresWaiting()},
+          std::pair{
+              QStringLiteral("notice-names-changed"),
+              DialogAnswers::namesChangedQuestion(
+                  {QStringLiteral("Łukasz Wróblewski-Szczepańska"), QStringLiteral("Ἀθηνᾶ")})}}) {
         f.modals.then([&, name = name](QDialog& d) {
             save(&d, name);
             ShellFixture::click(QStringLiteral("Command1"))(d);
         });
-        MdlGlobalDecs::ShowNotice(message, 1, 1, 1);
+        MdlGlobalDecs::ShowNotice(f.services(), message, 1, 1, 1);
     }
     // Too narrow for the command toolbar: its extension button shows.
     f.window->resize(300, f.window->height());
@@ -164,7 +167,7 @@ int main(int argc, char* argv[]) {
 
     // The result of a game with a computer seat.
     {
-        DialogAnswers answers(f.window.get());
+        DialogAnswers answers(f.services(), f.window.get());
         const std::vector<PlayerScore> scores = {{QStringLiteral("Ann"), 231, false},
                                                  {QStringLiteral("Bob"), 244, true}};
         f.modals.then([&](QDialog& d) {
