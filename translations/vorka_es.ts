@@ -16,12 +16,12 @@
     <message>
         <source>3 of a Kind</source>
         <extracomment>Category button: three dice the same; scores their sum.</extracomment>
-        <translation>Tres iguales</translation>
+        <translation>3 iguales</translation>
     </message>
     <message>
         <source>4 of a Kind</source>
         <extracomment>Category button: four dice the same; scores their sum.</extracomment>
-        <translation>Cuatro iguales</translation>
+        <translation>4 iguales</translation>
     </message>
     <message>
         <source>Low Straight</source>
@@ -190,11 +190,11 @@
     <message>
         <source>HIGH SCORES</source>
         <extracomment>The window&apos;s big heading, in capitals.</extracomment>
-        <translation>PUNTUACIONES</translation>
+        <translation>RÉCORDS</translation>
     </message>
     <message>
         <source>Hall of Fame</source>
-        <translation>Salón de la Fama</translation>
+        <translation>Fama</translation>
     </message>
     <message>
         <source>Show Hall of Fame</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Hall of Shame</source>
-        <translation>Salón de la Vergüenza</translation>
+        <translation>Vergüenza</translation>
     </message>
     <message>
         <source>Shows Hall of Fame</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>The scores of this game will be entered as soon as it is done with them.</source>
-        <translation>Las puntuaciones de esta partida se anotarán en cuanto termine con ellos.</translation>
+        <translation>Las puntuaciones de esta partida se anotarán en cuanto la otra copia termine con ellos.</translation>
     </message>
 </context>
 <context>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Expected final score</source>
-        <translation>Puntuación final esperada</translation>
+        <translation>Media final</translation>
     </message>
     <message>
         <source>Roll all dice</source>
@@ -621,7 +621,7 @@
     <message>
         <source>%1: best is %2, for %3 in the end on average.</source>
         <extracomment>%1 is the player&apos;s name, %2 a choice such as &quot;Roll all dice&quot;, %3 the expected final score.</extracomment>
-        <translation>%1: lo mejor es «%2», para %3 puntos al final en promedio.</translation>
+        <translation>%1: lo mejor es «%2», con %3 puntos de media al final.</translation>
     </message>
     <message>
         <source>Working out the best moves; the hint follows in a few seconds.</source>
