@@ -557,7 +557,7 @@
     <message>
         <source>Press Contents to go back to the list of help topics. The game itself is not affected.</source>
         <extracomment>&quot;Contents&quot; is the caption of the help window&apos;s button, without its &quot;&amp;&quot;.</extracomment>
-        <translation>Pulse Contenido para volver a la lista de temas de la ayuda. Al juego no le afecta.</translation>
+        <translation>Pulse Contenido para volver a la lista de temas de la ayuda. El juego en sí no se ve afectado.</translation>
     </message>
     <message>
         <source>Vorka Help</source>
