@@ -437,6 +437,15 @@
         <source>Choosing this option will forfeit the current game.</source>
         <translation>Mit dieser Wahl geben Sie das laufende Spiel auf.</translation>
     </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Column headings of the final scores at the end of a game.</extracomment>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
 </context>
 <context>
     <name>FrmNewPlayer</name>

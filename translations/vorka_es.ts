@@ -437,6 +437,15 @@
         <source>Choosing this option will forfeit the current game.</source>
         <translation>Con esta opción se perderá la partida en curso.</translation>
     </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Column headings of the final scores at the end of a game.</extracomment>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
 </context>
 <context>
     <name>FrmNewPlayer</name>
