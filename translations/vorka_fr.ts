@@ -437,6 +437,15 @@
         <source>Choosing this option will forfeit the current game.</source>
         <translation>Ce choix vous fera perdre la partie en cours.</translation>
     </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Column headings of the final scores at the end of a game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrmNewPlayer</name>
