@@ -440,11 +440,11 @@
     <message>
         <source>Score</source>
         <extracomment>Column headings of the final scores at the end of a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
