@@ -1,9 +1,10 @@
 #include "board/FrmMainGame.h"
 
-#include "players/GameSession.h"
 #include "board/Fonts.h"
 #include "board/ReadableText.h"
+#include "board/TextRoom.h"
 #include "board/Twips.h"
+#include "players/GameSession.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -55,6 +56,7 @@ QPushButton* makeCategoryButton(QWidget* parent, const QString& name, Category c
     button->setGeometry(place);
     button->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
     button->setFocusPolicy(Qt::TabFocus);
+    TextRoom::fit(button);
     return button;
 }
 
@@ -204,6 +206,7 @@ void FrmMainGame::buildControls() {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(60, 4710, 2970, 495));
     Command1->setFont(Fonts::font(Fonts::kImpact, 20.25));
+    TextRoom::fit(Command1);
     connect(Command1, &QPushButton::clicked, this, &FrmMainGame::Command1_Click);
 
     // Below the visible area: reached only with the Tab key, never seen.
@@ -271,6 +274,7 @@ void FrmMainGame::refresh() {
             font.setStrikeOut(used);
             button->setFont(font);
             button->setFlat(used);
+            TextRoom::fit(button);
         }
         button->setProperty("Tag", model_->card().tag(c));
         scoreCell(c)->setText(model_->card().cellText(c));
@@ -281,8 +285,8 @@ void FrmMainGame::refresh() {
         window()->focusWidget() == Command1 && Command1->isEnabled() && !model_->rollEnabled();
     Command1->setEnabled(model_->rollEnabled());
     if (rollLosesKeyboard) takeKeyboard();
-    Label12->setText(model_->upperTotalText());
-    Label13->setText(model_->grandTotalText());
+    TextRoom::setText(Label12, model_->upperTotalText());
+    TextRoom::setText(Label13, model_->grandTotalText());
     describeForScreenReaders();
     emit changed();
 }
@@ -328,8 +332,10 @@ void FrmMainGame::describeForScreenReaders() {
         scoreCell(c)->setAccessibleName(categoryName(c) + QStringLiteral(": ") +
                                         (cell.isEmpty() ? QStringLiteral("empty") : cell));
     }
-    Label12->setAccessibleName(Label12->text());
-    Label13->setAccessibleName(Label13->text());
+    const QString upperTotal = TextRoom::fullText(Label12);
+    const QString grandTotal = TextRoom::fullText(Label13);
+    Label12->setAccessibleName(upperTotal);
+    Label13->setAccessibleName(grandTotal);
 
     const int left = std::clamp<int>(model_->rollsLeft(), 0, Board::kRollsPerTurn);
     const QString rollsLeft =
@@ -344,8 +350,7 @@ void FrmMainGame::describeForScreenReaders() {
     Command1->setAccessibleDescription(dice);
     setAccessibleName(windowTitle());
     setAccessibleDescription(dice + QStringLiteral(". ") + rollsLeft + QStringLiteral(". ") +
-                             Label12->text() + QStringLiteral(". ") + Label13->text() +
-                             QStringLiteral("."));
+                             upperTotal + QStringLiteral(". ") + grandTotal + QStringLiteral("."));
 }
 
 bool FrmMainGame::playable() const {

@@ -2,6 +2,7 @@
 
 #include "board/Fonts.h"
 #include "board/ReadableText.h"
+#include "board/TextRoom.h"
 #include "board/Twips.h"
 #include "ui/SvgPicture.h"
 
@@ -45,6 +46,13 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
     return label;
 }
 
+// A word longer than the designed one ends at the window's edge, in a
+// smaller face if it must.
+void keepWithin(QLabel* label, int right) {
+    if (label->geometry().right() > right) label->resize(right - label->x() + 1, label->height());
+    TextRoom::fit(label);
+}
+
 } // namespace
 
 FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
@@ -64,6 +72,7 @@ FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
     ReadableText::keep(Label2, Qt::blue);
     Label3 = makeLabel(this, QStringLiteral("Label3"), kGo, 1890, 1770);
     ReadableText::keep(Label3, Qt::blue);
+    for (QLabel* word : {Label2, Label3}) keepWithin(word, Shape1->geometry().right() - 1);
 
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
