@@ -47,10 +47,16 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 }
 
 // A word longer than the designed one ends at the window's edge, in a
-// smaller face if it must.
-void keepWithin(QLabel* label, int right) {
-    if (label->geometry().right() > right) label->resize(right - label->x() + 1, label->height());
+// smaller face if it must; letters taller than the designed ones (capitals
+// with accents) move it down into the window.
+void keepWithin(QLabel* label, const QRect& inside) {
+    if (label->geometry().right() > inside.right())
+        label->resize(inside.right() - label->x() + 1, label->height());
     TextRoom::fit(label);
+    const QFontMetrics metrics(label->font());
+    const int inkTop = label->y() + (label->height() - metrics.height()) / 2 + metrics.ascent() +
+                       metrics.tightBoundingRect(label->text()).top();
+    if (inkTop < inside.top()) label->move(label->x(), label->y() + inside.top() - inkTop);
 }
 
 } // namespace
@@ -72,7 +78,7 @@ FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
     ReadableText::keep(Label2, Qt::blue);
     Label3 = makeLabel(this, QStringLiteral("Label3"), kGo, 1890, 1770);
     ReadableText::keep(Label3, Qt::blue);
-    for (QLabel* word : {Label2, Label3}) keepWithin(word, Shape1->geometry().right() - 1);
+    for (QLabel* word : {Label2, Label3}) keepWithin(word, rect().adjusted(1, 1, -1, -1));
 
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
