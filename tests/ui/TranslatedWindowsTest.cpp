@@ -210,6 +210,17 @@ void read(const QWidget* w, const QWidget* top, const QString& where, Walked& wa
             for (const QString& line : label->text().split(u'\n'))
                 if (!fitsOrElided(line, label->font(), room.width(), label->toolTip()))
                     cut(line, QStringLiteral("is wider than %1").arg(room.width()));
+            // One line: its letters, accents included, within the window.
+            const QFontMetrics metrics(label->font());
+            const int free = room.height() - metrics.height();
+            const Qt::Alignment align = label->alignment();
+            const int offset = align & Qt::AlignTop ? 0 : align & Qt::AlignBottom ? free : free / 2;
+            const QRect ink =
+                metrics.tightBoundingRect(label->text())
+                    .translated(0, place.top() + room.top() + offset + metrics.ascent());
+            if (!label->text().contains(u'\n') &&
+                (ink.top() < 0 || ink.bottom() >= frame->height()))
+                cut(label->text(), QStringLiteral("reaches out of its window"));
         }
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
         keep(QStringLiteral("text"), button->text());
