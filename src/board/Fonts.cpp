@@ -8,13 +8,18 @@ namespace Fonts {
 void installFontSubstitutes() {
     // Look-alikes from Debian's font packages, best first; Qt takes the first
     // one that is installed.
-    QFont::insertSubstitutions(kArialRounded, {"Comfortaa", "DejaVu Sans"});
-    QFont::insertSubstitutions(kImpact,
-                               {"DejaVu Sans Condensed", "Liberation Sans Narrow", "DejaVu Sans"});
-    QFont::insertSubstitutions(kArial, {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions(kArialNarrow,
-                               {"Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"});
-    QFont::insertSubstitutions(kMsSansSerif, {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions(kArialRounded,
+                               {QStringLiteral("Comfortaa"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(kImpact, {QStringLiteral("DejaVu Sans Condensed"),
+                                         QStringLiteral("Liberation Sans Narrow"),
+                                         QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(kArial,
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(kArialNarrow, {QStringLiteral("Liberation Sans Narrow"),
+                                              QStringLiteral("DejaVu Sans Condensed"),
+                                              QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(kMsSansSerif,
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 QFont font(const QString& family, double pointSize, bool bold) {

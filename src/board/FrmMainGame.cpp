@@ -24,8 +24,6 @@
 
 namespace {
 
-const QString kRollCaption = QStringLiteral("Roll  ");
-
 // The picture of die face `face` (1 to 6); each size is drawn once.
 QPixmap dieFace(int face, QSize size, qreal ratio) {
     static const std::array<QIcon, 6> faces = [] {
@@ -202,7 +200,8 @@ void FrmMainGame::buildControls() {
         connect(Digits[i], &DieImage::clicked, this, [this, i] { Digits_Click(int16_t(i)); });
     }
 
-    Command1 = new QPushButton(kRollCaption, this);
+    //: The button that rolls the dice. The two blanks at the end are part of the look.
+    Command1 = new QPushButton(tr("Roll  "), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(60, 4710, 2970, 495));
     Command1->setFont(Fonts::font(Fonts::kImpact, 20.25));
@@ -235,7 +234,8 @@ void FrmMainGame::showDie(int die) {
     if (!model_) return;
     // A spinning die's faces are not worth speaking, only that it rolls.
     if (model_->spinning()) {
-        const QString rolling = QStringLiteral("Die %1: rolling").arg(die + 1);
+        //: Spoken by a screen reader; %1 is the die's place, 1 to 5.
+        const QString rolling = tr("Die %1: rolling").arg(die + 1);
         if (Digits[die]->accessibleName() != rolling) Digits[die]->setAccessibleName(rolling);
     }
     Label1[die]->setText(model_->faceTexts()[die]);
@@ -257,7 +257,8 @@ void FrmMainGame::refresh() {
         Digits[i]->setEnabled(model_->diceEnabled());
         if (clickable) {
             Digits[i]->setCursor(Qt::PointingHandCursor);
-            Digits[i]->setToolTip(QStringLiteral("Roll this die again (key %1)").arg(i + 1));
+            //: %1 is the key that rolls the die, 1 to 5.
+            Digits[i]->setToolTip(tr("Roll this die again (key %1)").arg(i + 1));
         } else {
             Digits[i]->unsetCursor();
             Digits[i]->setToolTip(QString());
@@ -315,22 +316,40 @@ void FrmMainGame::describeForScreenReaders() {
     QStringList faces;
     for (int i = 0; i < Board::kDice; ++i) {
         if (model_->spinning()) break; // the dice speak when they have stopped
-        const QString face = model_->diePictures()[i] == Board::kNoPicture
-                                 ? QStringLiteral("not rolled")
-                                 : model_->faceTexts()[i];
+        //: What a screen reader says of a die not rolled yet.
+        const QString notRolled = tr("not rolled");
+        const QString face =
+            model_->diePictures()[i] == Board::kNoPicture ? notRolled : model_->faceTexts()[i];
         faces << face;
-        Digits[i]->setAccessibleName(QStringLiteral("Die %1: %2").arg(i + 1).arg(face));
+        //: Spoken by a screen reader; %1 is the die's place (1 to 5), %2 its face
+        //: (1 to 6) or "not rolled".
+        Digits[i]->setAccessibleName(tr("Die %1: %2").arg(QString::number(i + 1), face));
         Digits[i]->setAccessibleDescription(Digits[i]->toolTip());
     }
     for (Category c : kAllCategories) {
         const QString cell = model_->card().cellText(c).trimmed();
         const bool free = model_->card().available(c);
-        QString state = free ? QStringLiteral("Free") : QStringLiteral("Used");
-        if (!cell.isEmpty()) state += QStringLiteral(", score ") + cell;
+        QString state;
+        if (cell.isEmpty() && free)
+            //: A category's state, spoken by a screen reader: it can still be scored.
+            state = tr("Free");
+        else if (cell.isEmpty())
+            //: A category's state, spoken by a screen reader: it is scored already.
+            state = tr("Used");
+        else if (free)
+            //: A category that holds a score and can be scored again; %1 is the score.
+            state = tr("Free, score %1").arg(cell);
+        else
+            //: A category scored already; %1 is its score.
+            state = tr("Used, score %1").arg(cell);
         categoryButton(c)->setAccessibleName(categoryName(c));
         categoryButton(c)->setAccessibleDescription(state);
-        scoreCell(c)->setAccessibleName(categoryName(c) + QStringLiteral(": ") +
-                                        (cell.isEmpty() ? QStringLiteral("empty") : cell));
+        //: A score cell as a screen reader says it; %1 is the category's name, %2 its
+        //: score or "empty".
+        //: What a screen reader says of a score cell that holds no score.
+        const QString empty = tr("empty");
+        scoreCell(c)->setAccessibleName(
+            tr("%1: %2").arg(categoryName(c), cell.isEmpty() ? empty : cell));
     }
     const QString upperTotal = TextRoom::fullText(Label12);
     const QString grandTotal = TextRoom::fullText(Label13);
@@ -338,19 +357,28 @@ void FrmMainGame::describeForScreenReaders() {
     Label13->setAccessibleName(grandTotal);
 
     const int left = std::clamp<int>(model_->rollsLeft(), 0, Board::kRollsPerTurn);
-    const QString rollsLeft =
-        left == 1 ? QStringLiteral("1 roll left") : QStringLiteral("%1 rolls left").arg(left);
-    const QString dice = rolled ? QStringLiteral("Dice %1").arg(faces.join(QStringLiteral(", ")))
-                                : QStringLiteral("Dice not rolled yet");
+    // English says "1 roll left" whatever translation is loaded; the other
+    // counts take each language's plural forms.
+    //: The rolls a player has left in this turn: exactly one.
+    const QString oneLeft = tr("1 roll left");
+    //: The rolls a player has left in this turn: %n is 0, 2 or 3.
+    const QString rollsLeft = left == 1 ? oneLeft : tr("%n rolls left", "", left);
+    //: Joins the faces of the five dice ("Dice 1, 3, 3, 5, 6").
+    const QString faceList = faces.join(tr(", "));
+    //: %1 is the list of the five dice's faces, joined by ", ".
+    const QString dice = rolled ? tr("Dice %1").arg(faceList) : tr("Dice not rolled yet");
     if (model_->spinning()) {
-        Command1->setAccessibleName(QStringLiteral("Roll, dice rolling"));
+        //: The Roll button as a screen reader says it while the dice spin.
+        Command1->setAccessibleName(tr("Roll, dice rolling"));
         return;
     }
-    Command1->setAccessibleName(QStringLiteral("Roll, ") + rollsLeft);
+    //: The Roll button as a screen reader says it; %1 is "1 roll left", "2 rolls left", ...
+    Command1->setAccessibleName(tr("Roll, %1").arg(rollsLeft));
     Command1->setAccessibleDescription(dice);
     setAccessibleName(windowTitle());
-    setAccessibleDescription(dice + QStringLiteral(". ") + rollsLeft + QStringLiteral(". ") +
-                             upperTotal + QStringLiteral(". ") + grandTotal + QStringLiteral("."));
+    //: The board in one sentence for a screen reader: %1 the dice, %2 the rolls left,
+    //: %3 and %4 the two totals under the card.
+    setAccessibleDescription(tr("%1. %2. %3. %4.").arg(dice, rollsLeft, upperTotal, grandTotal));
 }
 
 bool FrmMainGame::playable() const {

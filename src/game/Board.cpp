@@ -10,9 +10,6 @@
 Board::Board(const Services& services, QObject* parent) : QObject(parent), services_(services) {
     faceTexts_.fill(QStringLiteral("6"));
     diePictures_.fill(kNoPicture);
-    const Totals none;
-    upperTotalText_ = none.upperText();
-    grandTotalText_ = none.grandText();
     services_.random->reseed(services_.clock->secondsSinceMidnight());
 }
 
@@ -68,9 +65,7 @@ void Board::applyHiddenCodes(const QString& typed) {
 }
 
 void Board::Countup() {
-    const Totals totals = ::Countup(card_);
-    upperTotalText_ = totals.upperText();
-    grandTotalText_ = totals.grandText();
+    totals_ = ::Countup(card_);
     emit changed();
 }
 

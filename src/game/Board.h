@@ -49,9 +49,10 @@ public:
     bool spinning() const { return spinDepth_ > 0; }
     const ScoreCard& card() const { return card_; }
     ScoreCard& card() { return card_; }
-    const QString& upperTotalText() const { return upperTotalText_; }
-    const QString& grandTotalText() const { return grandTotalText_; }
-    int16_t finalScore() const { return scoreFromGrandTotalText(grandTotalText_); }
+    QString upperTotalText() const { return totals_.upperText(); }
+    QString grandTotalText() const { return totals_.grandText(); }
+    // From the total itself: its caption speaks the player's language.
+    int16_t finalScore() const { return static_cast<int16_t>(totals_.grand); }
 
     // --- the moves, made by the session ----------------------------------
     // The Roll button. Ignored while the button is disabled. The board may
@@ -101,6 +102,5 @@ private:
     std::array<bool, kCategoryCount> categoryEnabled_{};
     int spinDepth_ = 0;
     ScoreCard card_;
-    QString upperTotalText_;
-    QString grandTotalText_;
+    Totals totals_; // as of the last Countup
 };

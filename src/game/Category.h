@@ -44,10 +44,12 @@ constexpr bool hasLeadingBlank(Category c) {
     return isUpper(c) || c == Category::Chance;
 }
 
-// The caption of the category's button ("1" .. "6", "1 Pair", ...).
+// The caption of the category's button ("1" .. "6", "1 Pair", ...), in the
+// player's language.
 QString categoryCaption(Category c);
 
-// The category's name as a screen reader says it ("Ones", "1 Pair", ...).
+// The category's name as a screen reader says it ("Ones", "1 Pair", ...),
+// in the player's language (translation context "Category").
 QString categoryName(Category c);
 
 // All fifteen categories in card order, for range-for loops.

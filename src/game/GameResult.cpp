@@ -2,13 +2,8 @@
 
 #include "game/Text.h"
 
-namespace {
-const QString kGameOver = QStringLiteral("Game over.");
-const QString kWellPlayed = QStringLiteral(". Well played!");
-} // namespace
-
 QString GameResult::message() const {
-    return kGameOver + CR + resultLine;
+    return tr("Game over.") + CR + resultLine;
 }
 
 GameResult computeGameResult(const std::vector<PlayerScore>& players) {
@@ -30,19 +25,28 @@ GameResult computeGameResult(const std::vector<PlayerScore>& players) {
 
     const QString n = QString::number(result.TopScore);
     const auto lastPlayer = static_cast<qsizetype>(players.size()) - 1;
+    // Names go in with the score in one pass, so that a name holding "%1"
+    // stays as it was typed.
     if (result.TieCount == 0) {
-        result.resultLine =
-            result.Leaders[0] + QStringLiteral(" wins the game with a score of ") + n + kWellPlayed;
+        //: %1 is the winner's name, %2 the winning score.
+        result.resultLine = GameResult::tr("%1 wins the game with a score of %2. Well played!")
+                                .arg(result.Leaders[0], n);
     } else if (result.TieCount == lastPlayer) {
-        result.resultLine = QStringLiteral("All ") + QString::number(players.size()) +
-                            QStringLiteral(" players scored ") + n +
-                            QStringLiteral(" and therefore drew") + kWellPlayed;
+        //: %n is the number of players (always 2 or more), %1 the score they share.
+        result.resultLine =
+            GameResult::tr("All %n players scored %1 and therefore drew. Well played!", "",
+                           static_cast<int>(players.size()))
+                .arg(n);
     } else {
         const QStringList allButLast = result.Leaders.first(result.TieCount);
-        result.resultLine = QStringLiteral("The game was drawn between ") +
-                            allButLast.join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-                            result.Leaders.last() + QStringLiteral(", sharing a score of ") + n +
-                            kWellPlayed;
+        //: Joins the names of the players who drew, all but the last two
+        //: (those are joined by "and" in the sentence that lists them).
+        const QString names = allButLast.join(GameResult::tr(", "));
+        //: %1 is a list of names ("Ann, Bob"), %2 the last name, %3 the score they share.
+        result.resultLine =
+            GameResult::tr(
+                "The game was drawn between %1 and %2, sharing a score of %3. Well played!")
+                .arg(names, result.Leaders.last(), n);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,12 +15,15 @@ struct PlayerScore {
 
 // Who won, or who drew, and the words that say so.
 struct GameResult {
+    Q_DECLARE_TR_FUNCTIONS(GameResult)
+
+public:
     int16_t TopScore = 0;
     QStringList Leaders;  // every player on TopScore, in board order
     int16_t TieCount = 0; // Leaders.size() - 1
     QString resultLine;
 
-    // "Game over." CR and the result line.
+    // "Game over." CR and the result line, in the player's language.
     QString message() const;
 };
 

@@ -33,10 +33,13 @@ std::array<int, kCategoryCount> ScoreCard::cellValues() const {
 }
 
 QString Totals::upperText() const {
-    return kUpperTotalPrefix + QString::number(upper);
+    //: Under the six upper categories; %1 is their sum with the bonus.
+    //: The blank after the colon is part of the look.
+    return tr("1-6 Total: %1").arg(upper);
 }
 QString Totals::grandText() const {
-    return kGrandTotalPrefix + QString::number(grand);
+    //: Under the card; %1 is the sum of every category with the bonus.
+    return tr("Total: %1").arg(grand);
 }
 
 Totals Countup(const ScoreCard& card) {

@@ -2,6 +2,7 @@
 
 #include "game/Category.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -42,6 +43,9 @@ private:
 
 // The two totals shown under a card, recomputed from its cell texts.
 struct Totals {
+    Q_DECLARE_TR_FUNCTIONS(Totals)
+
+public:
     int upper = 0; // the upper cells, with the bonus once they reach kBonusGoal
     int grand = 0; // upper (bonus included) plus the nine lower cells
 
@@ -55,15 +59,16 @@ struct Totals {
         return bonusFor(after) - bonusFor(before);
     }
 
+    // The captions under the card, in the player's language.
     QString upperText() const; // "1-6 Total: 88"
     QString grandText() const; // "Total: 190"
 };
 
 Totals Countup(const ScoreCard& card);
 
-inline const QString kUpperTotalPrefix = QStringLiteral("1-6 Total: ");
+// The English grand-total caption's beginning.
 inline const QString kGrandTotalPrefix = QStringLiteral("Total: ");
 
-// A final score read back from a grand-total caption: the 7-character prefix
+// A final score read back from an English grand-total caption: the 7-character prefix
 // is dropped and the rest parsed as a signed 16-bit whole number.
 int16_t scoreFromGrandTotalText(const QString& text);

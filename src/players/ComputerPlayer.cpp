@@ -62,7 +62,7 @@ void ComputerPlayer::step() {
         table = table_.tableFor(position.used);
         if (!table) {
             // Waits for the table, which says when it is built.
-            setStatus(kThinking.arg(session_.name(player)));
+            setStatus(tr(kThinking).arg(session_.name(player)));
             table_.request();
             return;
         }

@@ -37,7 +37,8 @@ public:
     // While a perfect seat waits for the value table: the text to show.
     const QString& status() const { return status_; }
 
-    static inline const QString kThinking = QStringLiteral("%1 is thinking...");
+    //: In the status bar while the computer works out its play; %1 is the seat's name.
+    static constexpr char kThinking[] = QT_TR_NOOP("%1 is thinking...");
 
     // Looks at whose turn it is: a computer seat gets its next choice after
     // the pause, a person's seat stops the computer.

@@ -156,7 +156,7 @@ void GameSession::GameOver() {
 
 void GameSession::SaveGame() {
     if (!GameInProgress) {
-        answers_.notice(kNothingToSave);
+        answers_.notice(tr(kNothingToSave));
         return;
     }
     const quint64 game = game_;
@@ -164,7 +164,7 @@ void GameSession::SaveGame() {
     if (path.isEmpty()) return;
     // The game may have ended while the player chose the file.
     if (game != game_ || !GameInProgress) {
-        answers_.notice(kNothingToSave);
+        answers_.notice(tr(kNothingToSave));
         return;
     }
 

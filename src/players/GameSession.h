@@ -34,8 +34,8 @@ enum class Mover { Person, Computer };
 class GameSession : public QObject {
     Q_OBJECT
 public:
-    static inline const QString kNothingToSave =
-        QStringLiteral("There is no game in progress to save.");
+    // Shown as tr(kNothingToSave).
+    static constexpr char kNothingToSave[] = QT_TR_NOOP("There is no game in progress to save.");
 
     explicit GameSession(Answers& answers, const Services& services, QObject* parent = nullptr);
     ~GameSession() override;

@@ -71,7 +71,8 @@ HallsStore::Outcome Halls::askWriter(const QByteArray& request, QString& why) {
     writer.setProcessChannelMode(QProcess::SeparateChannels);
     writer.start(writer_, {}, QIODevice::ReadWrite);
     if (!writer.waitForStarted(kWriterPatienceMs)) {
-        why = QStringLiteral("%1 cannot be started: %2").arg(writer_, writer.errorString());
+        //: %1 is the path of the program that writes the shared Halls, %2 the system's reason.
+        why = tr("%1 cannot be started: %2").arg(writer_, writer.errorString());
         return Outcome::CannotWrite;
     }
     writer.write(request);
@@ -83,7 +84,8 @@ HallsStore::Outcome Halls::askWriter(const QByteArray& request, QString& why) {
         return Outcome::Busy;
     }
     if (writer.exitStatus() != QProcess::NormalExit) {
-        why = QStringLiteral("%1 ended abnormally").arg(writer_);
+        //: %1 is the path of the program that writes the shared Halls.
+        why = tr("%1 ended abnormally").arg(writer_);
         return Outcome::CannotWrite;
     }
     using HallsRequest::Answer;
@@ -97,7 +99,9 @@ HallsStore::Outcome Halls::askWriter(const QByteArray& request, QString& why) {
     case Answer::CannotWrite:
         return Outcome::CannotWrite;
     case Answer::Refused:
-        why = QStringLiteral("%1 refused the scores (%2)").arg(writer_, why);
+        //: %1 is the path of the program that writes the shared Halls, %2 its reason (in
+        //: English: it comes from that program).
+        why = tr("%1 refused the scores (%2)").arg(writer_, why);
         return Outcome::CannotWrite;
     }
     return Outcome::CannotWrite;
@@ -238,6 +242,7 @@ QString Halls::keepWaiting() {
         emit changed();
         return {};
     }
-    if (pendingFile_.isEmpty()) return QStringLiteral("there is no file to keep them in");
+    //: Why the scores waiting for the Halls cannot be kept.
+    if (pendingFile_.isEmpty()) return tr("there is no file to keep them in");
     return keepPending();
 }

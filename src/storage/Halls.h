@@ -62,11 +62,16 @@ public:
     static inline const QString& kDefaultName = HallsStore::kDefaultName;
 
     // What "&Clear All Scores" asks with ShowNotice before it clears: button
-    // set 2 ("YEAH  " / "NA  "), picture cell 1 and sound 1.
+    // set 2 ("YEAH  " / "NA  "), picture cell 1 and sound 1. clearQuestion()
+    // in the player's language, kClearQuestion in English.
+    static constexpr char kClearWarning[] =
+        QT_TR_NOOP("Choosing this option will delete all scores on both the Hall of Fame "
+                   "and the Hall of Shame.");
+    //: Asked before the Halls of Fame and Shame are emptied.
+    static constexpr char kClearConfirm[] = QT_TR_NOOP("Are you sure?");
     static inline const QString kClearQuestion =
-        QStringLiteral("Choosing this option will delete all scores on both the Hall of Fame "
-                       "and the Hall of Shame.") +
-        CR + CR + QStringLiteral("Are you sure?");
+        QLatin1String(kClearWarning) + CR + CR + QLatin1String(kClearConfirm);
+    static QString clearQuestion() { return tr(kClearWarning) + CR + CR + tr(kClearConfirm); }
     static constexpr int kClearQuestionButtons = 2;
     static constexpr int kClearQuestionPicture = 1;
     static constexpr int kClearQuestionSound = 1;

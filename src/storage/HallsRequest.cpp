@@ -1,5 +1,6 @@
 #include "storage/HallsRequest.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace HallsRequest {
@@ -173,7 +174,8 @@ Answer readAnswer(QByteArrayView line, QString& why) {
         if (blank >= 0) why = QString::fromUtf8(line.sliced(blank + 1));
         return answer;
     }
-    why = QStringLiteral("the Halls' writer gave no answer");
+    //: Why the scores could not be entered in the shared Halls.
+    why = QCoreApplication::translate("HallsRequest", "the Halls' writer gave no answer");
     return Answer::Refused;
 }
 

@@ -213,7 +213,8 @@ QString RegistryStore::whyNotWritable() {
     QString why;
     if (writability(&why) != RegStatus::kSuccess) return why;
     if (availability() == RegStatus::kBadStore)
-        return QStringLiteral("%1 is not a store of Vorka's, or it is damaged").arg(file_);
+        //: %1 is the path of the file that keeps the Halls.
+        return tr("%1 is not a store of Vorka's, or it is damaged").arg(file_);
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -37,6 +38,8 @@ inline constexpr int32_t kKeyDeleted = 1018;     // the open key has been delete
 // damaged one makes the store unusable: every read fails (so callers fall
 // back to their defaults) and the file is never written, repaired or removed.
 class RegistryStore {
+    Q_DECLARE_TR_FUNCTIONS(RegistryStore)
+
 public:
     struct StoredValue {
         uint32_t type = 0;

@@ -5,6 +5,7 @@
 #include "game/Text.h"
 #include "storage/EightBitText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,8 @@ OpenResult failed(int number, const QString& description) {
 
 // "Fours", "1 Pair", ...: how a message names a category.
 QString quotedCategory(Category c) {
-    return u'"' + categoryName(c) + u'"';
+    //: A category's name quoted in a message; %1 is the name ("Fours", "1 Pair").
+    return SavedGame::tr("\"%1\"").arg(categoryName(c));
 }
 
 } // namespace
@@ -83,20 +85,24 @@ bool reachableScore(Category c, int score) {
 }
 
 QString openErrorMessage(int number, const QString& description) {
-    return QStringLiteral("Error number ") + QString::number(number) + u':' + CR + CR +
-           description + CR + CR + kOpenAborted;
+    //: The first line of a message that a saved game could not be opened; %1 is the error's
+    //: number.
+    return SavedGame::tr("Error number %1:").arg(number) + CR + CR + description + CR + CR +
+           QCoreApplication::translate("SavedGame", kOpenAborted);
 }
 
 QString OpenError::title() const {
-    return kind == Kind::WrongHeader ? kNotAVorkaFileTitle : kOpenErrorTitle;
+    return kind == Kind::WrongHeader ? kNotAVorkaFileTitle
+                                     : QCoreApplication::translate("SavedGame", kOpenErrorTitle);
 }
 
 QString OpenError::message() const {
-    return kind == Kind::WrongHeader ? kNotAVorkaFile : openErrorMessage(number, description);
+    return kind == Kind::WrongHeader ? QCoreApplication::translate("SavedGame", kNotAVorkaFile)
+                                     : openErrorMessage(number, description);
 }
 
 QString SaveError::message() const {
-    return kNotSaved + CR + CR + reason;
+    return QCoreApplication::translate("SavedGame", kNotSaved) + CR + CR + reason;
 }
 
 PlayerRecord PlayerRecord::fromCard(const QString& name, int16_t index, const ScoreCard& card) {
@@ -138,17 +144,20 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
     // Record 2, and whether the file is as long as LastPlayer says.
     if (size < recordOffset(2) + 2)
         return failed(OpenError::kTruncated,
-                      QStringLiteral("The file ends before the number of players."));
+                      SavedGame::tr("The file ends before the number of players."));
     const int16_t lastPlayer = int16At(bytes, recordOffset(2));
     if (lastPlayer < 0)
         return failed(
             OpenError::kNoPlayers,
-            QStringLiteral("The file gives %1 as the number of players.").arg(int(lastPlayer) + 1));
+            //: %1 is a number below 1.
+            SavedGame::tr("The file gives %1 as the number of players.").arg(int(lastPlayer) + 1));
     const int players = lastPlayer + 1;
     if (players > kMaxPlayers)
         return failed(OpenError::kTooManyPlayers,
-                      QStringLiteral("The saved game has %1 players; Vorka plays games of at "
-                                     "most %2 players.")
+                      //: %1 is the number of players in the file, %2 the most the game
+                      //: plays.
+                      SavedGame::tr("The saved game has %1 players; Vorka plays games of at "
+                                    "most %2 players.")
                           .arg(players)
                           .arg(kMaxPlayers));
     const int lastRecord = 4 + lastPlayer;
@@ -158,20 +167,29 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
             std::clamp<qsizetype>((size - recordOffset(3)) / kRecordSize, 0, players);
         QString why;
         if (whole == players)
-            why = QStringLiteral("it ends before the part that says whose turn it is.");
+            why = SavedGame::tr("The file is cut short: it ends before the part that says whose "
+                                "turn it is.");
         else if (players == 1)
-            why = QStringLiteral("it ends inside the record of its one player.");
+            why = SavedGame::tr("The file is cut short: it ends inside the record of its one "
+                                "player.");
         else if (whole == 0)
-            why = QStringLiteral("it names %1 players, but none of them is in it whole.")
-                      .arg(players);
+            //: %n is the number of players the file names, 2 or more.
+            why = SavedGame::tr(
+                "The file is cut short: it names %n players, but none of them is in it whole.", "",
+                players);
         else if (whole == 1)
-            why = QStringLiteral("it names %1 players, but only one of them is in it whole.")
-                      .arg(players);
+            //: %n is the number of players the file names, 2 or more.
+            why = SavedGame::tr("The file is cut short: it names %n players, but only one of "
+                                "them is in it whole.",
+                                "", players);
         else
-            why = QStringLiteral("it names %1 players, but only %2 of them are in it whole.")
-                      .arg(players)
-                      .arg(whole);
-        return failed(OpenError::kTruncated, QStringLiteral("The file is cut short: ") + why);
+            //: %1 is the number of players the file names, %n how many of them it holds
+            //: whole (2 or more).
+            why = SavedGame::tr("The file is cut short: it names %1 players, but only %n of "
+                                "them are in it whole.",
+                                "", int(whole))
+                      .arg(players);
+        return failed(OpenError::kTruncated, why);
     }
 
     SavedGame game;
@@ -184,8 +202,9 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
         const int length = static_cast<uint16_t>(int16At(bytes, start));
         if (length > kMaxNameBytes)
             return failed(OpenError::kNameLength,
-                          QStringLiteral("The name of player %1 is %2 bytes long, more than its "
-                                         "record holds.")
+                          //: %1 is the player's place in the file, %2 a number of bytes.
+                          SavedGame::tr("The name of player %1 is %2 bytes long, more than its "
+                                        "record holds.")
                               .arg(i + 1)
                               .arg(length));
         PlayerRecord record;
@@ -197,8 +216,10 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
         // The board is the one the record names; every index once.
         if (record.index < 0 || record.index > lastPlayer || seen[size_t(record.index)])
             return failed(OpenError::kIndex,
-                          QStringLiteral("Player %1 of the file carries the index %2; the players "
-                                         "must be numbered 0 to %3, each once.")
+                          //: %1 is the player's place in the file, %2 the index it holds,
+                          //: %3 the highest index allowed.
+                          SavedGame::tr("Player %1 of the file carries the index %2; the players "
+                                        "must be numbered 0 to %3, each once.")
                               .arg(i + 1)
                               .arg(record.index)
                               .arg(lastPlayer));
@@ -209,18 +230,20 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
             const int k = categoryIndex(c);
             if (record.flags[k] != PlayerRecord::kFree && record.flags[k] != PlayerRecord::kUsed)
                 return failed(OpenError::kFlag,
-                              QStringLiteral("Category %1 of player %2 is marked %3, which is "
-                                             "neither free nor used.")
-                                  .arg(quotedCategory(c))
-                                  .arg(i + 1)
-                                  .arg(record.flags[k]));
+                              //: %1 is a quoted category name, %2 the player's place in the
+                              //: file, %3 the number found.
+                              SavedGame::tr("Category %1 of player %2 is marked %3, which is "
+                                            "neither free nor used.")
+                                  .arg(quotedCategory(c), QString::number(i + 1),
+                                       QString::number(record.flags[k])));
             if (!reachableScore(c, record.scores[k]))
                 return failed(OpenError::kScore,
-                              QStringLiteral("Category %1 of player %2 holds %3, a score it "
-                                             "cannot give.")
-                                  .arg(quotedCategory(c))
-                                  .arg(i + 1)
-                                  .arg(record.scores[k]));
+                              //: %1 is a quoted category name, %2 the player's place in the
+                              //: file, %3 the score found.
+                              SavedGame::tr("Category %1 of player %2 holds %3, a score it "
+                                            "cannot give.")
+                                  .arg(quotedCategory(c), QString::number(i + 1),
+                                       QString::number(record.scores[k])));
         }
         game.players[size_t(record.index)] = std::move(record);
     }
@@ -228,36 +251,41 @@ OpenResult SavedGame::fromBytes(QByteArrayView bytes) {
     game.CurrentPlayer = int16At(bytes, recordOffset(lastRecord));
     if (game.CurrentPlayer < 0 || game.CurrentPlayer > lastPlayer)
         return failed(OpenError::kCurrent,
-                      QStringLiteral("The file gives the turn to player index %1, but its "
-                                     "players are numbered 0 to %2.")
+                      //: %1 is the index found, %2 the highest index of the file's players.
+                      SavedGame::tr("The file gives the turn to player index %1, but its "
+                                    "players are numbered 0 to %2.")
                           .arg(game.CurrentPlayer)
                           .arg(lastPlayer));
     return {std::move(game), {}};
 }
 
 OpenResult SavedGame::readFile(const QString& path) {
-    const auto cannot = [&](const QString& what, const QString& why) {
-        return failed(OpenError::kCannotRead,
-                      QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why));
+    // `sentence` holds the file's path as %1 and the system's reason as %2.
+    const auto cannot = [&](const QString& sentence, const QString& why) {
+        return failed(OpenError::kCannotRead, sentence.arg(path, why));
     };
+    //: %1 is the file's path, %2 the system's reason.
+    const QString notOpened = tr("The file \"%1\" could not be opened: %2.");
     // Opened without waiting, so that a pipe or a device named here cannot
     // hold the program up; only a regular file is read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return cannot(QStringLiteral("opened"), systemReason(errno));
+    if (fd < 0) return cannot(notOpened, systemReason(errno));
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return cannot(QStringLiteral("opened"), QStringLiteral("it is not a regular file"));
+        //: Why a file could not be opened (a folder or a device was named).
+        return cannot(notOpened, tr("it is not a regular file"));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return cannot(QStringLiteral("opened"), file.errorString());
+        return cannot(notOpened, file.errorString());
     }
     // Everything a game of the most players needs; what follows is never read.
     const QByteArray bytes = file.read(kMaxSavedGameBytes);
     if (file.error() != QFileDevice::NoError)
-        return cannot(QStringLiteral("read"), file.errorString());
+        //: %1 is the file's path, %2 the system's reason.
+        return cannot(tr("The file \"%1\" could not be read: %2."), file.errorString());
     return fromBytes(bytes);
 }
 
@@ -265,26 +293,27 @@ OpenResult SavedGame::readFile(const QString& path) {
 
 std::optional<SaveError> SavedGame::check() const {
     if (players.empty() || players.size() > size_t(kMaxPlayers))
-        return SaveError{QStringLiteral("A saved game holds 1 to %1 players.").arg(kMaxPlayers)};
+        //: %1 is the most players a saved game holds.
+        return SaveError{tr("A saved game holds 1 to %1 players.").arg(kMaxPlayers)};
     if (LastPlayer != qsizetype(players.size()) - 1)
-        return SaveError{QStringLiteral("The number of players does not match the boards.")};
+        return SaveError{tr("The number of players does not match the boards.")};
     if (CurrentPlayer < 0 || CurrentPlayer > LastPlayer)
-        return SaveError{QStringLiteral("The player whose turn it is is not one of the players.")};
+        return SaveError{tr("The player whose turn it is is not one of the players.")};
     for (size_t i = 0; i < players.size(); ++i) {
         const PlayerRecord& p = players[i];
         if (EightBitText::fromUnicode(p.name).size() > kMaxNameBytes)
-            return SaveError{QStringLiteral("The name \"%1\" is too long: a saved game keeps "
-                                            "names of at most %2 characters.")
-                                 .arg(p.name)
-                                 .arg(kMaxNameBytes)};
-        if (p.index != qsizetype(i))
-            return SaveError{QStringLiteral("The boards are not numbered in order.")};
+            //: %1 is the player's name, %2 the longest name a saved game keeps.
+            return SaveError{tr("The name \"%1\" is too long: a saved game keeps "
+                                "names of at most %2 characters.")
+                                 .arg(p.name, QString::number(kMaxNameBytes))};
+        if (p.index != qsizetype(i)) return SaveError{tr("The boards are not numbered in order.")};
         for (Category c : kAllCategories) {
             const int k = categoryIndex(c);
             if ((p.flags[k] != PlayerRecord::kFree && p.flags[k] != PlayerRecord::kUsed) ||
                 !reachableScore(c, p.scores[k]))
-                return SaveError{QStringLiteral("The card of %1 holds something the game cannot "
-                                                "score in %2.")
+                //: %1 is the player's name, %2 a quoted category name.
+                return SaveError{tr("The card of %1 holds something the game cannot "
+                                    "score in %2.")
                                      .arg(p.name, quotedCategory(c))};
         }
     }
@@ -356,14 +385,17 @@ void removeLeftovers(const QString& path) {
 std::optional<SaveError> SavedGame::writeFile(const QString& path) const {
     QByteArray bytes;
     if (auto problem = toBytes(bytes)) return problem;
-    const auto notSaved = [&](const QString& what, const QString& why) {
-        return SaveError{
-            QStringLiteral("The file \"%1\" could not be %2: %3.").arg(path, what, why)};
+    // `sentence` holds the file's path as %1 and the system's reason as %2.
+    const auto notSaved = [&](const QString& sentence, const QString& why) {
+        return SaveError{sentence.arg(path, why)};
     };
+    //: %1 is the file's path, %2 the system's reason.
+    const QString notWritten = tr("The file \"%1\" could not be written: %2.");
     removeLeftovers(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return notSaved(QStringLiteral("created"), file.errorString());
+        //: %1 is the file's path, %2 the system's reason.
+        return notSaved(tr("The file \"%1\" could not be created: %2."), file.errorString());
     // The new file has to be on the disk, whole, before it may replace the
     // old one. Written and synced here rather than through Qt's buffer, so
     // that a full disk is seen at once and in the system's own words (a
@@ -377,7 +409,7 @@ std::optional<SaveError> SavedGame::writeFile(const QString& path) const {
         if (written <= 0) {
             const QString why = systemReason(written < 0 ? errno : EIO);
             file.cancelWriting();
-            return notSaved(QStringLiteral("written"), why);
+            return notSaved(notWritten, why);
         }
         data += written;
         left -= written;
@@ -385,9 +417,11 @@ std::optional<SaveError> SavedGame::writeFile(const QString& path) const {
     if (::fsync(file.handle()) != 0) {
         const QString why = systemReason(errno);
         file.cancelWriting();
-        return notSaved(QStringLiteral("written"), why);
+        return notSaved(notWritten, why);
     }
-    if (!file.commit()) return notSaved(QStringLiteral("replaced"), file.errorString());
+    //: %1 is the file's path, %2 the system's reason.
+    if (!file.commit())
+        return notSaved(tr("The file \"%1\" could not be replaced: %2."), file.errorString());
     return std::nullopt;
 }
 

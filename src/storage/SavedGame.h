@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -45,16 +46,21 @@ inline constexpr qsizetype kMaxSavedGameBytes = qsizetype(kRecordSize) * (2 + kM
 
 inline const QString kSavedGameHeader = QStringLiteral("Vorka by Tolvane Studios");
 
-// What the open and save commands show.
-inline const QString kNotAVorkaFile = QStringLiteral("This is not a TOL Vorka saved game file!");
+// What the open and save commands show: the texts in English, each shown as
+// QCoreApplication::translate("SavedGame", k).
+inline constexpr char kNotAVorkaFile[] =
+    QT_TRANSLATE_NOOP("SavedGame", "This is not a TOL Vorka saved game file!");
 inline const QString kNotAVorkaFileTitle = QStringLiteral("Vorka");
-inline const QString kOpenErrorTitle = QStringLiteral("Error");
-inline const QString kOpenAborted =
-    QStringLiteral("The above error was encountered. The Open Game process was aborted.");
+//: The title of the message that a saved game could not be opened.
+inline constexpr char kOpenErrorTitle[] = QT_TRANSLATE_NOOP("SavedGame", "Error");
+inline constexpr char kOpenAborted[] = QT_TRANSLATE_NOOP(
+    "SavedGame", "The above error was encountered. The Open Game process was aborted.");
 inline const QString kSaveFailedTitle = QStringLiteral("Vorka");
-inline const QString kNotSaved = QStringLiteral("The game was not saved.");
-inline const QString kSaveDialogTitle = QStringLiteral("Save Game");
-inline const QString kOpenDialogTitle = QStringLiteral("Load Game");
+inline constexpr char kNotSaved[] = QT_TRANSLATE_NOOP("SavedGame", "The game was not saved.");
+//: The title of the file dialog that saves a game.
+inline constexpr char kSaveDialogTitle[] = QT_TRANSLATE_NOOP("SavedGame", "Save Game");
+//: The title of the file dialog that opens a saved game.
+inline constexpr char kOpenDialogTitle[] = QT_TRANSLATE_NOOP("SavedGame", "Load Game");
 
 // "Error number " N ":" CR CR description CR CR kOpenAborted.
 QString openErrorMessage(int number, const QString& description);
@@ -114,6 +120,9 @@ struct PlayerRecord {
 struct OpenResult;
 
 struct SavedGame {
+    Q_DECLARE_TR_FUNCTIONS(SavedGame)
+
+public:
     int16_t LastPlayer = 0;
     std::vector<PlayerRecord> players; // by board index: players[i].index == i
     int16_t CurrentPlayer = 0;

@@ -334,8 +334,8 @@ QString WaitingScores::change(const std::vector<WaitingGame>& added,
     size_t entries = 0;
     for (const WaitingGame& game : games) entries += game.players.size();
     if (entries > size_t(kMaxEntries))
-        return QStringLiteral("%1 scores are waiting already, as many as are kept")
-            .arg(kMaxEntries);
+        //: Why more scores cannot wait for the Halls; %1 is the most that are kept (1024).
+        return tr("%1 scores are waiting already, as many as are kept").arg(kMaxEntries);
     if (games.empty()) {
         QFile gone(file_);
         return !gone.exists() || gone.remove() ? QString() : gone.errorString();

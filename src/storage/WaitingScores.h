@@ -2,6 +2,7 @@
 
 #include "game/GameResult.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,8 @@ struct WaitingGame {
 // boxes would not take, a score no card can make, or missing parts are
 // skipped; at most kMaxEntries scores and kMaxFileBytes bytes are read.
 class WaitingScores {
+    Q_DECLARE_TR_FUNCTIONS(WaitingScores)
+
 public:
     static constexpr int kMaxScore = 353; // a full card at best
     static constexpr int kMaxEntries = 1024;

@@ -41,15 +41,23 @@ ComputerSeats::~ComputerSeats() {
 }
 
 QString ComputerSeats::perfectSeatText(const QString& name) {
-    return QStringLiteral("Let the computer play for ") + name;
+    //: Entry of a player button's menu; %1 is the player's name.
+    return tr("Let the computer play for %1").arg(name);
 }
 
 QString ComputerSeats::casualSeatText(const QString& name) {
-    return QStringLiteral("Let the computer play casually for ") + name;
+    //: Entry of a player button's menu; %1 is the player's name.
+    return tr("Let the computer play casually for %1").arg(name);
 }
 
 QString ComputerSeats::takeBackText(const QString& name) {
-    return QStringLiteral("Take ") + name + QStringLiteral("'s seat back");
+    //: Entry of a player button's menu: a person plays the seat again; %1 is the player's name.
+    return tr("Take %1's seat back").arg(name);
+}
+
+QString ComputerSeats::computerMarked(const QString& name) {
+    //: A name as the final scores list it when the computer played the seat; %1 is the name.
+    return tr("%1 (computer)").arg(name);
 }
 
 std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
@@ -81,7 +89,8 @@ std::unique_ptr<QMenu> ComputerSeats::seatMenu(int16_t index) {
     add(takeBackText(name), QStringLiteral("Person"), std::nullopt)->setEnabled(seat.has_value());
 
     menu->addSeparator();
-    QMenu* paces = menu->addMenu(kPaceMenuText);
+    //: Submenu of a player button's menu: how quickly the computer plays.
+    QMenu* paces = menu->addMenu(tr("Computer's pace"));
     paces->setObjectName(QStringLiteral("PaceMenu"));
     auto* paceGroup = new QActionGroup(paces);
     for (Pace pace : {Pace::Normal, Pace::Fast, Pace::Instant}) {
@@ -106,10 +115,15 @@ struct PaceSetting {
 };
 
 const PaceSetting& settingOf(ComputerSeats::Pace pace) {
-    static const PaceSetting normal{"&Normal", ComputerPlayer::kDefaultPaceMs,
+    //: The computer's pace. Pick an access letter unique in the pace menu.
+    static const PaceSetting normal{QT_TRANSLATE_NOOP("ComputerSeats", "&Normal"),
+                                    ComputerPlayer::kDefaultPaceMs,
                                     DialogAnswers::kComputerAnnouncementMs};
-    static const PaceSetting fast{"&Fast", 250, 500};
-    static const PaceSetting instant{"&Instant, without pauses", 0, 0};
+    //: The computer's pace. Pick an access letter unique in the pace menu.
+    static const PaceSetting fast{QT_TRANSLATE_NOOP("ComputerSeats", "&Fast"), 250, 500};
+    //: The computer's pace. Pick an access letter unique in the pace menu.
+    static const PaceSetting instant{QT_TRANSLATE_NOOP("ComputerSeats", "&Instant, without pauses"),
+                                     0, 0};
     switch (pace) {
     case ComputerSeats::Pace::Fast:
         return fast;
@@ -124,7 +138,7 @@ const PaceSetting& settingOf(ComputerSeats::Pace pace) {
 } // namespace
 
 QString ComputerSeats::paceText(Pace pace) {
-    return QString::fromLatin1(settingOf(pace).text);
+    return tr(settingOf(pace).text);
 }
 
 int ComputerSeats::paceMs(Pace pace) {
@@ -203,7 +217,7 @@ void ComputerSeats::refreshHint() {
     if (!hint_ || !hint_->isVisible()) return;
     GameSession& session = session_;
     if (!session.gameInProgress() || session.boardCount() == 0) {
-        hint_->showMessage(QStringLiteral("There is no game in progress."));
+        hint_->showMessage(tr("There is no game in progress."));
         return;
     }
     const int16_t player = session.currentPlayer();
@@ -217,12 +231,12 @@ void ComputerSeats::refreshHint() {
         connect(&table, &StrategyTable::built, this, &ComputerSeats::refreshHint,
                 Qt::UniqueConnection);
         table.request();
-        hint_->showMessage(HintWindow::kWorking);
+        hint_->showWorking();
         return;
     }
     const ValueTable* values = table.tableFor(position.used);
     if (!values) {
-        hint_->showMessage(QStringLiteral("No hint for this card."));
+        hint_->showMessage(tr("No hint for this card."));
         return;
     }
     hint_->showChoices(session.name(player), Advisor(values).choices(position, Strength::Perfect));

@@ -33,7 +33,8 @@ public:
     static QString perfectSeatText(const QString& name);
     static QString casualSeatText(const QString& name);
     static QString takeBackText(const QString& name);
-    static inline const QString kComputerMark = QStringLiteral(" (computer)");
+    // "Bob (computer)".
+    static QString computerMarked(const QString& name);
 
     // The menu of player `index`'s button, for the caller to show.
     std::unique_ptr<QMenu> seatMenu(int16_t index);
@@ -50,7 +51,6 @@ public:
     // How quickly the computer plays, chosen in the player button's menu and
     // kept per player: normal, fast, or with no pauses at all.
     enum class Pace { Normal, Fast, Instant };
-    static inline const QString kPaceMenuText = QStringLiteral("Computer's pace");
     static QString paceText(Pace pace);
     // The pause before each choice, and how long its announcement stays.
     static int paceMs(Pace pace);

@@ -2,6 +2,7 @@
 
 #include "game/Text.h"
 #include "storage/SavedGame.h"
+#include "ui/ComputerSeats.h"
 #include "ui/FrmMessageBox.h"
 #include "ui/FrmNewPlayer.h"
 
@@ -17,7 +18,6 @@ using namespace MdlGlobalDecs;
 namespace {
 
 constexpr int16_t kFallingFigure = 2;
-const QString kComputerMark = QStringLiteral(" (computer)");
 const QString kComputerIcon = QStringLiteral(":/pictures/toolbar/computer.svg");
 
 // The platform's own message box, for the open and save errors.
@@ -34,19 +34,26 @@ void showMessage(const AppServices& services, QWidget* parent, QMessageBox::Icon
 } // namespace
 
 QString DialogAnswers::namesChangedQuestion(const QStringList& names) {
-    // A few names, so that the question always fits its window.
-    constexpr qsizetype kNamed = 2;
-    QStringList quoted;
-    for (const QString& name : names.first(std::min(names.size(), kNamed)))
-        quoted << u'"' + name + u'"';
-    QString which = quoted.join(QStringLiteral(" and "));
-    if (names.size() > kNamed) {
-        which = quoted.join(QStringLiteral(", ")) +
-                QStringLiteral(" and %1 more names").arg(names.size() - kNamed);
-    }
-    return QStringLiteral("Some letters of ") + which +
-           QStringLiteral(" cannot be kept in a saved game; they will be saved as \"?\".") + CR +
-           CR + QStringLiteral("Save anyway?");
+    // A few names, so that the question always fits its window; all of them
+    // go in in one pass, so that a name holding "%1" stays as typed.
+    QString question;
+    if (names.size() <= 1)
+        //: %1 is a player's name.
+        question = tr("Some letters of \"%1\" cannot be kept in a saved game; they will be "
+                      "saved as \"?\".")
+                       .arg(names.value(0));
+    else if (names.size() == 2)
+        //: %1 and %2 are players' names.
+        question = tr("Some letters of \"%1\" and \"%2\" cannot be kept in a saved game; they "
+                      "will be saved as \"?\".")
+                       .arg(names[0], names[1]);
+    else
+        //: %1 and %2 are players' names; %n the number of further names (1 or more).
+        question = tr("Some letters of \"%1\", \"%2\" and %n more names cannot be kept in a "
+                      "saved game; they will be saved as \"?\".",
+                      "", int(names.size() - 2))
+                       .arg(names[0], names[1]);
+    return question + CR + CR + tr("Save anyway?");
 }
 
 bool DialogAnswers::playsWithOthers() {
@@ -83,9 +90,9 @@ void DialogAnswers::showResult(const GameResult& result, const std::vector<Playe
         box.ListView1->show();
         for (const PlayerScore& p : scores) {
             // The computer's seats are marked, as on their player buttons.
-            auto* row =
-                new QTreeWidgetItem(box.ListView1, {QString::number(p.score),
-                                                    p.computer ? p.name + kComputerMark : p.name});
+            auto* row = new QTreeWidgetItem(
+                box.ListView1, {QString::number(p.score),
+                                p.computer ? ComputerSeats::computerMarked(p.name) : p.name});
             if (p.computer) row->setIcon(1, QIcon(kComputerIcon));
         }
     }
@@ -96,11 +103,15 @@ void DialogAnswers::showResult(const GameResult& result, const std::vector<Playe
 }
 
 QString DialogAnswers::openFileName() {
-    return services_.files->openFileName(parent_, kOpenDialogTitle, kSavedGameFilter);
+    // The title is the saved game's own text; marked for translation there.
+    return services_.files->openFileName(
+        parent_, QCoreApplication::translate("SavedGame", "Load Game"), savedGameFilter());
 }
 
 QString DialogAnswers::saveFileName() {
-    return services_.files->saveFileName(parent_, kSaveDialogTitle, kSavedGameFilter);
+    // The title is the saved game's own text; marked for translation there.
+    return services_.files->saveFileName(
+        parent_, QCoreApplication::translate("SavedGame", "Save Game"), savedGameFilter());
 }
 
 bool DialogAnswers::saveChangedNames(const QStringList& names) {

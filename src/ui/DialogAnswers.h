@@ -3,11 +3,15 @@
 #include "players/Answers.h"
 #include "ui/AppServices.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 // The players answer in the game's own modal windows: the message dialog,
 // the turn announcement, the file dialogs and the platform's message box.
 class DialogAnswers final : public Answers {
+    Q_DECLARE_TR_FUNCTIONS(DialogAnswers)
+
 public:
     // Dialogs open over `parent`, sound and run through `services`.
     explicit DialogAnswers(const AppServices& services, QWidget* parent = nullptr)

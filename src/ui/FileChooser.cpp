@@ -1,6 +1,14 @@
 #include "ui/FileChooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+
+QString savedGameFilter() {
+    //: The file dialog's filter. Translate the two names only: keep the patterns in
+    //: parentheses and the ";;" between the two filters as they are.
+    return QCoreApplication::translate("FileChooser",
+                                       "Vorka Saved Games (*.vrk *.VRK);;All Files (*)");
+}
 
 QString DesktopFileChooser::openFileName(QWidget* parent, const QString& title,
                                          const QString& filter) {

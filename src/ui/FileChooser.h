@@ -21,6 +21,6 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
 };
 
-// The file dialog's filter: saved games, then all files.
-inline const QString kSavedGameFilter =
-    QStringLiteral("Vorka Saved Games (*.vrk *.VRK);;All Files (*)");
+// The file dialog's filter: saved games, then all files, in the player's
+// language.
+QString savedGameFilter();

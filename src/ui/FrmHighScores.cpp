@@ -33,8 +33,14 @@ QTreeWidget* makeList(QWidget* parent, const QString& name) {
     list->setObjectName(name);
     list->setGeometry(twips(-30, 435, 4785, 2610));
     list->setColumnCount(3);
-    list->setHeaderLabels(
-        {QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Score")});
+    list->setHeaderLabels({
+        //: Column heading of the Halls of Fame and Shame: the place in the list.
+        FrmHighScores::tr("Position"),
+        //: Column heading of the Halls of Fame and Shame: the player's name.
+        FrmHighScores::tr("Name"),
+        //: Column heading of the Halls of Fame and Shame: the final score.
+        FrmHighScores::tr("Score"),
+    });
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     // Every row has one line of the same font and one small picture.
@@ -71,7 +77,7 @@ void fill(QTreeWidget* list, const QList<HallEntry>& hall, const QIcon& icon) {
 FrmHighScores::FrmHighScores(Halls& halls, const AppServices& services, QWidget* parent)
     : QWidget(parent), halls_(halls), services_(services) {
     setObjectName(QStringLiteral("FrmHighScores"));
-    setWindowTitle(QStringLiteral("Vorka Scores"));
+    setWindowTitle(tr("Vorka Scores"));
     setWindowIcon(QIcon(kWindowIcon));
     setFixedSize(kClientSize);
     setAutoFillBackground(true);
@@ -82,7 +88,8 @@ FrmHighScores::FrmHighScores(Halls& halls, const AppServices& services, QWidget*
     pink.setColor(QPalette::WindowText, Qt::black);
     setPalette(pink);
 
-    Label1 = new QLabel(QStringLiteral("HIGH SCORES"), this);
+    //: The window's big heading, in capitals.
+    Label1 = new QLabel(tr("HIGH SCORES"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twips(1680, 135, 3180, 630));
     Label1->setFont(Fonts::font(Fonts::kArialNarrow, 27.75, true));
@@ -109,19 +116,23 @@ FrmHighScores::FrmHighScores(Halls& halls, const AppServices& services, QWidget*
     TabStrip1->setExpanding(false);
     TabStrip1->setUsesScrollButtons(false);
     TabStrip1->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
-    const int fame = TabStrip1->addTab(QIcon(kFameIcon), QStringLiteral("Hall of Fame"));
+    const int fame = TabStrip1->addTab(QIcon(kFameIcon), tr("Hall of Fame"));
     TabStrip1->setTabData(fame, QStringLiteral("Fame"));
-    TabStrip1->setTabToolTip(fame, QStringLiteral("Show Hall of Fame"));
-    const int shame = TabStrip1->addTab(QIcon(kShameIcon), QStringLiteral("Hall of Shame"));
+    TabStrip1->setTabToolTip(fame, tr("Show Hall of Fame"));
+    const int shame = TabStrip1->addTab(QIcon(kShameIcon), tr("Hall of Shame"));
     TabStrip1->setTabData(shame, QStringLiteral("Shame"));
-    TabStrip1->setTabToolTip(shame, QStringLiteral("Shows Hall of Fame"));
+    //: Tooltip of the Hall of Shame's tab. The English names the other Hall by an old
+    //: slip that stays; translate it as "Shows the Hall of Shame".
+    TabStrip1->setTabToolTip(shame, tr("Shows Hall of Fame"));
     connect(TabStrip1, &QTabBar::currentChanged, this, &FrmHighScores::TabStrip1_Click);
     TextRoom::fit(TabStrip1, Picture1->width());
 
     ListView1[0] = makeList(Picture1, QStringLiteral("ListView1_0"));
     ListView1[1] = makeList(Picture1, QStringLiteral("ListView1_1"));
 
-    Command1 = new QPushButton(QStringLiteral("&Clear All Scores"), this);
+    //: Button that empties both Halls. Pick an access letter unique in this window; it
+    //: wins over the main window's toolbar letters while this window has the focus.
+    Command1 = new QPushButton(tr("&Clear All Scores"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(630, 3960, 3645, 390));
     TextRoom::fit(Command1);
@@ -152,11 +163,23 @@ int FrmHighScores::shownList() const {
     return ListView1[1]->isVisible() ? 1 : 0;
 }
 
-namespace {
-bool isClearKey(const QKeyEvent* key) {
-    return key->key() == Qt::Key_C && key->modifiers() == Qt::AltModifier;
+// The button's own access key (Alt+C in English), whatever letter its
+// caption marks in the player's language.
+bool FrmHighScores::isClearKey(const QKeyEvent* key) const {
+    return QKeySequence(key->keyCombination()) == QKeySequence::mnemonic(Command1->text());
 }
-} // namespace
+
+QString FrmHighScores::clearQuestion() {
+    // The Halls' own question, marked for translation beside them.
+    return QCoreApplication::translate("Halls", "Choosing this option will delete all scores on "
+                                                "both the Hall of Fame and the Hall of Shame.") +
+           CR + CR + QCoreApplication::translate("Halls", "Are you sure?");
+}
+
+QString FrmHighScores::scoresWaiting() {
+    return tr("Another copy of Vorka is using the Halls of Fame and Shame just now.") + CR + CR +
+           tr("The scores of this game will be entered as soon as it is done with them.");
+}
 
 bool FrmHighScores::event(QEvent* event) {
     // The key comes here first, before the shortcuts of the main window.
@@ -178,9 +201,8 @@ void FrmHighScores::keyPressEvent(QKeyEvent* event) {
 
 void FrmHighScores::Command1_Click() {
     halls_.ClearHalls([this] {
-        return MdlGlobalDecs::ShowNotice(services_, Halls::kClearQuestion,
-                                         Halls::kClearQuestionButtons, Halls::kClearQuestionPicture,
-                                         Halls::kClearQuestionSound)
+        return MdlGlobalDecs::ShowNotice(services_, clearQuestion(), Halls::kClearQuestionButtons,
+                                         Halls::kClearQuestionPicture, Halls::kClearQuestionSound)
             .toBool();
     });
 }

@@ -24,10 +24,7 @@ public:
 
     // What the player is told when another copy of the game keeps the
     // final scores of a game waiting.
-    static inline const QString kScoresWaiting =
-        QStringLiteral("Another copy of Vorka is using the Halls of Fame and Shame just now.") +
-        CR + CR +
-        QStringLiteral("The scores of this game will be entered as soon as it is done with them.");
+    static QString scoresWaiting();
 
     // Shows `halls`; its question sounds and runs through `services`.
     FrmHighScores(Halls& halls, const AppServices& services, QWidget* parent = nullptr);
@@ -56,6 +53,9 @@ protected:
     // not to the main window's "S&cores".
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool isClearKey(const QKeyEvent* key) const;
+    // Asked before both Halls are emptied.
+    static QString clearQuestion();
 
 private:
     Halls& halls_;

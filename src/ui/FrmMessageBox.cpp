@@ -9,6 +9,7 @@
 #include "ui/SvgPicture.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,6 +20,8 @@
 #include <QScrollArea>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 using MdlGlobalDecs::DialogKind;
 
 namespace {
@@ -28,30 +31,37 @@ constexpr int kCellWidth = 117;
 constexpr int kCellHeight = 167;
 constexpr int kCaptionMargin = 6;
 
-const QString kOk = QStringLiteral("OK  ");
-const QString kYes = QStringLiteral("YES  ");
-const QString kNo = QStringLiteral("NO  ");
-const QString kYeah = QStringLiteral("YEAH  ");
-const QString kNa = QStringLiteral("NA  ");
-const QString kCancel = QStringLiteral("CANCEL  ");
-const QString kNext = QStringLiteral("NEXT  ");
-const QString kOnMyOwn = QStringLiteral("On my own");
-const QString kWithOthers = QStringLiteral("With others");
-const QString kNoname = QStringLiteral("Noname");
+// The buttons' captions. The two blanks after each belong to the look.
+//: Button caption. The two blanks after it are part of the look; keep them.
+const char* const kOk = QT_TRANSLATE_NOOP("FrmMessageBox", "OK  ");
+//: Button caption. The two blanks after it are part of the look; keep them.
+const char* const kYes = QT_TRANSLATE_NOOP("FrmMessageBox", "YES  ");
+//: Button caption. The two blanks after it are part of the look; keep them.
+const char* const kNo = QT_TRANSLATE_NOOP("FrmMessageBox", "NO  ");
+//: Button caption: a casual "yes". The two blanks after it are part of the look; keep them.
+const char* const kYeah = QT_TRANSLATE_NOOP("FrmMessageBox", "YEAH  ");
+//: Button caption: a casual "no". The two blanks after it are part of the look; keep them.
+const char* const kNa = QT_TRANSLATE_NOOP("FrmMessageBox", "NA  ");
+//: Button caption. The two blanks after it are part of the look; keep them.
+const char* const kCancel = QT_TRANSLATE_NOOP("FrmMessageBox", "CANCEL  ");
+//: Button caption: on to the next player's name. The two blanks after it are part of the
+//: look; keep them.
+const char* const kNext = QT_TRANSLATE_NOOP("FrmMessageBox", "NEXT  ");
+//: Option: play alone.
+const char* const kOnMyOwn = QT_TRANSLATE_NOOP("FrmMessageBox", "On my own");
+//: Option: play with others at the same computer.
+const char* const kWithOthers = QT_TRANSLATE_NOOP("FrmMessageBox", "With others");
+//: The name a player gets who types none.
+const char* const kNoname = QT_TRANSLATE_NOOP("FrmMessageBox", "Noname");
 
-const QString kWelcome = QStringLiteral("Welcome to Vorka.") + CR + CR +
-                         "Please select whether you would like to play alone or with others.";
-const QString kPlayerNames = QStringLiteral("Please enter the names of those playing.") + CR + CR +
-                             "If you have reached the end of the list, click OK";
-const QString kOwnName = QStringLiteral("Please enter your name.");
-const QString kConfirmZero =
-    QStringLiteral("Chosing this option would place 0 in this cell.") + CR + CR + "Are you sure?";
-// "\?" keeps the compiler from reading "??!" as a trigraph.
-const QString kConfirmLeave = QStringLiteral("LEAVE VORKA???\?!!!") + CR + CR + "Are you sure????";
-const QString kForfeitWarning = QString(CR) + CR + "You'll forfeit the current game!!";
-const QString kConfirmForfeit =
-    QStringLiteral("Choosing this option will forfeit the current game.") + CR + CR +
-    "Are you sure?";
+QString captionText(const char* text) {
+    return QCoreApplication::translate("FrmMessageBox", text);
+}
+
+// Two paragraphs of a message, a blank line between them.
+QString paragraphs(const QString& first, const QString& second) {
+    return first + CR + CR + second;
+}
 
 const QString kStart = QStringLiteral("START");
 const QString kFanfare = QStringLiteral("FANFARE");
@@ -103,7 +113,11 @@ QFont buttonFont(int halfWidth) {
     const int room = halfWidth - 2 * kCaptionMargin;
     for (int stretch = 100; stretch > 50; stretch -= 5) {
         font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(kCancel) <= room) break;
+        // "CANCEL  " in English; in another language another caption may be wider.
+        int widest = 0;
+        for (const char* caption : {kCancel, kYes, kNo, kYeah, kNa, kNext, kOk})
+            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(captionText(caption)));
+        if (widest <= room) break;
     }
     return font;
 }
@@ -153,12 +167,12 @@ FrmMessageBox::FrmMessageBox(const AppServices& services, QWidget* parent)
     ListView1->setRootIsDecorated(false);
     ListView1->hide();
 
-    Option1[0] = new QRadioButton(kOnMyOwn, this);
+    Option1[0] = new QRadioButton(captionText(kOnMyOwn), this);
     Option1[0]->setObjectName(QStringLiteral("Option1_0"));
     Option1[0]->setGeometry(twips(2190, 1740, 1830, 240));
     Option1[0]->setChecked(true);
     Option1[0]->hide();
-    Option1[1] = new QRadioButton(kWithOthers, this);
+    Option1[1] = new QRadioButton(captionText(kWithOthers), this);
     Option1[1]->setObjectName(QStringLiteral("Option1_1"));
     Option1[1]->setGeometry(twips(4155, 1740, 1830, 240));
     Option1[1]->hide();
@@ -171,11 +185,11 @@ FrmMessageBox::FrmMessageBox(const AppServices& services, QWidget* parent)
 
     const QRect half = twips(2025, 2070, 2100, 690);
     const QFont face = buttonFont(half.width());
-    Command1 =
-        makeButton(this, QStringLiteral("Command1"), kOk, twips(2025, 2070, 4200, 690), face);
-    Command2 = makeButton(this, QStringLiteral("Command2"), kYes, half, face);
-    Command3 =
-        makeButton(this, QStringLiteral("Command3"), kNo, twips(4125, 2070, 2100, 690), face);
+    Command1 = makeButton(this, QStringLiteral("Command1"), captionText(kOk),
+                          twips(2025, 2070, 4200, 690), face);
+    Command2 = makeButton(this, QStringLiteral("Command2"), captionText(kYes), half, face);
+    Command3 = makeButton(this, QStringLiteral("Command3"), captionText(kNo),
+                          twips(4125, 2070, 2100, 690), face);
     connect(Command1, &QPushButton::clicked, this, &FrmMessageBox::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FrmMessageBox::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &FrmMessageBox::Command3_Click);
@@ -312,8 +326,18 @@ void FrmMessageBox::showEvent(QShowEvent* event) {
     QStringList answers;
     for (const QAbstractButton* button : std::as_const(shown))
         answers << TextRoom::fullText(button).trimmed();
-    setAccessibleDescription(QStringLiteral("Answer with ") + answers.join(QStringLiteral(" or ")) +
-                             u'.');
+    // The buttons' captions without their blanks, in one pass.
+    QString description;
+    if (answers.size() <= 1)
+        //: What a screen reader says of the message box; %1 is a button's caption.
+        description = tr("Answer with %1.").arg(answers.value(0));
+    else if (answers.size() == 2)
+        //: What a screen reader says of the message box; %1 and %2 are buttons' captions.
+        description = tr("Answer with %1 or %2.").arg(answers[0], answers[1]);
+    else
+        //: What a screen reader says of the message box; %1 to %3 are buttons' captions.
+        description = tr("Answer with %1 or %2 or %3.").arg(answers[0], answers[1], answers[2]);
+    setAccessibleDescription(description);
     ButtonOnlyDialog::showEvent(event);
 }
 
@@ -336,8 +360,8 @@ void FrmMessageBox::setPicture(int16_t cell) {
 void FrmMessageBox::setButtonSet(int16_t buttons) {
     if (buttons == kYeahNa || buttons == kOkCancel) {
         Command1->hide();
-        Command2->setText(buttons == kYeahNa ? kYeah : kOk);
-        Command3->setText(buttons == kYeahNa ? kNa : kCancel);
+        Command2->setText(captionText(buttons == kYeahNa ? kYeah : kOk));
+        Command3->setText(captionText(buttons == kYeahNa ? kNa : kCancel));
         Command2->show();
         Command3->show();
         // "NA  " and "CANCEL  " change nothing.
@@ -346,7 +370,7 @@ void FrmMessageBox::setButtonSet(int16_t buttons) {
         // Set 1, and anything else, so that the window can always be answered.
         Command2->hide();
         Command3->hide();
-        Command1->setText(kOk);
+        Command1->setText(captionText(kOk));
         Command1->show();
         setEscapeButton(Command1);
     }
@@ -355,7 +379,7 @@ void FrmMessageBox::setButtonSet(int16_t buttons) {
 void FrmMessageBox::showNameBox() {
     // No longer than a saved game keeps a name.
     Text1->setMaxLength(kMaxNameLength);
-    Text1->setText(kNoname);
+    Text1->setText(captionText(kNoname));
     Text1->show();
 }
 
@@ -378,7 +402,7 @@ void FrmMessageBox::focusFirstControl() {
 QString FrmMessageBox::nameTyped() const {
     // Only the empty box stands for "Noname"; blanks are a name as typed.
     const QString typed = Text1->text();
-    return typed.isEmpty() ? kNoname : typed;
+    return typed.isEmpty() ? captionText(kNoname) : typed;
 }
 
 void FrmMessageBox::Command1_Click() {
@@ -471,12 +495,16 @@ QVariant ShowMessageBox(const AppServices& services, DialogKind kind, bool gameI
     QString sound;
     switch (kind) {
     case DialogKind::Welcome:
-        box.setMessage(kWelcome);
+        box.setMessage(
+            paragraphs(QCoreApplication::translate("FrmMessageBox", "Welcome to Vorka."),
+                       QCoreApplication::translate(
+                           "FrmMessageBox",
+                           "Please select whether you would like to play alone or with others.")));
         box.setPicture(0);
-        box.Command1->setText(kOk);
+        box.Command1->setText(captionText(kOk));
         box.Command1->show();
-        box.Option1[0]->setText(kOnMyOwn);
-        box.Option1[1]->setText(kWithOthers);
+        box.Option1[0]->setText(captionText(kOnMyOwn));
+        box.Option1[1]->setText(captionText(kWithOthers));
         box.Option1[0]->show();
         box.Option1[1]->show();
         // Enter answers from the options too, as "OK  " does; so does
@@ -486,38 +514,61 @@ QVariant ShowMessageBox(const AppServices& services, DialogKind kind, bool gameI
         sound = kStart;
         break;
     case DialogKind::PlayerNames:
-        box.setMessage(kPlayerNames);
+        box.setMessage(
+            paragraphs(QCoreApplication::translate("FrmMessageBox",
+                                                   "Please enter the names of those playing."),
+                       //: "OK" is the caption of the button, without its blanks.
+                       QCoreApplication::translate(
+                           "FrmMessageBox", "If you have reached the end of the list, click OK")));
         box.setPicture(0);
         box.showNameBox();
-        box.Command2->setText(kNext);
-        box.Command3->setText(kOk);
+        box.Command2->setText(captionText(kNext));
+        box.Command3->setText(captionText(kOk));
         box.Command2->show();
         box.Command3->show();
         sound = kFanfare;
         break;
     case DialogKind::OwnName:
-        box.setMessage(kOwnName);
+        box.setMessage(QCoreApplication::translate("FrmMessageBox", "Please enter your name."));
         box.setPicture(0);
         box.showNameBox();
-        box.Command1->setText(kOk);
+        box.Command1->setText(captionText(kOk));
         box.Command1->show();
         box.setEscapeButton(box.Command1);
         sound = kFanfare;
         break;
     case DialogKind::ConfirmZero:
-        box.setMessage(kConfirmZero);
+        //: Asked before a category is scored 0. The misspelling "Chosing" is the game's own;
+        //: translate it correctly spelt.
+        box.setMessage(
+            paragraphs(QCoreApplication::translate(
+                           "FrmMessageBox", "Chosing this option would place 0 in this cell."),
+                       QCoreApplication::translate("FrmMessageBox", "Are you sure?")));
         box.setPicture(1);
         box.setButtonSet(kYeahNa);
         sound = kQuestion;
         break;
-    case DialogKind::ConfirmLeave:
-        box.setMessage(gameInProgress ? kConfirmLeave + kForfeitWarning : kConfirmLeave);
+    case DialogKind::ConfirmLeave: {
+        // "\?" keeps the compiler from reading "??!" as a trigraph.
+        //: Asked before the program ends; shouted on purpose.
+        QString leave =
+            paragraphs(QCoreApplication::translate("FrmMessageBox", "LEAVE VORKA???\?!!!"),
+                       //: Asked before the program ends; the many question marks are on purpose.
+                       QCoreApplication::translate("FrmMessageBox", "Are you sure????"));
+        if (gameInProgress)
+            leave = paragraphs(leave, QCoreApplication::translate(
+                                          "FrmMessageBox", "You'll forfeit the current game!!"));
+        box.setMessage(leave);
+    }
         box.setPicture(3);
         box.setButtonSet(kYeahNa);
         sound = kQuestion;
         break;
     case DialogKind::ConfirmForfeit:
-        box.setMessage(kConfirmForfeit);
+        box.setMessage(
+            paragraphs(QCoreApplication::translate(
+                           "FrmMessageBox", "Choosing this option will forfeit the current game."),
+                       QCoreApplication::translate("FrmMessageBox", "Are you sure?")));
         box.setPicture(1);
         box.setButtonSet(kYeahNa);
         sound = kQuestion;

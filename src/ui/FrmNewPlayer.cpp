@@ -15,10 +15,6 @@
 
 namespace {
 
-const QString kIts = QStringLiteral("IT's");
-const QString kGo = QStringLiteral("GO!");
-const QString kOk = QStringLiteral("OK  ");
-const QString kPossessive = QStringLiteral("'s");
 const QString kNewPlayerSound = QStringLiteral("NEWPLAYER");
 const QString kOkSound = QStringLiteral("OKNWPLYR");
 
@@ -74,9 +70,12 @@ FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
     Image2->setPixmap(renderSvg(QStringLiteral(":/pictures/newplayer.svg"), kDecoration.size()));
 
     // Blue on the window's ground, lightened where a dark scheme makes it dark.
-    Label2 = makeLabel(this, QStringLiteral("Label2"), kIts, 2025, -60);
+    //: First line of the turn announcement "IT's ANN's GO!" (three lines, the name in the
+    //: middle); its odd capitals are part of the look.
+    Label2 = makeLabel(this, QStringLiteral("Label2"), tr("IT's"), 2025, -60);
     ReadableText::keep(Label2, Qt::blue);
-    Label3 = makeLabel(this, QStringLiteral("Label3"), kGo, 1890, 1770);
+    //: Last line of the turn announcement "IT's ANN's GO!".
+    Label3 = makeLabel(this, QStringLiteral("Label3"), tr("GO!"), 1890, 1770);
     ReadableText::keep(Label3, Qt::blue);
     for (QLabel* word : {Label2, Label3}) keepWithin(word, rect().adjusted(1, 1, -1, -1));
 
@@ -87,7 +86,8 @@ FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
     strip_.fill(palette().color(QPalette::Base));
     Picture2->setPixmap(strip_);
 
-    Command1 = new QPushButton(kOk, this);
+    //: Button caption. The two blanks after it are part of the look; keep them.
+    Command1 = new QPushButton(tr("OK  "), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(1155, 2535, 4080, 645));
     Command1->setFont(Fonts::font(Fonts::kArial, 26.25, true));
@@ -163,11 +163,14 @@ void AnnounceTurn(const AppServices& services, const QString& name, int closeAft
     FrmNewPlayer window(services);
     if (closeAfterMs >= 0)
         QTimer::singleShot(closeAfterMs, &window, [&window] { window.Command1->click(); });
-    window.Label1->setText(name.toUpper() + kPossessive);
+    //: Middle line of the turn announcement "IT's ANN's GO!"; %1 is the player's name in
+    //: capitals.
+    window.Label1->setText(FrmNewPlayer::tr("%1's").arg(name.toUpper()));
     services.game.events->processEvents();
     window.ShowFrmNewPlayer();
     // Spoken as the window opens, in the player's own letters.
-    window.setAccessibleName(QStringLiteral("It's ") + name + QStringLiteral("'s go!"));
+    //: What a screen reader says as the turn is announced; %1 is the player's name.
+    window.setAccessibleName(FrmNewPlayer::tr("It's %1's go!").arg(name));
     services.PlayResourceSound(kNewPlayerSound);
     services.runModal(window);
 }

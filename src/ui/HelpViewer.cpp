@@ -2,6 +2,7 @@
 
 #include "ui/Translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -71,13 +72,24 @@ QUrl localized(const QUrl& url, const QLocale& locale) {
 }
 
 QString missingPageHtml(const QString& helpFile) {
-    return QStringLiteral("<html><head><title>Page not found</title>"
+    const QString title =
+        QCoreApplication::translate("HelpViewer", "Page not found").toHtmlEscaped();
+    //: On the help window's page for a missing page; %1 is the page's file name.
+    const QString missing =
+        QCoreApplication::translate("HelpViewer", "The help page \"%1\" could not be found.")
+            .toHtmlEscaped()
+            .arg(helpFile.toHtmlEscaped());
+    //: "Contents" is the caption of the help window's button, without its "&".
+    const QString back = QCoreApplication::translate(
+                             "HelpViewer", "Press Contents to go back to the list of help topics. "
+                                           "The game itself is not affected.")
+                             .toHtmlEscaped();
+    return QStringLiteral("<html><head><title>%1</title>"
                           "<link rel=\"stylesheet\" type=\"text/css\" href=\"qrc:/help/help.css\">"
-                          "</head><body><h1>Page not found</h1>"
-                          "<p>The help page \"%1\" could not be found.</p>"
-                          "<p>Press Contents to go back to the list of help topics. "
-                          "The game itself is not affected.</p></body></html>")
-        .arg(helpFile.toHtmlEscaped());
+                          "</head><body><h1>%1</h1>"
+                          "<p>%2</p>"
+                          "<p>%3</p></body></html>")
+        .arg(title, missing, back);
 }
 
 } // namespace Help
@@ -111,20 +123,22 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Vorka Help"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/vorka.svg")));
     // The help never keeps the program running once the main window is gone.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(700, 620);
 
-    BackButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"), this);
+    //: Help window button: the page before. Pick an access letter unique in this window.
+    BackButton = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"), this);
     BackButton->setObjectName(QStringLiteral("BackButton"));
-    ForwardButton = new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward),
-                                    QStringLiteral("&Forward"), this);
+    //: Help window button. Pick an access letter unique in this window.
+    ForwardButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"), this);
     ForwardButton->setObjectName(QStringLiteral("ForwardButton"));
-    ContentsButton = new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon),
-                                     QStringLiteral("&Contents"), this);
+    //: Help window button: back to the list of topics. Pick an access letter unique in this window.
+    ContentsButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"), this);
     ContentsButton->setObjectName(QStringLiteral("ContentsButton"));
     for (QPushButton* button : {BackButton, ForwardButton, ContentsButton})
         button->setAutoDefault(false);
@@ -174,7 +188,7 @@ void HelpViewer::showPage(const QString& helpFile) {
 void HelpViewer::followLink(const QUrl& url) {
     const QUrl target = Browser->source().resolved(url);
     if (!Help::isHelpPage(target)) {
-        StatusLabel->setText(kRefusedLinkText);
+        StatusLabel->setText(tr(kRefusedLinkText.toUtf8().constData()));
         StatusLabel->show();
         return;
     }

@@ -69,12 +69,12 @@ private:
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Vorka Help");
     // The pages' ground and text, as help.css gives them to body.
     static inline const QColor kPageGround = QColor(0xff, 0xfd, 0xf4);
     static inline const QColor kPageText = QColor(0x2b, 0x26, 0x22);
+    // In English; the window shows it translated.
     static inline const QString kRefusedLinkText =
-        QStringLiteral("That link leads outside Vorka's help, so it is not opened.");
+        QStringLiteral(QT_TR_NOOP("That link leads outside Vorka's help, so it is not opened."));
 
     explicit HelpViewer(QWidget* parent = nullptr);
 

@@ -10,7 +10,8 @@
 
 HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("HintWindow"));
-    setWindowTitle(kTitle);
+    //: Title of the window that shows what each choice is worth.
+    setWindowTitle(tr("Hint"));
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     Heading = new QLabel(this);
@@ -21,7 +22,8 @@ HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     Values = new QTreeWidget(this);
     Values->setObjectName(QStringLiteral("Values"));
     Values->setColumnCount(2);
-    Values->setHeaderLabels({QStringLiteral("Choice"), QStringLiteral("Expected final score")});
+    //: Column heading: what the player can do (roll, or score a category).
+    Values->setHeaderLabels({tr("Choice"), tr("Expected final score")});
     Values->setRootIsDecorated(false);
     Values->setSelectionMode(QAbstractItemView::NoSelection);
     Values->setFocusPolicy(Qt::NoFocus);
@@ -38,11 +40,13 @@ HintWindow::HintWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
 QString HintWindow::choiceText(const Choice& choice) {
     switch (choice.kind) {
     case Choice::Kind::RollAll:
-        return QStringLiteral("Roll all dice");
+        return tr("Roll all dice");
     case Choice::Kind::RollDie:
-        return QStringLiteral("Roll die %1").arg(choice.die + 1);
+        //: %1 is the die's number, 1 to 5 from the left.
+        return tr("Roll die %1").arg(choice.die + 1);
     case Choice::Kind::Score:
-        return QStringLiteral("Score ") + categoryName(choice.category);
+        //: %1 is a category's name, such as "Full House".
+        return tr("Score %1").arg(categoryName(choice.category));
     }
     return {};
 }
@@ -54,7 +58,8 @@ QString HintWindow::valueText(double value) {
 void HintWindow::showChoices(const QString& name, const std::vector<ValuedChoice>& choices) {
     Values->clear();
     if (choices.empty()) {
-        showMessage(QStringLiteral("%1 has nothing left to choose.").arg(name));
+        //: %1 is the player's name.
+        showMessage(tr("%1 has nothing left to choose.").arg(name));
         return;
     }
     // Best first; equal values keep their order.
@@ -72,10 +77,15 @@ void HintWindow::showChoices(const QString& name, const std::vector<ValuedChoice
     }
     for (int i = 0; i < Values->topLevelItemCount(); ++i)
         Values->topLevelItem(i)->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    //: %1 is the player's name, %2 a choice such as "Roll all dice", %3 the expected final score.
     Heading->setText(
-        QStringLiteral("%1: best is %2, for %3 in the end on average.")
+        tr("%1: best is %2, for %3 in the end on average.")
             .arg(name, choiceText(sorted.front().choice), valueText(sorted.front().value)));
     widenToChoices();
+}
+
+void HintWindow::showWorking() {
+    showMessage(tr("Working out the best moves; the hint follows in a few seconds."));
 }
 
 void HintWindow::showMessage(const QString& text) {

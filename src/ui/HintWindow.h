@@ -16,10 +16,6 @@ class QTreeWidget;
 class HintWindow : public QWidget {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Hint");
-    static inline const QString kWorking =
-        QStringLiteral("Working out the best moves; the hint follows in a few seconds.");
-
     explicit HintWindow(QWidget* parent = nullptr);
 
     QLabel* Heading;     // whose board and the best choice
@@ -29,6 +25,8 @@ public:
     void showChoices(const QString& name, const std::vector<ValuedChoice>& choices);
     // Nothing to show yet, or no game: says why.
     void showMessage(const QString& text);
+    // Says that the values are still being worked out.
+    void showWorking();
 
     // "Roll all dice", "Roll die 3" (dice counted from 1), "Score Full House".
     static QString choiceText(const Choice& choice);

@@ -52,9 +52,16 @@ QMdiSubWindow* frameOf(QWidget* board) {
     return board ? qobject_cast<QMdiSubWindow*>(board->parentWidget()) : nullptr;
 }
 
-// "Selects Ann's Playerboard".
-QString playerButtonToolTip(const QString& name) {
-    return QStringLiteral("Selects ") + name + QStringLiteral("'s Playerboard");
+// "Selects Ann's Playerboard", and whether the computer plays the seat.
+QString playerButtonToolTip(const QString& name, bool computer) {
+    QString tip;
+    if (computer)
+        //: Tooltip of a player's button; %1 is the player's name.
+        tip = QCoreApplication::translate("MDIFrmMainGame", "Selects %1's Playerboard (computer)");
+    else
+        //: Tooltip of a player's button; %1 is the player's name.
+        tip = QCoreApplication::translate("MDIFrmMainGame", "Selects %1's Playerboard");
+    return plainToolTip(tip.arg(name));
 }
 
 } // namespace
@@ -93,7 +100,8 @@ MDIFrmMainGame::MDIFrmMainGame(const AppServices& services, QWidget* parent)
 
     buildCommandToolbar();
     addToolBarBreak();
-    Toolbar1 = new QToolBar(QStringLiteral("Players"), this);
+    //: Title of the toolbar with one button per player, shown in its context menu.
+    Toolbar1 = new QToolBar(tr("Players"), this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
@@ -205,7 +213,7 @@ void MDIFrmMainGame::addBoard(int16_t index) {
     button->setObjectName(playerButtonKey(index));
     button->setCheckable(true);
     button->setChecked(false);
-    button->setToolTip(plainToolTip(playerButtonToolTip(name)));
+    button->setToolTip(playerButtonToolTip(name, false));
     playerButtonGroup->addAction(button);
     connect(button, &QAction::triggered, button, [this, button] { Toolbar1_ButtonClick(button); });
     Toolbar1->addAction(button);
@@ -354,7 +362,8 @@ void MDIFrmMainGame::enterFinalScores(const std::vector<PlayerScore>& scores) {
 }
 
 void MDIFrmMainGame::buildCommandToolbar() {
-    Toolbar2 = new QToolBar(QStringLiteral("Commands"), this);
+    //: Title of the toolbar with the game's commands, shown in its context menu.
+    Toolbar2 = new QToolBar(tr("Commands"), this);
     Toolbar2->setObjectName(QStringLiteral("Toolbar2"));
     Toolbar2->setMovable(false);
     Toolbar2->setFloatable(false);
@@ -364,7 +373,7 @@ void MDIFrmMainGame::buildCommandToolbar() {
     Toolbar2->setContextMenuPolicy(Qt::CustomContextMenu);
     Toolbar2->installEventFilter(this);
     // The customise dialog, from the toolbar's menu or without the mouse.
-    auto* customize = new QAction(QStringLiteral("Customize Toolbar..."), this);
+    auto* customize = new QAction(tr("Customize Toolbar..."), this);
     customize->setObjectName(QStringLiteral("CustomizeToolbar"));
     customize->setShortcut(kCustomizeShortcut);
     customize->setShortcutContext(Qt::WindowShortcut);
@@ -384,11 +393,12 @@ void MDIFrmMainGame::buildCommandToolbar() {
         if (entry.isSeparator()) {
             action->setSeparator(true);
         } else {
-            action->setText(entry.caption);
+            const QString caption = entry.shownCaption();
+            action->setText(caption);
             action->setIcon(QIcon(entry.icon));
-            action->setToolTip(entry.toolTip);
-            action->setStatusTip(entry.description);
-            QList<QKeySequence> keys = {QKeySequence::mnemonic(entry.caption)};
+            action->setToolTip(entry.shownToolTip());
+            action->setStatusTip(entry.shownDescription());
+            QList<QKeySequence> keys = {QKeySequence::mnemonic(caption)};
             if (entry.standardKey != QKeySequence::UnknownKey)
                 keys += QKeySequence::keyBindings(entry.standardKey);
             if (const QKeySequence extra = extraShortcut(entry); !extra.isEmpty()) keys += extra;
@@ -449,9 +459,8 @@ bool MDIFrmMainGame::boardMenuAsked(FrmMainGame& board, QEvent& event) {
 void MDIFrmMainGame::showSeat(int16_t index) {
     if (FrmMainGame* board = boardWindow(index)) board->refresh();
     if (QAction* button = playerButton(index)) {
-        const QString tip = plainToolTip(playerButtonToolTip(session_->name(index)));
         const bool computer = session_->isComputer(index);
-        button->setToolTip(computer ? tip + ComputerSeats::kComputerMark : tip);
+        button->setToolTip(playerButtonToolTip(session_->name(index), computer));
         // The seat's picture says who plays it, beside the name.
         button->setIcon(QIcon(computer ? kComputerIcon : kPlayerIcon));
     }
@@ -596,14 +605,31 @@ void MDIFrmMainGame::showTurnStatus() {
     }
     const int16_t player = session_->currentPlayer();
     const int left = std::clamp<int>(session_->board(player).rollsLeft(), 0, 3);
-    const QString computer =
-        session_->isComputer(player) ? ComputerSeats::kComputerMark : QString();
-    // In one pass, so that a name with "%" in it stays as typed.
-    TurnStatus->setText(
-        QStringLiteral("%1's turn%2, %3 %4 left. Sounds %5.")
-            .arg(session_->name(player), computer, QString::number(left),
-                 left == 1 ? QStringLiteral("roll") : QStringLiteral("rolls"),
-                 services_.sound().isOn() ? QStringLiteral("on") : QStringLiteral("off")));
+    const QString name = session_->name(player);
+    QString turn;
+    if (session_->isComputer(player))
+        //: Start of the status bar's text; %1 is the player's name.
+        turn = tr("%1's turn (computer)").arg(name);
+    else
+        //: Start of the status bar's text; %1 is the player's name.
+        turn = tr("%1's turn").arg(name);
+    // Whole sentences, with the clause above filled in last so that a name
+    // stays as typed.
+    const bool on = services_.sound().isOn();
+    QString text;
+    if (left == 1 && on)
+        //: Status bar; %1 is "Ann's turn" or "Ann's turn (computer)".
+        text = tr("%1, 1 roll left. Sounds on.");
+    else if (left == 1)
+        //: Status bar; %1 is "Ann's turn" or "Ann's turn (computer)".
+        text = tr("%1, 1 roll left. Sounds off.");
+    else if (on)
+        //: Status bar; %1 is "Ann's turn" or "Ann's turn (computer)"; %n rolls left (0, 2 or 3).
+        text = tr("%1, %n rolls left. Sounds on.", "", left);
+    else
+        //: Status bar; %1 is "Ann's turn" or "Ann's turn (computer)"; %n rolls left (0, 2 or 3).
+        text = tr("%1, %n rolls left. Sounds off.", "", left);
+    TurnStatus->setText(text.arg(turn));
 }
 
 void MDIFrmMainGame::Timer1_Timer() {

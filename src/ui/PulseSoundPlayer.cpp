@@ -207,7 +207,11 @@ void PulseSoundPlayer::openStreamLocked() {
     const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(kSampleRate), 1};
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    stream_ = pa_stream_new_with_proplist(context_, "Sound effects", &format, nullptr, properties);
+    // The stream's name shows in the desktop's volume control.
+    //: The game's sound stream as the desktop's volume control lists it.
+    const QByteArray name =
+        QCoreApplication::translate("PulseSoundPlayer", "Sound effects").toUtf8();
+    stream_ = pa_stream_new_with_proplist(context_, name.constData(), &format, nullptr, properties);
     pa_proplist_free(properties);
     if (!stream_) return;
     pa_stream_set_state_callback(stream_, streamChanged, this);

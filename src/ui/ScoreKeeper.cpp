@@ -9,16 +9,17 @@
 #include <QStatusBar>
 
 QString ScoreKeeper::cannotKeepMessage(const QString& why) {
-    return QStringLiteral("The Halls of Fame and Shame cannot be changed: %1.").arg(why) + CR + CR +
-           QStringLiteral("The scores of your games are shown until Vorka ends, but they are "
-                          "not kept.");
+    //: %1 is the reason the system gives, such as "Permission denied".
+    return tr("The Halls of Fame and Shame cannot be changed: %1.").arg(why) + CR + CR +
+           tr("The scores of your games are shown until Vorka ends, but they are not kept.");
 }
 
 QString ScoreKeeper::notKeptAtExitMessage(const QString& why) {
-    return QStringLiteral("The scores still waiting for the Halls of Fame and Shame could not be "
-                          "kept for the next start of Vorka: %1.")
+    //: %1 is the reason the system gives, such as "Not a directory".
+    return tr("The scores still waiting for the Halls of Fame and Shame could not be kept for "
+              "the next start of Vorka: %1.")
                .arg(why) +
-           CR + CR + QStringLiteral("They are lost when Vorka ends.");
+           CR + CR + tr("They are lost when Vorka ends.");
 }
 
 ScoreKeeper::ScoreKeeper(const AppServices& services, QStatusBar& statusBar, QObject* parent)
@@ -40,7 +41,7 @@ ScoreKeeper::ScoreKeeper(const AppServices& services, QStatusBar& statusBar, QOb
         &halls_, &Halls::waitingForStore, this,
         [this] {
             if (!halls_.pendingGames().empty())
-                MdlGlobalDecs::ShowNotice(services_, FrmHighScores::kScoresWaiting, 1, 1, 1);
+                MdlGlobalDecs::ShowNotice(services_, FrmHighScores::scoresWaiting(), 1, 1, 1);
             showStoreState();
         },
         Qt::QueuedConnection);
@@ -55,7 +56,7 @@ ScoreKeeper::ScoreKeeper(const AppServices& services, QStatusBar& statusBar, QOb
 
 void ScoreKeeper::showStoreState() {
     const bool waiting = !halls_.upToDate() || !halls_.pendingGames().empty();
-    StoreStatus->setText(waiting ? kHallsWaiting : QString());
+    StoreStatus->setText(waiting ? tr(kHallsWaiting.toUtf8().constData()) : QString());
     // Whole or not at all: while it shows, the window keeps room for it.
     StoreStatus->setMinimumWidth(waiting ? StoreStatus->sizeHint().width() : 0);
     StoreStatus->setVisible(waiting);

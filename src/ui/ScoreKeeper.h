@@ -18,8 +18,10 @@ class QStatusBar;
 class ScoreKeeper : public QObject {
     Q_OBJECT
 public:
+    // The status line while the store keeps the Halls from being read, in
+    // English; the status bar shows it translated.
     static inline const QString kHallsWaiting =
-        QStringLiteral("Waiting for the Halls of Fame and Shame.");
+        QStringLiteral(QT_TR_NOOP("Waiting for the Halls of Fame and Shame."));
     static QString cannotKeepMessage(const QString& why);
     static QString notKeptAtExitMessage(const QString& why);
 

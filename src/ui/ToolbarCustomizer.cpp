@@ -1,8 +1,6 @@
 #include "ui/ToolbarCustomizer.h"
 
 #include "ui/ModalRunner.h"
-
-#include "ui/ModalRunner.h"
 #include "ui/ToolbarEntries.h"
 
 #include <QAction>
@@ -20,11 +18,6 @@ namespace {
 
 constexpr int kIconSize = 24;
 const char* const kLayoutSeparator = "vorkaLayoutSeparator";
-
-const QString kExplanation =
-    QStringLiteral("Tick the buttons the toolbar should show. Select one and use Move Up or "
-                   "Move Down, or drag it, to change the order. Every change takes effect at "
-                   "once and is kept for next time.");
 
 // Separators have no picture of their own; a short rule stands in for one so
 // the rows line up.
@@ -48,9 +41,13 @@ QAction* actionFor(const QString& key, const QHash<QString, QAction*>& actions) 
 
 ToolbarCustomizer::ToolbarCustomizer(const QStringList& layout, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ToolbarCustomizer"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Customize Toolbar"));
 
-    auto* explanation = new QLabel(kExplanation, this);
+    auto* explanation =
+        new QLabel(tr("Tick the buttons the toolbar should show. Select one and use Move Up or "
+                      "Move Down, or drag it, to change the order. Every change takes effect at "
+                      "once and is kept for next time."),
+                   this);
     explanation->setWordWrap(true);
 
     EntryList = new QListWidget(this);
@@ -61,14 +58,18 @@ ToolbarCustomizer::ToolbarCustomizer(const QStringList& layout, QWidget* parent)
     EntryList->setDefaultDropAction(Qt::MoveAction);
     EntryList->setSpacing(1);
 
-    MoveUpButton = new QPushButton(QStringLiteral("Move &Up"), this);
+    //: Button. Pick an access letter unique in this dialog.
+    MoveUpButton = new QPushButton(tr("Move &Up"), this);
     MoveUpButton->setObjectName(QStringLiteral("MoveUpButton"));
-    MoveDownButton = new QPushButton(QStringLiteral("Move &Down"), this);
+    //: Button. Pick an access letter unique in this dialog.
+    MoveDownButton = new QPushButton(tr("Move &Down"), this);
     MoveDownButton->setObjectName(QStringLiteral("MoveDownButton"));
-    ResetButton = new QPushButton(QStringLiteral("&Reset"), this);
+    //: Button that brings back the designed toolbar. Pick an access letter unique in this dialog.
+    ResetButton = new QPushButton(tr("&Reset"), this);
     ResetButton->setObjectName(QStringLiteral("ResetButton"));
-    ResetButton->setToolTip(QStringLiteral("Shows the original buttons in their original order"));
-    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    ResetButton->setToolTip(tr("Shows the original buttons in their original order"));
+    //: Button that closes the dialog.
+    CloseButton = new QPushButton(tr("Close"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     for (QPushButton* button : {MoveUpButton, MoveDownButton, ResetButton})
         button->setAutoDefault(false);
@@ -107,9 +108,9 @@ ToolbarCustomizer::ToolbarCustomizer(const QStringList& layout, QWidget* parent)
 QListWidgetItem* ToolbarCustomizer::makeItem(int entryIndex, bool shown) const {
     const ToolbarEntry& entry = toolbarEntries()[entryIndex];
     auto* item = new QListWidgetItem(entry.isSeparator() ? separatorIcon() : QIcon(entry.icon),
-                                     entry.description);
+                                     entry.shownDescription());
     item->setData(Qt::UserRole, entry.key);
-    item->setToolTip(entry.toolTip);
+    item->setToolTip(entry.shownToolTip());
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
                    Qt::ItemIsDragEnabled);
     item->setCheckState(shown ? Qt::Checked : Qt::Unchecked);

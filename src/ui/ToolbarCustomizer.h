@@ -23,8 +23,6 @@ class QWidget;
 class ToolbarCustomizer : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Customize Toolbar");
-
     explicit ToolbarCustomizer(const QStringList& layout, QWidget* parent = nullptr);
 
     QListWidget* EntryList; // one checkable row per entry, in toolbar order

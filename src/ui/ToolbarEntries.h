@@ -9,7 +9,9 @@
 // entries too (with an empty caption), so that a customised layout can move
 // and hide them like the buttons.
 struct ToolbarEntry {
-    QString key;         // "New", ... ("Separator", "Separator3" for the two separators)
+    QString key; // "New", ... ("Separator", "Separator3" for the two separators)
+    // In English, as the code names them; shown...() give them in the
+    // player's language.
     QString caption;     // with its access key: "&New"
     QString description; // what the customise dialog lists
     QString toolTip;
@@ -17,6 +19,9 @@ struct ToolbarEntry {
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
 
     bool isSeparator() const { return caption.isEmpty(); }
+    QString shownCaption() const;
+    QString shownDescription() const;
+    QString shownToolTip() const;
 };
 
 const QList<ToolbarEntry>& toolbarEntries();

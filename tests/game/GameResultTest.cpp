@@ -41,6 +41,14 @@ private slots:
         QTest::newRow("first wins over later lower")
             << Players{{"Ann", 300}, {"Bob", 200}, {"Cy", 200}} << 300 << QStringList{"Ann"}
             << "Ann wins the game with a score of 300. Well played!";
+        // A name goes in as typed, even one that looks like a place for a value.
+        QTest::newRow("winner named like a place")
+            << Players{{"100%2", 5}, {"Bob", 4}} << 5 << QStringList{"100%2"}
+            << "100%2 wins the game with a score of 5. Well played!";
+        QTest::newRow("drawn names like places")
+            << Players{{"%1", 7}, {"%3", 7}, {"Cy", 7}, {"Di", 1}} << 7
+            << QStringList{"%1", "%3", "Cy"}
+            << "The game was drawn between %1, %3 and Cy, sharing a score of 7. Well played!";
     }
     void result() {
         QFETCH(Players, players);

@@ -151,7 +151,7 @@ inline void walk(ShellFixture& f, const WindowVisitor& visit) {
     // not be kept at the end, nothing to save, a file that does not open.
     const QString why = typedTexts().last();
     for (const auto& [name, message] :
-         {std::pair{"notice-scores-waiting", FrmHighScores::kScoresWaiting},
+         {std::pair{"notice-scores-waiting", FrmHighScores::scoresWaiting()},
           std::pair{"notice-names-changed", DialogAnswers::namesChangedQuestion(
                                                 {QStringLiteral("Łukasz Wróblewski-Szczepańska"),
                                                  QStringLiteral("Ἀθηνᾶ")})},

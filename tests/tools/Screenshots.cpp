@@ -1,8 +1,8 @@
 // Renders every window of the game to PNG files, offscreen, so that they can
 // be looked at without a display:
 //   vorka_screenshots <folder> [<locale>]
-// With a locale ("de_DE"), the game speaks its language, as it would at
-// start-up on a system of that language.
+// The game speaks the system's language, or the locale's ("de_DE") when one
+// is given.
 
 #include "support/WindowWalk.h"
 
@@ -17,7 +17,10 @@
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc > 2) Translations::install(app, QLocale(QString::fromLocal8Bit(argv[2])));
+    // In the system's language, as the game shows it (LANG=de_DE.UTF-8 gives
+    // German), or in the one asked for.
+    Translations::install(app, argc > 2 ? QLocale(QString::fromLocal8Bit(argv[2]))
+                                        : QLocale::system());
     QApplication::setStyle(GameStyle::overApplicationStyle());
     Fonts::installFontSubstitutes();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));

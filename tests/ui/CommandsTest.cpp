@@ -16,6 +16,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <memory>
@@ -61,6 +62,23 @@ private:
     static inline const QString kName = QStringLiteral("held-by-another-copy");
     QSqlDatabase db_;
     bool held_ = false;
+};
+
+// A language of a few texts, installed while it lives: context, English, translation.
+class FewTexts : public QTranslator {
+public:
+    explicit FewTexts(const QList<QStringList>& texts) {
+        for (const QStringList& t : texts) texts_.insert(t[0] + u'|' + t[1], t[2]);
+        QCoreApplication::installTranslator(this);
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        return texts_.value(QString::fromUtf8(context) + u'|' + QString::fromUtf8(source));
+    }
+
+private:
+    QHash<QString, QString> texts_;
 };
 
 } // namespace
@@ -519,6 +537,34 @@ private slots:
         QCOMPARE(rows(scores->ListView1[0]), before);
         QVERIFY(f->store.ReadRegText(Registry_Operations::HKEY_USERS, Halls::kFameKey, "1",
                                      "gone") != "gone");
+    }
+
+    // In another language the commands keep working: the toolbar's buttons
+    // are found by key, not caption, the high-score window's access key is
+    // the one its caption marks, and the status bar is one whole sentence.
+    void aTranslatedWindowKeepsItsCommands() {
+        const FewTexts german({{"ToolbarEntry", "So&unds", "&Ton"},
+                               {"FrmHighScores", "&Clear All Scores", "Alle &löschen"},
+                               {"MDIFrmMainGame", "%1's turn", "%1 ist dran"},
+                               {"MDIFrmMainGame", "%1, %n rolls left. Sounds off.",
+                                "%1 und würfelt noch %n-mal. Ton aus."}});
+        const QString settings = f->window->toolbarSettingsFile;
+        f->restart(settings); // its texts come with the language
+        f->start({"Ann"});
+        QCOMPARE(f->window->commandAction("Sounds")->text(), QString("&Ton"));
+        press("Sounds");
+        QVERIFY(!f->fake.sound.isOn());
+        QCOMPARE(f->window->TurnStatus->text(),
+                 QString("Ann ist dran und würfelt noch 3-mal. Ton aus."));
+
+        f->window->showHighScores();
+        QString asked;
+        f->modals.then([&](QDialog& d) {
+            asked = static_cast<FrmMessageBox&>(d).message();
+            QTest::mouseClick(static_cast<FrmMessageBox&>(d).Command3, Qt::LeftButton); // NA
+        });
+        QTest::keyClick(f->window->highScores()->ListView1[0], Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE(asked, Halls::kClearQuestion);
     }
 
     void toolbarLayoutSurvivesARestart() {
