@@ -159,12 +159,33 @@ void read(const QWidget* w, const QWidget* top, const QString& where, Walked& wa
     const auto cut = [&](const QString& text, const QString& why) {
         walked.cut << where + QStringLiteral(": \"") + text + QStringLiteral("\" ") + why;
     };
+    // A tool button shows its command, whose texts its toolbar holds.
+    if (const auto* tool = qobject_cast<const QToolButton*>(w); tool && tool->defaultAction())
+        return;
+    // Wholly outside its window it is never seen (a name kept only to be
+    // measured, the box for the hidden codes): only what a screen reader
+    // says of it counts. Partly outside, from side to side, it is cut. A
+    // board and the high scores are windows of their own in the main
+    // window, which scrolls them.
+    const QWidget* frame = top;
+    for (const QWidget* at = w->parentWidget(); at && at != top; at = at->parentWidget())
+        if (qobject_cast<const QMdiSubWindow*>(at)) {
+            frame = at;
+            break;
+        }
+    const QRect place(w->mapTo(frame, QPoint(0, 0)), w->size());
+    QRect shown = place & frame->rect();
+    for (const QWidget* at = w->parentWidget(); w != top && at && at != frame;
+         at = at->parentWidget())
+        shown &= QRect(at->mapTo(frame, QPoint(0, 0)), at->size());
+    const bool seen = !shown.isEmpty();
+    keep(QStringLiteral("accessible name"), w->accessibleName());
+    keep(QStringLiteral("accessible description"), w->accessibleDescription());
+    if (!seen) return;
     if (w == top || qobject_cast<const QMdiSubWindow*>(w) || qobject_cast<const QToolBar*>(w))
         keep(QStringLiteral("title"), w->windowTitle());
     keep(QStringLiteral("tooltip"), w->toolTip());
     keep(QStringLiteral("status tip"), w->statusTip());
-    keep(QStringLiteral("accessible name"), w->accessibleName());
-    keep(QStringLiteral("accessible description"), w->accessibleDescription());
     for (const QAction* action : w->actions()) {
         if (action->isSeparator() || !action->isVisible()) continue;
         const QString name = QStringLiteral("action ") + action->objectName();
@@ -173,18 +194,6 @@ void read(const QWidget* w, const QWidget* top, const QString& where, Walked& wa
         keep(name + QStringLiteral(" status tip"), action->statusTip());
     }
 
-    // Wholly outside its window it is never seen (a text kept only to be
-    // measured); partly outside, from side to side, it is cut. A board and
-    // the high scores are windows of their own in the main window, which
-    // scrolls them.
-    const QWidget* frame = top;
-    for (const QWidget* at = w->parentWidget(); at && at != top; at = at->parentWidget())
-        if (qobject_cast<const QMdiSubWindow*>(at)) {
-            frame = at;
-            break;
-        }
-    const QRect place(w->mapTo(frame, QPoint(0, 0)), w->size());
-    const bool seen = place.intersects(frame->rect());
     const bool inWindow = place.left() >= 0 && place.right() <= frame->rect().right();
     const QWidget* parent = w->parentWidget();
     const bool scrolled = parent && qobject_cast<const QScrollArea*>(parent->parentWidget());
@@ -193,7 +202,7 @@ void read(const QWidget* w, const QWidget* top, const QString& where, Walked& wa
 
     if (const auto* label = qobject_cast<const QLabel*>(w); label && label->pixmap().isNull()) {
         keep(QStringLiteral("text"), label->text());
-        if (!seen || label->text().isEmpty()) return;
+        if (label->text().isEmpty()) return;
         if (!inWindow || !inParent) cut(label->text(), QStringLiteral("lies outside its window"));
         const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
                                                           -label->margin(), -label->margin());
@@ -224,7 +233,7 @@ void read(const QWidget* w, const QWidget* top, const QString& where, Walked& wa
         }
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
         keep(QStringLiteral("text"), button->text());
-        if (!seen || button->text().isEmpty()) return;
+        if (button->text().isEmpty()) return;
         if (!inWindow || !inParent) cut(button->text(), QStringLiteral("lies outside its window"));
         const int room = qobject_cast<const QToolButton*>(w) ? w->width() : contentsWidthOf(button);
         if (!fitsOrElided(button->text(), button->font(), room, button->toolTip()))
