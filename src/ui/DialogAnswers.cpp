@@ -103,15 +103,13 @@ void DialogAnswers::showResult(const GameResult& result, const std::vector<Playe
 }
 
 QString DialogAnswers::openFileName() {
-    // The title is the saved game's own text; marked for translation there.
     return services_.files->openFileName(
-        parent_, QCoreApplication::translate("SavedGame", "Load Game"), savedGameFilter());
+        parent_, QCoreApplication::translate("SavedGame", kOpenDialogTitle), savedGameFilter());
 }
 
 QString DialogAnswers::saveFileName() {
-    // The title is the saved game's own text; marked for translation there.
     return services_.files->saveFileName(
-        parent_, QCoreApplication::translate("SavedGame", "Save Game"), savedGameFilter());
+        parent_, QCoreApplication::translate("SavedGame", kSaveDialogTitle), savedGameFilter());
 }
 
 bool DialogAnswers::saveChangedNames(const QStringList& names) {

@@ -169,13 +169,6 @@ bool FrmHighScores::isClearKey(const QKeyEvent* key) const {
     return QKeySequence(key->keyCombination()) == QKeySequence::mnemonic(Command1->text());
 }
 
-QString FrmHighScores::clearQuestion() {
-    // The Halls' own question, marked for translation beside them.
-    return QCoreApplication::translate("Halls", "Choosing this option will delete all scores on "
-                                                "both the Hall of Fame and the Hall of Shame.") +
-           CR + CR + QCoreApplication::translate("Halls", "Are you sure?");
-}
-
 QString FrmHighScores::scoresWaiting() {
     return tr("Another copy of Vorka is using the Halls of Fame and Shame just now.") + CR + CR +
            tr("The scores of this game will be entered as soon as it is done with them.");
@@ -201,7 +194,7 @@ void FrmHighScores::keyPressEvent(QKeyEvent* event) {
 
 void FrmHighScores::Command1_Click() {
     halls_.ClearHalls([this] {
-        return MdlGlobalDecs::ShowNotice(services_, clearQuestion(), Halls::kClearQuestionButtons,
+        return MdlGlobalDecs::ShowNotice(services_, Halls::clearQuestion(), Halls::kClearQuestionButtons,
                                          Halls::kClearQuestionPicture, Halls::kClearQuestionSound)
             .toBool();
     });

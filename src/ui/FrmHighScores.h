@@ -54,8 +54,6 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool isClearKey(const QKeyEvent* key) const;
-    // Asked before both Halls are emptied.
-    static QString clearQuestion();
 
 private:
     Halls& halls_;
