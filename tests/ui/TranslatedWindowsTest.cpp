@@ -71,9 +71,14 @@ public:
     }
 };
 
+QString withoutMnemonic(QString text) {
+    text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    return text;
+}
+
 // The texts the language's translation keeps as they are in English
 // ("Chance", "OK  "): the .ts file's finished messages translated to their
-// own source.
+// own source, access keys aside.
 QStringList sameInTheLanguage(const QString& language) {
     QFile file(QStringLiteral(VORKA_TRANSLATIONS_DIR "/vorka_%1.ts").arg(language));
     QStringList same;
@@ -87,15 +92,11 @@ QStringList sameInTheLanguage(const QString& language) {
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(QStringLiteral("type")).toString();
             const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (type.isEmpty() && translation == source) same << source;
+            if (type.isEmpty() && withoutMnemonic(translation) == withoutMnemonic(source))
+                same << source;
         }
     }
     return same;
-}
-
-QString withoutMnemonic(QString text) {
-    text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
-    return text;
 }
 
 // Where a widget stands in its window: its name where no other widget of
