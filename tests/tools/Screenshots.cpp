@@ -19,8 +19,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // In the system's language, as the game shows it (LANG=de_DE.UTF-8 gives
     // German), or in the one asked for.
-    Translations::install(app, argc > 2 ? QLocale(QString::fromLocal8Bit(argv[2]))
-                                        : QLocale::system());
+    Translations::install(app,
+                          argc > 2 ? QLocale(QString::fromLocal8Bit(argv[2])) : QLocale::system());
     QApplication::setStyle(GameStyle::overApplicationStyle());
     Fonts::installFontSubstitutes();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
