@@ -23,8 +23,8 @@ namespace TextRoom {
 
 inline constexpr double kSmallestScale = 0.7;
 inline constexpr double kSmallestPoints = 7.0;
-// A text may pass its room by this many pixels: the last letter's edge, as
-// where the look-alike fonts draw the designed titles (HIGH SCORES).
+// A text may pass its room by this many pixels, the edge of its last letter:
+// the look-alike fonts draw the high scores' designed title so.
 inline constexpr int kSlack = 1;
 
 // The width a control has for its text: a label's contents, a button's
