@@ -163,7 +163,8 @@ FrmMessageBox::FrmMessageBox(const AppServices& services, QWidget* parent)
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(twips(2040, 1155, 4200, 870));
     ListView1->setColumnCount(2);
-    ListView1->setHeaderLabels({QStringLiteral("Score"), QStringLiteral("Name")});
+    //: Column headings of the final scores at the end of a game.
+    ListView1->setHeaderLabels({tr("Score"), tr("Name")});
     ListView1->setRootIsDecorated(false);
     ListView1->hide();
 

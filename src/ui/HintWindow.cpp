@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -52,7 +53,8 @@ QString HintWindow::choiceText(const Choice& choice) {
 }
 
 QString HintWindow::valueText(double value) {
-    return QString::number(value, 'f', 1);
+    // With the decimal sign of the player's language.
+    return QLocale().toString(value, 'f', 1);
 }
 
 void HintWindow::showChoices(const QString& name, const std::vector<ValuedChoice>& choices) {

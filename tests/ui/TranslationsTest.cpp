@@ -40,6 +40,7 @@ QStringList untranslatedTexts(const QString& code) {
     static const QSet<QString> showing =
         names("setText setWindowTitle setToolTip setStatusTip setWhatsThis setAccessibleName "
               "setAccessibleDescription setPlaceholderText setTitle setLabelText setTabText "
+              "setHeaderLabel setHeaderLabels setHorizontalHeaderLabels "
               "showMessage addAction addMenu addTab QAction QLabel QPushButton QToolButton "
               "QToolBar QMenu QCheckBox QRadioButton QGroupBox");
     // Calls that only hand a literal on: the call around them decides.
@@ -395,6 +396,9 @@ private slots:
         QTest::newRow("log") << "qWarning() << \"Cannot open the file\" << name;" << none;
         QTest::newRow("marked") << "label->setText(\"Some text\"); // untranslated: a name" << none;
         QTest::newRow("the game's name") << "setWindowTitle(QStringLiteral(\"Vorka\"));" << none;
+        QTest::newRow("column headings")
+            << "list->setHeaderLabels({QStringLiteral(\"Score\"), QStringLiteral(\"Name\")});"
+            << QStringList{"1: Score", "1: Name"};
         QTest::newRow("a number") << "cell->setText(QStringLiteral(\" 12\"));" << none;
         QTest::newRow("include") << "#include \"board/Two words.h\"" << none;
     }
