@@ -331,6 +331,7 @@ bool mayStayEnglish(QString text, const QStringList& same) {
 
 class TranslatedWindowsTest : public QObject {
     Q_OBJECT
+    const QLocale english = QLocale();
 
 private slots:
     void initTestCase() {
@@ -340,6 +341,7 @@ private slots:
 
     void cleanup() {
         qDeleteAll(qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly));
+        QLocale::setDefault(english);
     }
 
     void everyWindowSpeaksTheLanguageWhole_data() {
@@ -360,6 +362,8 @@ private slots:
             QCoreApplication::installTranslator(new LongerLanguage(qApp));
         else
             language = Translations::install(*qApp, QLocale(locale));
+        // Numbers as the language writes them, as on a system that speaks it.
+        if (!locale.isEmpty()) QLocale::setDefault(QLocale(locale));
         QVERIFY2(!language.isEmpty(), "no translation for the language");
         const QString folder = qEnvironmentVariable("VORKA_SNAPSHOT_DIR");
         const Walked shown = walkTheGame(folder.isEmpty() ? folder : folder + u'/' + language);
