@@ -2,6 +2,7 @@
 
 #include "board/Fonts.h"
 #include "board/ReadableText.h"
+#include "board/TextRoom.h"
 #include "board/Twips.h"
 #include "players/GameSession.h"
 
@@ -53,6 +54,7 @@ QPushButton* makeCategoryButton(QWidget* parent, const QString& name, Category c
     button->setGeometry(place);
     button->setFont(Fonts::font(Fonts::kMsSansSerif, 8.25));
     button->setFocusPolicy(Qt::TabFocus);
+    TextRoom::fit(button);
     return button;
 }
 
@@ -203,6 +205,7 @@ void FrmMainGame::buildControls() {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(60, 4710, 2970, 495));
     Command1->setFont(Fonts::font(Fonts::kImpact, 20.25));
+    TextRoom::fit(Command1);
     connect(Command1, &QPushButton::clicked, this, &FrmMainGame::Command1_Click);
 
     // Below the visible area: reached only with the Tab key, never seen.
@@ -272,6 +275,7 @@ void FrmMainGame::refresh() {
             font.setStrikeOut(used);
             button->setFont(font);
             button->setFlat(used);
+            TextRoom::fit(button);
         }
         button->setProperty("Tag", model_->card().tag(c));
         scoreCell(c)->setText(model_->card().cellText(c));
@@ -282,8 +286,8 @@ void FrmMainGame::refresh() {
         window()->focusWidget() == Command1 && Command1->isEnabled() && !model_->rollEnabled();
     Command1->setEnabled(model_->rollEnabled());
     if (rollLosesKeyboard) takeKeyboard();
-    Label12->setText(model_->upperTotalText());
-    Label13->setText(model_->grandTotalText());
+    TextRoom::setText(Label12, model_->upperTotalText());
+    TextRoom::setText(Label13, model_->grandTotalText());
     describeForScreenReaders();
     emit changed();
 }
@@ -347,8 +351,10 @@ void FrmMainGame::describeForScreenReaders() {
         scoreCell(c)->setAccessibleName(
             tr("%1: %2").arg(categoryName(c), cell.isEmpty() ? empty : cell));
     }
-    Label12->setAccessibleName(Label12->text());
-    Label13->setAccessibleName(Label13->text());
+    const QString upperTotal = TextRoom::fullText(Label12);
+    const QString grandTotal = TextRoom::fullText(Label13);
+    Label12->setAccessibleName(upperTotal);
+    Label13->setAccessibleName(grandTotal);
 
     const int left = std::clamp<int>(model_->rollsLeft(), 0, Board::kRollsPerTurn);
     // English says "1 roll left" whatever translation is loaded; the other
@@ -372,8 +378,7 @@ void FrmMainGame::describeForScreenReaders() {
     setAccessibleName(windowTitle());
     //: The board in one sentence for a screen reader: %1 the dice, %2 the rolls left,
     //: %3 and %4 the two totals under the card.
-    setAccessibleDescription(
-        tr("%1. %2. %3. %4.").arg(dice, rollsLeft, Label12->text(), Label13->text()));
+    setAccessibleDescription(tr("%1. %2. %3. %4.").arg(dice, rollsLeft, upperTotal, grandTotal));
 }
 
 bool FrmMainGame::playable() const {

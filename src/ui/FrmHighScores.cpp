@@ -1,6 +1,7 @@
 #include "ui/FrmHighScores.h"
 
 #include "board/Fonts.h"
+#include "board/TextRoom.h"
 #include "board/Twips.h"
 #include "ui/FrmMessageBox.h"
 
@@ -51,6 +52,14 @@ QTreeWidget* makeList(QWidget* parent, const QString& name) {
     list->setColumnWidth(0, 70);
     list->setColumnWidth(1, 170);
     list->setColumnWidth(2, 50);
+    // A heading wider than its column (another language's) widens it,
+    // taking from the names' column.
+    for (int column : {0, 2}) {
+        const int more = list->header()->sectionSizeHint(column) - list->columnWidth(column);
+        if (more <= 0) continue;
+        list->setColumnWidth(column, list->columnWidth(column) + more);
+        list->setColumnWidth(1, list->columnWidth(1) - more);
+    }
     return list;
 }
 
@@ -87,6 +96,7 @@ FrmHighScores::FrmHighScores(Halls& halls, const AppServices& services, QWidget*
     QPalette red = Label1->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     Label1->setPalette(red);
+    TextRoom::fit(Label1);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -115,6 +125,7 @@ FrmHighScores::FrmHighScores(Halls& halls, const AppServices& services, QWidget*
     //: slip that stays; translate it as "Shows the Hall of Shame".
     TabStrip1->setTabToolTip(shame, tr("Shows Hall of Fame"));
     connect(TabStrip1, &QTabBar::currentChanged, this, &FrmHighScores::TabStrip1_Click);
+    TextRoom::fit(TabStrip1, Picture1->width());
 
     ListView1[0] = makeList(Picture1, QStringLiteral("ListView1_0"));
     ListView1[1] = makeList(Picture1, QStringLiteral("ListView1_1"));
@@ -124,6 +135,7 @@ FrmHighScores::FrmHighScores(Halls& halls, const AppServices& services, QWidget*
     Command1 = new QPushButton(tr("&Clear All Scores"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(630, 3960, 3645, 390));
+    TextRoom::fit(Command1);
     connect(Command1, &QPushButton::clicked, this, &FrmHighScores::Command1_Click);
 
     connect(&halls_, &Halls::changed, this, &FrmHighScores::refreshLists);

@@ -1,6 +1,7 @@
 #include "ui/FrmMessageBox.h"
 
 #include "board/Fonts.h"
+#include "board/TextRoom.h"
 #include "board/Twips.h"
 #include "game/Limits.h"
 #include "game/NumericValue.h"
@@ -259,6 +260,42 @@ void FrmMessageBox::fitMessageAboveList() {
     // Too long even so: the message scrolls above a list of one row.
     const QRect place(designLabel.left(), designLabel.top(), width,
                       bottom - smallestList - kListGap - designLabel.top());
+    scrollMessage(place);
+    ListView1->setGeometry(designList.left(), place.bottom() + 1 + kListGap, designList.width(),
+                           smallestList);
+}
+
+void FrmMessageBox::fitMessage() {
+    if (!ListView1->isHidden()) {
+        fitMessageAboveList();
+        return;
+    }
+    const QRect designLabel = twips(2055, 270, 4140, 1335);
+    const int width = designLabel.width();
+    if (Label1->heightForWidth(width) <= designLabel.height()) return;
+    // Longer than its place: it takes the room down to the first control
+    // under it, in a smaller face if need be, and scrolls there at the last.
+    int bottom = height();
+    for (QWidget* control : {static_cast<QWidget*>(Option1[0]), static_cast<QWidget*>(Text1),
+                             static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2)})
+        if (!control->isHidden()) bottom = std::min(bottom, control->y() - kListGap);
+    QFont face = Fonts::font(Fonts::kArial, kMessagePoints, true);
+    int needed = 0;
+    for (double points = kMessagePoints;; points -= 0.25) {
+        face.setPointSizeF(points);
+        Label1->setFont(face);
+        Label1->setText(breakable(message_, face, width));
+        needed = Label1->heightForWidth(width);
+        if (designLabel.top() + needed <= bottom || points - 0.25 < kSmallestMessagePoints) break;
+    }
+    const QRect place(designLabel.left(), designLabel.top(), width, bottom - designLabel.top());
+    if (designLabel.top() + needed <= bottom)
+        Label1->setGeometry(place);
+    else
+        scrollMessage(place);
+}
+
+void FrmMessageBox::scrollMessage(const QRect& place) {
     if (!messageScroller_) {
         messageScroller_ = new QScrollArea(this);
         messageScroller_->setObjectName(QStringLiteral("MessageScroller"));
@@ -274,16 +311,22 @@ void FrmMessageBox::fitMessageAboveList() {
     }
     messageScroller_->setGeometry(place);
     messageScroller_->show();
-    ListView1->setGeometry(designList.left(), place.bottom() + 1 + kListGap, designList.width(),
-                           smallestList);
 }
 
 void FrmMessageBox::showEvent(QShowEvent* event) {
-    fitMessageAboveList();
+    // Captions longer than the designed ones (another language's) fit their
+    // buttons, the answers side by side in one face.
+    QList<QAbstractButton*> shown;
+    for (QPushButton* button : {Command1, Command2, Command3})
+        if (!button->isHidden()) shown << button;
+    TextRoom::fit(shown);
+    for (QRadioButton* option : Option1)
+        if (!option->isHidden()) TextRoom::fit(option);
+    fitMessage();
     // And then what it can answer with.
     QStringList answers;
-    for (QPushButton* button : {Command1, Command2, Command3})
-        if (!button->isHidden()) answers << button->text().trimmed();
+    for (const QAbstractButton* button : std::as_const(shown))
+        answers << TextRoom::fullText(button).trimmed();
     // The buttons' captions without their blanks, in one pass.
     QString description;
     if (answers.size() <= 1)

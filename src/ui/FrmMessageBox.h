@@ -125,6 +125,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Makes room for the whole message: above the score list when it shows,
+    // else down to the first control under the message.
+    void fitMessage();
+    // Shows the message in `place`, scrolling.
+    void scrollMessage(const QRect& place);
     QString nameTyped() const;
     void unload();
 

@@ -2,6 +2,7 @@
 
 #include "board/Fonts.h"
 #include "board/ReadableText.h"
+#include "board/TextRoom.h"
 #include "board/Twips.h"
 #include "ui/SvgPicture.h"
 
@@ -41,6 +42,19 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
     return label;
 }
 
+// A word longer than the designed one ends at the window's edge, in a
+// smaller face if it must; letters taller than the designed ones (capitals
+// with accents) move it down into the window.
+void keepWithin(QLabel* label, const QRect& inside) {
+    if (label->geometry().right() > inside.right())
+        label->resize(inside.right() - label->x() + 1, label->height());
+    TextRoom::fit(label);
+    const QFontMetrics metrics(label->font());
+    const int inkTop = label->y() + (label->height() - metrics.height()) / 2 + metrics.ascent() +
+                       metrics.tightBoundingRect(label->text()).top();
+    if (inkTop < inside.top()) label->move(label->x(), label->y() + inside.top() - inkTop);
+}
+
 } // namespace
 
 FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
@@ -63,6 +77,7 @@ FrmNewPlayer::FrmNewPlayer(const AppServices& services, QWidget* parent)
     //: Last line of the turn announcement "IT's ANN's GO!".
     Label3 = makeLabel(this, QStringLiteral("Label3"), tr("GO!"), 1890, 1770);
     ReadableText::keep(Label3, Qt::blue);
+    for (QLabel* word : {Label2, Label3}) keepWithin(word, rect().adjusted(1, 1, -1, -1));
 
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));

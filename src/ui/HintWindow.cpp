@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -82,6 +83,7 @@ void HintWindow::showChoices(const QString& name, const std::vector<ValuedChoice
     Heading->setText(
         tr("%1: best is %2, for %3 in the end on average.")
             .arg(name, choiceText(sorted.front().choice), valueText(sorted.front().value)));
+    widenToChoices();
 }
 
 void HintWindow::showWorking() {
@@ -91,4 +93,22 @@ void HintWindow::showWorking() {
 void HintWindow::showMessage(const QString& text) {
     Values->clear();
     Heading->setText(text);
+}
+
+void HintWindow::widenToChoices() {
+    int needed = 0;
+    for (int column = 0; column < Values->columnCount(); ++column) {
+        int widest = Values->header()->sectionSizeHint(column);
+        for (int row = 0; row < Values->topLevelItemCount(); ++row)
+            widest = std::max(
+                widest, Values->sizeHintForIndex(Values->model()->index(row, column)).width());
+        needed += widest;
+    }
+    const int more = needed - Values->viewport()->width();
+    if (more <= 0) return;
+    int wanted = width() + more;
+    if (const QScreen* room = screen())
+        wanted = std::min(wanted,
+                          room->availableGeometry().width() - (frameGeometry().width() - width()));
+    resize(std::max(wanted, width()), height());
 }

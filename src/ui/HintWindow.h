@@ -32,4 +32,9 @@ public:
     static QString choiceText(const Choice& choice);
     // A value as shown: one decimal.
     static QString valueText(double value);
+
+private:
+    // Choices longer than the window was made for (another language's)
+    // widen it, as far as the screen lets them.
+    void widenToChoices();
 };
