@@ -272,11 +272,12 @@
     </message>
     <message>
         <source>empty</source>
-        <extracomment>A score cell as a screen reader says it; %1 is the category&apos;s name, %2 its score or &quot;empty&quot;. What a screen reader says of a score cell that holds no score.</extracomment>
+        <extracomment>What a screen reader says of a score cell that holds no score.</extracomment>
         <translation>leer</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A score cell as a screen reader says it; %1 is the category&apos;s name, %2 its score or &quot;empty&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>

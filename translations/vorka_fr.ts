@@ -138,24 +138,24 @@
     <message>
         <source>Some letters of &quot;%1&quot; cannot be kept in a saved game; they will be saved as &quot;?&quot;.</source>
         <extracomment>%1 is a player&apos;s name.</extracomment>
-        <translation>Certaines lettres de « %1 » ne peuvent pas être gardées dans une partie enregistrée ; elles seront enregistrées comme « ? ».</translation>
+        <translation>Certaines lettres de «&#xa0;%1&#xa0;» ne peuvent pas être gardées dans une partie enregistrée&#xa0;; elles seront enregistrées comme «&#xa0;?&#xa0;».</translation>
     </message>
     <message>
         <source>Some letters of &quot;%1&quot; and &quot;%2&quot; cannot be kept in a saved game; they will be saved as &quot;?&quot;.</source>
         <extracomment>%1 and %2 are players&apos; names.</extracomment>
-        <translation>Certaines lettres de « %1 » et de « %2 » ne peuvent pas être gardées dans une partie enregistrée ; elles seront enregistrées comme « ? ».</translation>
+        <translation>Certaines lettres de «&#xa0;%1&#xa0;» et de «&#xa0;%2&#xa0;» ne peuvent pas être gardées dans une partie enregistrée&#xa0;; elles seront enregistrées comme «&#xa0;?&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>Some letters of &quot;%1&quot;, &quot;%2&quot; and %n more names cannot be kept in a saved game; they will be saved as &quot;?&quot;.</source>
         <extracomment>%1 and %2 are players&apos; names; %n the number of further names (1 or more).</extracomment>
         <translation>
-            <numerusform>Certaines lettres de « %1 », de « %2 » et de %n autre nom ne peuvent pas être gardées dans une partie enregistrée ; elles seront enregistrées comme « ? ».</numerusform>
-            <numerusform>Certaines lettres de « %1 », de « %2 » et de %n autres noms ne peuvent pas être gardées dans une partie enregistrée ; elles seront enregistrées comme « ? ».</numerusform>
+            <numerusform>Certaines lettres de «&#xa0;%1&#xa0;», de «&#xa0;%2&#xa0;» et de %n autre nom ne peuvent pas être gardées dans une partie enregistrée&#xa0;; elles seront enregistrées comme «&#xa0;?&#xa0;».</numerusform>
+            <numerusform>Certaines lettres de «&#xa0;%1&#xa0;», de «&#xa0;%2&#xa0;» et de %n autres noms ne peuvent pas être gardées dans une partie enregistrée&#xa0;; elles seront enregistrées comme «&#xa0;?&#xa0;».</numerusform>
         </translation>
     </message>
     <message>
         <source>Save anyway?</source>
-        <translation>Enregistrer quand même ?</translation>
+        <translation>Enregistrer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@
     <message>
         <source>Die %1: rolling</source>
         <extracomment>Spoken by a screen reader; %1 is the die&apos;s place, 1 to 5.</extracomment>
-        <translation>Dé %1 : en train de rouler</translation>
+        <translation>Dé %1&#xa0;: en train de rouler</translation>
     </message>
     <message>
         <source>Roll this die again (key %1)</source>
@@ -248,7 +248,7 @@
     <message>
         <source>Die %1: %2</source>
         <extracomment>Spoken by a screen reader; %1 is the die&apos;s place (1 to 5), %2 its face (1 to 6) or &quot;not rolled&quot;.</extracomment>
-        <translation>Dé %1 : %2</translation>
+        <translation>Dé %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Free</source>
@@ -272,12 +272,13 @@
     </message>
     <message>
         <source>empty</source>
-        <extracomment>A score cell as a screen reader says it; %1 is the category&apos;s name, %2 its score or &quot;empty&quot;. What a screen reader says of a score cell that holds no score.</extracomment>
+        <extracomment>What a screen reader says of a score cell that holds no score.</extracomment>
         <translation>vide</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <extracomment>A score cell as a screen reader says it; %1 is the category&apos;s name, %2 its score or &quot;empty&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>1 roll left</source>
@@ -417,21 +418,21 @@
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>En êtes-vous sûr ?</translation>
+        <translation>En êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>LEAVE VORKA????!!!</source>
         <extracomment>Asked before the program ends; shouted on purpose.</extracomment>
-        <translation>QUITTER VORKA ????!!!</translation>
+        <translation>QUITTER VORKA&#xa0;????!!!</translation>
     </message>
     <message>
         <source>Are you sure????</source>
         <extracomment>Asked before the program ends; the many question marks are on purpose.</extracomment>
-        <translation>Vous êtes sûr ????</translation>
+        <translation>Vous êtes sûr&#xa0;????</translation>
     </message>
     <message>
         <source>You&apos;ll forfeit the current game!!</source>
-        <translation>Vous perdrez la partie en cours !!</translation>
+        <translation>Vous perdrez la partie en cours&#xa0;!!</translation>
     </message>
     <message>
         <source>Choosing this option will forfeit the current game.</source>
@@ -457,7 +458,7 @@
     <message>
         <source>GO!</source>
         <extracomment>Last line of the turn announcement &quot;IT&apos;s ANN&apos;s GO!&quot;.</extracomment>
-        <translation>À TOI !</translation>
+        <translation>À TOI&#xa0;!</translation>
     </message>
     <message>
         <source>OK  </source>
@@ -472,7 +473,7 @@
     <message>
         <source>It&apos;s %1&apos;s go!</source>
         <extracomment>What a screen reader says as the turn is announced; %1 is the player&apos;s name.</extracomment>
-        <translation>Allez %1, à toi !</translation>
+        <translation>Allez %1, à toi&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -484,14 +485,14 @@
     <message>
         <source>%1 wins the game with a score of %2. Well played!</source>
         <extracomment>%1 is the winner&apos;s name, %2 the winning score.</extracomment>
-        <translation>%1 gagne la partie avec un score de %2. Bien joué !</translation>
+        <translation>%1 gagne la partie avec un score de %2. Bien joué&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>All %n players scored %1 and therefore drew. Well played!</source>
         <extracomment>%n is the number of players (always 2 or more), %1 the score they share.</extracomment>
         <translation>
-            <numerusform>Les %n joueurs ont tous marqué %1 et sont donc à égalité. Bien joué !</numerusform>
-            <numerusform>Les %n joueurs ont tous marqué %1 et sont donc à égalité. Bien joué !</numerusform>
+            <numerusform>Les %n joueurs ont tous marqué %1 et sont donc à égalité. Bien joué&#xa0;!</numerusform>
+            <numerusform>Les %n joueurs ont tous marqué %1 et sont donc à égalité. Bien joué&#xa0;!</numerusform>
         </translation>
     </message>
     <message>
@@ -502,7 +503,7 @@
     <message>
         <source>The game was drawn between %1 and %2, sharing a score of %3. Well played!</source>
         <extracomment>%1 is a list of names (&quot;Ann, Bob&quot;), %2 the last name, %3 the score they share.</extracomment>
-        <translation>La partie se termine à égalité entre %1 et %2, avec un score de %3. Bien joué !</translation>
+        <translation>La partie se termine à égalité entre %1 et %2, avec un score de %3. Bien joué&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -517,7 +518,7 @@
     <message>
         <source>%1 cannot be started: %2</source>
         <extracomment>%1 is the path of the program that writes the shared Halls, %2 the system&apos;s reason.</extracomment>
-        <translation>%1 ne peut pas être lancé : %2</translation>
+        <translation>%1 ne peut pas être lancé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 ended abnormally</source>
@@ -541,7 +542,7 @@
     <message>
         <source>Are you sure?</source>
         <extracomment>Asked before the Halls of Fame and Shame are emptied.</extracomment>
-        <translation>En êtes-vous sûr ?</translation>
+        <translation>En êtes-vous sûr&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -561,7 +562,7 @@
     <message>
         <source>The help page &quot;%1&quot; could not be found.</source>
         <extracomment>On the help window&apos;s page for a missing page; %1 is the page&apos;s file name.</extracomment>
-        <translation>La page d’aide « %1 » est introuvable.</translation>
+        <translation>La page d’aide «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>Press Contents to go back to the list of help topics. The game itself is not affected.</source>
@@ -589,7 +590,7 @@
     </message>
     <message>
         <source>That link leads outside Vorka&apos;s help, so it is not opened.</source>
-        <translation>Ce lien mène hors de l’aide de Vorka ; il n’est donc pas ouvert.</translation>
+        <translation>Ce lien mène hors de l’aide de Vorka&#xa0;; il n’est donc pas ouvert.</translation>
     </message>
 </context>
 <context>
@@ -630,11 +631,11 @@
     <message>
         <source>%1: best is %2, for %3 in the end on average.</source>
         <extracomment>%1 is the player&apos;s name, %2 a choice such as &quot;Roll all dice&quot;, %3 the expected final score.</extracomment>
-        <translation>%1 : le meilleur choix est « %2 », pour un score final de %3 en moyenne.</translation>
+        <translation>%1&#xa0;: le meilleur choix est «&#xa0;%2&#xa0;», pour un score final de %3 en moyenne.</translation>
     </message>
     <message>
         <source>Working out the best moves; the hint follows in a few seconds.</source>
-        <translation>Calcul des meilleurs coups ; le conseil suit dans quelques secondes.</translation>
+        <translation>Calcul des meilleurs coups&#xa0;; le conseil suit dans quelques secondes.</translation>
     </message>
 </context>
 <context>
@@ -721,12 +722,12 @@
     <message>
         <source>&quot;%1&quot;</source>
         <extracomment>A category&apos;s name quoted in a message; %1 is the name (&quot;Fours&quot;, &quot;1 Pair&quot;).</extracomment>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Error number %1:</source>
         <extracomment>The first line of a message that a saved game could not be opened; %1 is the error&apos;s number.</extracomment>
-        <translation>Erreur numéro %1 :</translation>
+        <translation>Erreur numéro %1&#xa0;:</translation>
     </message>
     <message>
         <source>The file ends before the number of players.</source>
@@ -740,38 +741,38 @@
     <message>
         <source>The saved game has %1 players; Vorka plays games of at most %2 players.</source>
         <extracomment>%1 is the number of players in the file, %2 the most the game plays.</extracomment>
-        <translation>La partie enregistrée a %1 joueurs ; Vorka joue des parties de %2 joueurs au plus.</translation>
+        <translation>La partie enregistrée a %1 joueurs&#xa0;; Vorka joue des parties de %2 joueurs au plus.</translation>
     </message>
     <message>
         <source>The file is cut short: it ends before the part that says whose turn it is.</source>
-        <translation>Le fichier est tronqué : il se termine avant l’endroit qui dit à qui est le tour.</translation>
+        <translation>Le fichier est tronqué&#xa0;: il se termine avant l’endroit qui dit à qui est le tour.</translation>
     </message>
     <message>
         <source>The file is cut short: it ends inside the record of its one player.</source>
-        <translation>Le fichier est tronqué : il se termine au milieu de l’enregistrement de son unique joueur.</translation>
+        <translation>Le fichier est tronqué&#xa0;: il se termine au milieu de l’enregistrement de son unique joueur.</translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: it names %n players, but none of them is in it whole.</source>
         <extracomment>%n is the number of players the file names, 2 or more.</extracomment>
         <translation>
-            <numerusform>Le fichier est tronqué : il annonce %n joueur, mais celui-ci n’y est pas en entier.</numerusform>
-            <numerusform>Le fichier est tronqué : il annonce %n joueurs, mais aucun n’y est en entier.</numerusform>
+            <numerusform>Le fichier est tronqué&#xa0;: il annonce %n joueur, mais celui-ci n’y est pas en entier.</numerusform>
+            <numerusform>Le fichier est tronqué&#xa0;: il annonce %n joueurs, mais aucun n’y est en entier.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: it names %n players, but only one of them is in it whole.</source>
         <extracomment>%n is the number of players the file names, 2 or more.</extracomment>
         <translation>
-            <numerusform>Le fichier est tronqué : il annonce %n joueur, et il y est en entier.</numerusform>
-            <numerusform>Le fichier est tronqué : il annonce %n joueurs, mais un seul y est en entier.</numerusform>
+            <numerusform>Le fichier est tronqué&#xa0;: il annonce %n joueur, et il y est en entier.</numerusform>
+            <numerusform>Le fichier est tronqué&#xa0;: il annonce %n joueurs, mais un seul y est en entier.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: it names %1 players, but only %n of them are in it whole.</source>
         <extracomment>%1 is the number of players the file names, %n how many of them it holds whole (2 or more).</extracomment>
         <translation>
-            <numerusform>Le fichier est tronqué : il annonce %1 joueurs, mais seul %n y est en entier.</numerusform>
-            <numerusform>Le fichier est tronqué : il annonce %1 joueurs, mais seuls %n y sont en entier.</numerusform>
+            <numerusform>Le fichier est tronqué&#xa0;: il annonce %1 joueurs, mais seul %n y est en entier.</numerusform>
+            <numerusform>Le fichier est tronqué&#xa0;: il annonce %1 joueurs, mais seuls %n y sont en entier.</numerusform>
         </translation>
     </message>
     <message>
@@ -782,7 +783,7 @@
     <message>
         <source>Player %1 of the file carries the index %2; the players must be numbered 0 to %3, each once.</source>
         <extracomment>%1 is the player&apos;s place in the file, %2 the index it holds, %3 the highest index allowed.</extracomment>
-        <translation>Le joueur %1 du fichier porte l’indice %2 ; les joueurs doivent être numérotés de 0 à %3, chacun une seule fois.</translation>
+        <translation>Le joueur %1 du fichier porte l’indice %2&#xa0;; les joueurs doivent être numérotés de 0 à %3, chacun une seule fois.</translation>
     </message>
     <message>
         <source>Category %1 of player %2 is marked %3, which is neither free nor used.</source>
@@ -802,7 +803,7 @@
     <message>
         <source>The file &quot;%1&quot; could not be opened: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Le fichier « %1 » n’a pas pu être ouvert : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -812,7 +813,7 @@
     <message>
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Le fichier « %1 » n’a pas pu être lu : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>A saved game holds 1 to %1 players.</source>
@@ -830,7 +831,7 @@
     <message>
         <source>The name &quot;%1&quot; is too long: a saved game keeps names of at most %2 characters.</source>
         <extracomment>%1 is the player&apos;s name, %2 the longest name a saved game keeps.</extracomment>
-        <translation>Le nom « %1 » est trop long : une partie enregistrée garde des noms de %2 caractères au plus.</translation>
+        <translation>Le nom «&#xa0;%1&#xa0;» est trop long&#xa0;: une partie enregistrée garde des noms de %2 caractères au plus.</translation>
     </message>
     <message>
         <source>The boards are not numbered in order.</source>
@@ -844,21 +845,21 @@
     <message>
         <source>The file &quot;%1&quot; could not be written: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Le fichier « %1 » n’a pas pu être écrit : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be created: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Le fichier « %1 » n’a pas pu être créé : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be replaced: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Le fichier « %1 » n’a pas pu être remplacé : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être remplacé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>This is not a TOL Vorka saved game file!</source>
-        <translation>Ce fichier n’est pas une partie enregistrée de TOL Vorka !</translation>
+        <translation>Ce fichier n’est pas une partie enregistrée de TOL Vorka&#xa0;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -889,7 +890,7 @@
     <message>
         <source>The Halls of Fame and Shame cannot be changed: %1.</source>
         <extracomment>%1 is the reason the system gives, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>Le Temple de la renommée et le Mur de la honte ne peuvent pas être modifiés : %1.</translation>
+        <translation>Le Temple de la renommée et le Mur de la honte ne peuvent pas être modifiés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The scores of your games are shown until Vorka ends, but they are not kept.</source>
@@ -898,7 +899,7 @@
     <message>
         <source>The scores still waiting for the Halls of Fame and Shame could not be kept for the next start of Vorka: %1.</source>
         <extracomment>%1 is the reason the system gives, such as &quot;Not a directory&quot;.</extracomment>
-        <translation>Les scores qui attendent encore le Temple de la renommée et le Mur de la honte n’ont pas pu être gardés pour le prochain démarrage de Vorka : %1.</translation>
+        <translation>Les scores qui attendent encore le Temple de la renommée et le Mur de la honte n’ont pas pu être gardés pour le prochain démarrage de Vorka&#xa0;: %1.</translation>
     </message>
     <message>
         <source>They are lost when Vorka ends.</source>
@@ -1094,12 +1095,12 @@
     <message>
         <source>1-6 Total: %1</source>
         <extracomment>Under the six upper categories; %1 is their sum with the bonus. The blank after the colon is part of the look.</extracomment>
-        <translation>Total 1-6 : %1</translation>
+        <translation>Total 1-6&#xa0;: %1</translation>
     </message>
     <message>
         <source>Total: %1</source>
         <extracomment>Under the card; %1 is the sum of every category with the bonus.</extracomment>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
 </context>
 <context>

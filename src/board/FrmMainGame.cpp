@@ -344,11 +344,11 @@ void FrmMainGame::describeForScreenReaders() {
             state = tr("Used, score %1").arg(cell);
         categoryButton(c)->setAccessibleName(categoryName(c));
         categoryButton(c)->setAccessibleDescription(state);
-        //: A score cell as a screen reader says it; %1 is the category's name, %2 its
-        //: score or "empty".
         //: What a screen reader says of a score cell that holds no score.
         const QString empty = tr("empty");
         scoreCell(c)->setAccessibleName(
+            //: A score cell as a screen reader says it; %1 is the category's name, %2 its
+            //: score or "empty".
             tr("%1: %2").arg(categoryName(c), cell.isEmpty() ? empty : cell));
     }
     const QString upperTotal = TextRoom::fullText(Label12);
