@@ -276,6 +276,11 @@ int32_t RegistryStore::keyExists(const QString& path) {
     return query.next() ? RegStatus::kSuccess : RegStatus::kNotFound;
 }
 
+int32_t RegistryStore::valuesKey(const QString& path) {
+    const int32_t exists = keyExists(path);
+    return exists == RegStatus::kNotFound ? RegStatus::kKeyDeleted : exists;
+}
+
 int32_t RegistryStore::createKey(const QString& path) {
     if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     if (isRoot(path)) return RegStatus::kSuccess;
@@ -317,9 +322,7 @@ int32_t RegistryStore::deleteValue(const QString& path, const QString& name) {
     if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     WriteScope scope(*this);
     if (!scope.begun()) return beginFailure_;
-    const int32_t exists = keyExists(path);
-    if (exists == RegStatus::kNotFound) return RegStatus::kKeyDeleted;
-    if (exists != RegStatus::kSuccess) return exists;
+    if (const int32_t s = valuesKey(path); s != RegStatus::kSuccess) return s;
     QSqlQuery query(db_);
     if (!run(query, QStringLiteral("DELETE FROM reg_values WHERE key_path = ? AND name = ?"),
              {path, name}))
@@ -333,9 +336,7 @@ int32_t RegistryStore::setValue(const QString& path, const QString& name, uint32
     if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
     WriteScope scope(*this);
     if (!scope.begun()) return beginFailure_;
-    const int32_t exists = keyExists(path);
-    if (exists == RegStatus::kNotFound) return RegStatus::kKeyDeleted;
-    if (exists != RegStatus::kSuccess) return exists;
+    if (const int32_t s = valuesKey(path); s != RegStatus::kSuccess) return s;
     QSqlQuery query(db_);
     // A null QByteArray would be stored as NULL; the empty value is a blob.
     const QByteArray bytes = data.isNull() ? QByteArray("", 0) : data;
@@ -349,10 +350,7 @@ int32_t RegistryStore::setValue(const QString& path, const QString& name, uint32
 
 int32_t RegistryStore::queryValue(const QString& path, const QString& name, qsizetype limit,
                                   StoredValue& value) {
-    if (const int32_t s = availability(); s != RegStatus::kSuccess) return s;
-    const int32_t exists = keyExists(path);
-    if (exists == RegStatus::kNotFound) return RegStatus::kKeyDeleted;
-    if (exists != RegStatus::kSuccess) return exists;
+    if (const int32_t s = valuesKey(path); s != RegStatus::kSuccess) return s;
     QSqlQuery query(db_);
     // A value over the limit is measured, not read.
     if (!run(query,

@@ -101,6 +101,9 @@ private:
     // kAccessDenied while a change cut short waits for a writer to take it
     // back, or kBadStore.
     int32_t availability();
+    // The key whose values are read or changed: kSuccess, kKeyDeleted when it
+    // is not there, or why it could not be looked for.
+    int32_t valuesKey(const QString& path);
     int32_t initialise();
     // kSuccess, kBusy, or kBadStore for a damaged file.
     int32_t checkIntegrity();

@@ -223,6 +223,17 @@ void FrmMessageBox::setMessage(const QString& message) {
     setAccessibleName(shown.simplified());
 }
 
+int FrmMessageBox::setMessageFace(int width, int height) {
+    QFont face = Fonts::font(Fonts::kArial, kMessagePoints, true);
+    for (double points = kMessagePoints;; points -= 0.25) {
+        face.setPointSizeF(points);
+        Label1->setFont(face);
+        Label1->setText(breakable(message_, face, width));
+        const int needed = Label1->heightForWidth(width);
+        if (needed <= height || points - 0.25 < kSmallestMessagePoints) return needed;
+    }
+}
+
 void FrmMessageBox::fitMessageAboveList() {
     if (ListView1->isHidden()) return;
     const QRect designLabel = twips(2055, 270, 4140, 1335);
@@ -235,19 +246,8 @@ void FrmMessageBox::fitMessageAboveList() {
     const int bottom = designList.bottom() + 1;
     const int width = designLabel.width();
 
-    // The largest face, down to the smallest, whose message leaves the list
-    // at least its header and one row.
-    QFont face = Fonts::font(Fonts::kArial, kMessagePoints, true);
-    int needed = 0;
-    for (double points = kMessagePoints;; points -= 0.25) {
-        face.setPointSizeF(points);
-        Label1->setFont(face);
-        Label1->setText(breakable(message_, face, width));
-        needed = Label1->heightForWidth(width);
-        if (designLabel.top() + needed + kListGap + smallestList <= bottom ||
-            points - 0.25 < kSmallestMessagePoints)
-            break;
-    }
+    // The message leaves the list at least its header and one row.
+    const int needed = setMessageFace(width, bottom - kListGap - smallestList - designLabel.top());
     const int listTop = std::max(designList.top(), designLabel.top() + needed + kListGap);
     if (listTop + smallestList <= bottom) {
         Label1->setGeometry(designLabel.left(), designLabel.top(), width,
@@ -279,15 +279,7 @@ void FrmMessageBox::fitMessage() {
     for (QWidget* control : {static_cast<QWidget*>(Option1[0]), static_cast<QWidget*>(Text1),
                              static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2)})
         if (!control->isHidden()) bottom = std::min(bottom, control->y() - kListGap);
-    QFont face = Fonts::font(Fonts::kArial, kMessagePoints, true);
-    int needed = 0;
-    for (double points = kMessagePoints;; points -= 0.25) {
-        face.setPointSizeF(points);
-        Label1->setFont(face);
-        Label1->setText(breakable(message_, face, width));
-        needed = Label1->heightForWidth(width);
-        if (designLabel.top() + needed <= bottom || points - 0.25 < kSmallestMessagePoints) break;
-    }
+    const int needed = setMessageFace(width, bottom - designLabel.top());
     const QRect place(designLabel.left(), designLabel.top(), width, bottom - designLabel.top());
     if (designLabel.top() + needed <= bottom)
         Label1->setGeometry(place);

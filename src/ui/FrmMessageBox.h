@@ -130,6 +130,10 @@ private:
     void fitMessage();
     // Shows the message in `place`, scrolling.
     void scrollMessage(const QRect& place);
+    // Sets the message in the largest face, from the designed one down to
+    // the smallest, whose lines `width` wide take at most `height`; returns
+    // the height they take.
+    int setMessageFace(int width, int height);
     QString nameTyped() const;
     void unload();
 
