@@ -103,6 +103,16 @@ QString hex(QRgb c) {
     return QColor(c).name();
 }
 
+// The text in `area` of the picture reads at a contrast of at least 4.5:1.
+void checkReadable(const QString& text, const QImage& shot, const QRect& area) {
+    const Reading r = readText(shot, area);
+    QVERIFY2(r.ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
+                                            .arg(text, hex(r.text), hex(r.ground))
+                                            .arg(r.ratio, 0, 'f', 2)));
+    qInfo("%s: %s on %s, %.2f:1", qPrintable(text), qPrintable(hex(r.text)),
+          qPrintable(hex(r.ground)), r.ratio);
+}
+
 void saveShotIfAsked(const QImage& shot, const QString& name) {
     const QString folder = qEnvironmentVariable("VORKA_SHOTS");
     if (!folder.isEmpty()) shot.save(folder + "/dark-" + name + ".png");
@@ -180,12 +190,7 @@ private slots:
             });
             f->play(0, {3, 3, 3, 1, 6}, Category::Threes);
             saveShotIfAsked(shot, "announcement");
-            const Reading r = readText(shot, area);
-            QVERIFY2(r.ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
-                                                    .arg(text, hex(r.text), hex(r.ground))
-                                                    .arg(r.ratio, 0, 'f', 2)));
-            qInfo("%s: %s on %s, %.2f:1", qPrintable(text), qPrintable(hex(r.text)),
-                  qPrintable(hex(r.ground)), r.ratio);
+            checkReadable(text, shot, area);
             return;
         }
         f->start({"Ann"});
@@ -290,12 +295,7 @@ private slots:
         }
         saveShotIfAsked(shot, shotName);
         QVERIFY(!area.isEmpty());
-        const Reading r = readText(shot, area);
-        QVERIFY2(r.ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
-                                                .arg(text, hex(r.text), hex(r.ground))
-                                                .arg(r.ratio, 0, 'f', 2)));
-        qInfo("%s: %s on %s, %.2f:1", qPrintable(text), qPrintable(hex(r.text)),
-              qPrintable(hex(r.ground)), r.ratio);
+        checkReadable(text, shot, area);
     }
 
     // The game's own colours are the same under every palette, and the ones
