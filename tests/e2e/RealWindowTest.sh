@@ -300,15 +300,7 @@ leave=$found_dialog
 check_message_dialog "$leave" "the third leave confirmation"
 focus "$leave" "the leave confirmation"
 xdotool key shift+Tab Return
-deadline=$((SECONDS + 10))
-while kill -0 "$pid" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || fail "the game still runs 10 s after leaving was confirmed"
-    sleep 0.05
-done
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+wait_for_clean_exit 10
 
 # The game kept its Halls in the store folder it was given, whatever the
 # shared folder allows.

@@ -270,13 +270,5 @@ key -M ctrl -k q -m ctrl
 wait_for "leave question" 10 one_new_dialog "$zero"
 check_over_main "$found_dialog" "the leave question"
 key -M shift -k Tab -m shift -k Return
-deadline=$((SECONDS + 15))
-while kill -0 "$pid" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || fail "the game still runs 15 s after leaving was confirmed"
-    sleep 0.05
-done
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+wait_for_clean_exit 15
 echo "PASS: on Wayland the game played a turn by keys, and its dialogs stood over its main window"

@@ -42,3 +42,17 @@ wait_for() {
         sleep 0.05
     done
 }
+
+# Waits at most `seconds` for the game to end by itself, as it does once
+# leaving is confirmed, and fails unless it ends with status 0.
+wait_for_clean_exit() {
+    local seconds=$1 status=0
+    local deadline=$((SECONDS + seconds))
+    while kill -0 "$pid" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || fail "the game still runs $seconds s after leaving was confirmed"
+        sleep 0.05
+    done
+    wait "$pid" || status=$?
+    pid=""
+    [ "$status" -eq 0 ] || fail "the game ended with status $status"
+}
